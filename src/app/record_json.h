@@ -1,0 +1,8 @@
+#pragma once
+// Sheet records as JSON for the headless command line: member names without their prefix,
+// rectangles as [left, top, right, bottom], texts in UTF-8.
+#include "format/seal_data.h"
+#include "platform/json_writer.h"
+
+void WriteRecordJson(JsonWriter& json, const CSealData2& record);
+void WriteRecordJson(JsonWriter& json, const CSealData3& record);

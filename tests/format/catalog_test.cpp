@@ -1,0 +1,92 @@
+#include "format/catalog.h"
+#include "format/load_formats.h"
+#include "format_fixture.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class CatalogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearCatalog();
+        m_program = fs::temp_directory_path() / ("velmaro-catalog-" + std::to_string(::getpid()));
+        fs::create_directories(m_program);
+    }
+    void TearDown() override
+    {
+        ClearCatalog();
+        fs::remove_all(m_program);
+    }
+    void AddSheet(const std::string& folder, const std::string& bytes)
+    {
+        const fs::path dir = m_program / "印刷情報" / folder;
+        fs::create_directories(dir);
+        std::ofstream(dir / "format.tsd", std::ios::binary) << bytes;
+    }
+    fs::path m_program;
+};
+
+TEST_F(CatalogTest, MissingDataFolderIsReportedWithItsFullPath)
+{
+    EXPECT_FALSE(LoadFormats(m_program));
+    EXPECT_EQ(g_strDataDir, (m_program / "印刷情報").string());
+    EXPECT_EQ(MissingPathMessage(g_strDataDir), (m_program / "印刷情報").string() + "が存在しません");
+    EXPECT_TRUE(g_sealCatalog.empty());
+}
+
+TEST_F(CatalogTest, ReadsBothKindsAndSkipsWhatIsNoSheet)
+{
+    FormatFixture orvanel;
+    AddSheet("M100AA00", orvanel.Bytes());
+    FormatFixture zolvi;
+    zolvi.kind = 4;
+    zolvi.code = "M000AA00";
+    zolvi.withOutline = true;
+    zolvi.previews = 6;
+    AddSheet("M000AA00", zolvi.Bytes());
+    FormatFixture unknown;
+    unknown.kind = '1';  // an ASCII digit is not a kind
+    AddSheet("digit", unknown.Bytes());
+    fs::create_directories(m_program / "印刷情報" / "empty-folder");
+    std::ofstream(m_program / "印刷情報" / "stray.txt") << "x";
+
+    ASSERT_TRUE(LoadFormats(m_program));
+    ASSERT_EQ(g_sealCatalog.size(), 2u);
+    auto orv = FindFormat("M100AA00");
+    ASSERT_NE(orv, g_sealCatalog.end());
+    EXPECT_FALSE(IsZolvi(*orv));
+    EXPECT_EQ(AsOrvanel(*orv).m_pieces.size(), 2u);
+    EXPECT_THROW(AsZolvi(*orv), std::bad_variant_access);
+    auto zol = FindFormat("M000AA00");
+    ASSERT_NE(zol, g_sealCatalog.end());
+    EXPECT_TRUE(IsZolvi(*zol));
+    EXPECT_EQ(AsZolvi(*zol).m_nKind, 4);
+    EXPECT_EQ(FindFormat("M000AA0"), g_sealCatalog.end());  // same prefix, different length
+}
+
+TEST_F(CatalogTest, DuplicateCodesAreBothListedAndTheFirstOneIsFound)
+{
+    FormatFixture a;
+    a.cols = 1;
+    AddSheet("one", a.Bytes());
+    FormatFixture b;
+    b.cols = 3;
+    AddSheet("two", b.Bytes());
+    ASSERT_TRUE(LoadFormats(m_program));
+    ASSERT_EQ(g_sealCatalog.size(), 2u);
+    auto found = FindFormat("M100AA00");
+    EXPECT_EQ(found, g_sealCatalog.begin());
+    EXPECT_EQ(AsOrvanel(*found).m_nCols, AsOrvanel(g_sealCatalog.front()).m_nCols);
+
+    ClearCatalog();
+    EXPECT_EQ(FindFormat("M100AA00"), g_sealCatalog.end());
+}
+
+}  // namespace

@@ -16,6 +16,12 @@ std::size_t CharLength(const std::string& text, std::size_t pos);
 // because a trail byte can look like a lead byte.
 std::size_t PreviousCharStart(const std::string& text, std::size_t pos);
 
+// The Unicode code point of the character at `pos` (U+FFFD for a byte sequence code page 932
+// does not define); `length` receives its byte length. Table-driven, for shaping on every keystroke.
+char32_t DecodeChar(const std::string& text, std::size_t pos, std::size_t* length);
+// One code point per character, in order.
+std::u32string ToCodePoints(const std::string& cp932Text);
+
 // Conversions through iconv "CP932". Bytes that cannot be converted become U+FFFD / '?'.
 std::string ToUtf8(const std::string& cp932Text);
 std::string FromUtf8(const std::string& utf8Text);

@@ -51,4 +51,11 @@ TEST(Cp932, ClassifiesLeadBytesAndSteppingBackFindsCharacterStarts)
     EXPECT_EQ(cp932::CharLength("\x83", 0), 1u);  // a lone lead byte at the end
 }
 
+TEST(Cp932, DecodesOneCodePointPerCharacter)
+{
+    EXPECT_EQ(cp932::ToCodePoints("A\x83\x5C\x95\x5C\xB1\x87\x40\\"), U"Aソ表ｱ①\\");
+    // An undefined pair and a lone lead byte each stand for one replacement character.
+    EXPECT_EQ(cp932::ToCodePoints("\x85\x40" "a\x81"), U"\uFFFDa\uFFFD");
+}
+
 }  // namespace

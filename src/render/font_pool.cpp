@@ -1,0 +1,57 @@
+#include "render/font_pool.h"
+
+#include "design/seal_format.h"
+#include "platform/cp932.h"
+
+#include <algorithm>
+
+CFontPool g_fontPool;
+
+CFontPool::CFontPool() : m_sizes(kFontSizes.begin(), kFontSizes.end()) {}
+
+void CFontPool::Create()
+{
+    for (int face = 0; face < 2; ++face)
+        for (int bold = 0; bold < 2; ++bold)
+            m_japanese[face * 2 + bold] = PoolFont::Load(JapaneseFamilies(face, {}), bold != 0);
+    for (int face = 0; face < kLatinFaces; ++face)
+        for (int bold = 0; bold < 2; ++bold)
+            m_latin[face * 2 + bold] = PoolFont::Load(LatinFamilies(face), bold != 0);
+    m_bCreated = 1;
+    m_bAllSizes = 1;
+}
+
+void CFontPool::CreateOther(const std::string& cp932FaceName)
+{
+    CSealFormat::OtherFace() = cp932FaceName;
+    const QString family = QString::fromStdString(cp932::ToUtf8(cp932FaceName));
+    for (int bold = 0; bold < 2; ++bold)
+        m_japanese[2 * 2 + bold] = PoolFont::Load(JapaneseFamilies(2, family), bold != 0);
+}
+
+void CFontPool::ReleaseOther()
+{
+    m_japanese[4].reset();
+    m_japanese[5].reset();
+}
+
+int CFontPool::PointsAt(int sizeIndex) const
+{
+    return m_sizes[static_cast<std::size_t>(std::clamp(sizeIndex, 0, static_cast<int>(m_sizes.size()) - 1))];
+}
+
+const PoolFont* CFontPool::Japanese(int face, bool bold) const
+{
+    if (face < 0 || face >= kJapaneseFaces)
+        return nullptr;
+    return m_japanese[static_cast<std::size_t>(face * 2 + (bold ? 1 : 0))].get();
+}
+
+const PoolFont* CFontPool::Latin(int face, bool bold) const
+{
+    if (face < 0 || face >= kLatinFaces)
+        return nullptr;
+    return m_latin[static_cast<std::size_t>(face * 2 + (bold ? 1 : 0))].get();
+}
+
+const std::string& CFontPool::OtherFace() const { return CSealFormat::OtherFace(); }

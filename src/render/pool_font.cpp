@@ -1,0 +1,130 @@
+#include "render/pool_font.h"
+
+#include "platform/cp932.h"
+
+#include <QFontDatabase>
+
+#include <cmath>
+
+namespace {
+
+hb_blob_t* ReferenceTable(hb_face_t*, hb_tag_t tag, void* userData)
+{
+    const auto* raw = static_cast<const QRawFont*>(userData);
+    const char name[5] = {static_cast<char>(tag >> 24), static_cast<char>(tag >> 16), static_cast<char>(tag >> 8),
+                          static_cast<char>(tag), 0};
+    auto* table = new QByteArray(raw->fontTable(name));
+    if (table->isEmpty()) {
+        delete table;
+        return nullptr;
+    }
+    return hb_blob_create(table->constData(), static_cast<unsigned>(table->size()), HB_MEMORY_MODE_READONLY, table,
+                          [](void* data) { delete static_cast<QByteArray*>(data); });
+}
+
+QRawFont RawFontFor(const FamilyChoice& choice, bool bold)
+{
+    QFont font;
+    font.setFamilies({choice.family});
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setWeight(bold || choice.alwaysBold ? QFont::Bold : QFont::Normal);
+    font.setStretch(choice.stretch);
+    font.setPixelSize(100);
+    QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Any);
+    if (!raw.isValid() || raw.familyName().compare(choice.family, Qt::CaseInsensitive) != 0)
+        return QRawFont();
+    return raw;
+}
+
+// The cell height of the Windows text metrics: the OS/2 table's Windows ascent and descent.
+void ReadVerticalMetrics(hb_font_t* font, double& ascent, double& descent)
+{
+    hb_position_t a = 0, d = 0;
+    if (hb_ot_metrics_get_position(font, HB_OT_METRICS_TAG_HORIZONTAL_CLIPPING_ASCENT, &a) &&
+        hb_ot_metrics_get_position(font, HB_OT_METRICS_TAG_HORIZONTAL_CLIPPING_DESCENT, &d) && a + d > 0) {
+        ascent = a;
+        descent = std::abs(d);
+        return;
+    }
+    hb_font_extents_t extents{};
+    hb_font_get_h_extents(font, &extents);
+    ascent = extents.ascender;
+    descent = std::abs(extents.descender);
+}
+
+}  // namespace
+
+std::unique_ptr<PoolFont> PoolFont::Load(const std::vector<FamilyChoice>& choices, bool bold)
+{
+    for (const FamilyChoice& choice : choices) {
+        QRawFont raw = RawFontFor(choice, bold);
+        if (!raw.isValid())
+            continue;
+        std::unique_ptr<PoolFont> font(new PoolFont);
+        font->m_raw = raw;
+        font->m_syntheticBold = (bold || choice.alwaysBold) && raw.weight() < QFont::DemiBold;
+        font->m_hbFace = hb_face_create_for_tables(ReferenceTable, &font->m_raw, nullptr);
+        font->m_unitsPerEm = hb_face_get_upem(font->m_hbFace);
+        font->m_hbFont = hb_font_create(font->m_hbFace);
+        ReadVerticalMetrics(font->m_hbFont, font->m_ascent, font->m_descent);
+        return font;
+    }
+    return nullptr;
+}
+
+PoolFont::~PoolFont()
+{
+    hb_font_destroy(m_hbFont);
+    hb_face_destroy(m_hbFace);
+}
+
+ShapedRun PoolFont::Shape(const std::string& cp932Run, bool vertical) const
+{
+    const std::u32string codePoints = cp932::ToCodePoints(cp932Run);
+    hb_buffer_t* buffer = hb_buffer_create();
+    hb_buffer_add_codepoints(buffer, reinterpret_cast<const hb_codepoint_t*>(codePoints.data()),
+                             static_cast<int>(codePoints.size()), 0, static_cast<int>(codePoints.size()));
+    hb_buffer_set_cluster_level(buffer, HB_BUFFER_CLUSTER_LEVEL_MONOTONE_CHARACTERS);
+    hb_buffer_guess_segment_properties(buffer);
+    hb_buffer_set_direction(buffer, HB_DIRECTION_LTR);
+    static const hb_feature_t kVerticalForms[] = {{HB_TAG('v', 'e', 'r', 't'), 1, 0, ~0u},
+                                                  {HB_TAG('v', 'r', 't', '2'), 1, 0, ~0u}};
+    hb_shape(m_hbFont, buffer, vertical ? kVerticalForms : nullptr, vertical ? 2 : 0);
+
+    unsigned count = 0;
+    const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
+    const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, &count);
+    ShapedRun run;
+    run.charCount = static_cast<int>(codePoints.size());
+    for (unsigned i = 0; i < count; ++i) {
+        run.glyphs.push_back(infos[i].codepoint);
+        run.advances.push_back(positions[i].x_advance);
+        run.charIndex.push_back(static_cast<int>(infos[i].cluster));
+    }
+    hb_buffer_destroy(buffer);
+    return run;
+}
+
+double PoolFont::Scale(int points) const { return EmUnits(points) / m_unitsPerEm; }
+
+int PoolFont::Extent(const std::string& cp932Run, bool vertical, int points) const
+{
+    double sum = 0;
+    for (double advance : Shape(cp932Run, vertical).advances)
+        sum += advance;
+    return static_cast<int>(std::lround(sum * Scale(points)));
+}
+
+int PoolFont::CellHeight(int points) const
+{
+    return static_cast<int>(std::lround((m_ascent + m_descent) * Scale(points)));
+}
+
+int PoolFont::Ascent(int points) const { return static_cast<int>(std::lround(m_ascent * Scale(points))); }
+
+QRawFont PoolFont::RawAt(double pixelSize) const
+{
+    QRawFont raw = m_raw;
+    raw.setPixelSize(pixelSize);
+    return raw;
+}

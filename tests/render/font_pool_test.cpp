@@ -1,0 +1,86 @@
+#include "render/font_pool.h"
+
+#include "design/seal_format.h"
+#include "platform/cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FontPoolTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { g_fontPool.Create(); }
+};
+
+TEST_F(FontPoolTest, EveryFixedSlotHasItsStandInFamily)
+{
+    struct Case {
+        bool japanese;
+        int face;
+        const char* family;
+    };
+    const Case cases[] = {{true, 0, "IPAGothic"},         {true, 1, "IPAMincho"},
+                          {false, 0, "Liberation Serif"}, {false, 1, "Liberation Sans"},
+                          {false, 2, "Liberation Mono"},  {false, 3, "DejaVu Sans"}};
+    for (const Case& c : cases) {
+        for (bool bold : {false, true}) {
+            const PoolFont* font = c.japanese ? g_fontPool.Japanese(c.face, bold) : g_fontPool.Latin(c.face, bold);
+            ASSERT_NE(font, nullptr) << c.family;
+            EXPECT_EQ(font->Family(), QString(c.family));
+        }
+    }
+    EXPECT_EQ(g_fontPool.Japanese(2, false), nullptr);  // no other typeface chosen yet
+    EXPECT_EQ(g_fontPool.Japanese(3, false), nullptr);
+    EXPECT_TRUE(g_fontPool.Japanese(0, true)->SyntheticBold());  // IPA has no bold face
+    EXPECT_FALSE(g_fontPool.Latin(1, true)->SyntheticBold());
+}
+
+TEST_F(FontPoolTest, MeasuresInHundredthsOfAMillimetreIndependentOfTheScreen)
+{
+    const PoolFont* gothic = g_fontPool.Japanese(0, false);
+    const PoolFont* sans = g_fontPool.Latin(1, false);
+    // A full-width character advances one em: 10 pt = 352.8 units.
+    EXPECT_EQ(gothic->Extent(cp932::FromUtf8("漢"), false, 10), 353);
+    EXPECT_EQ(gothic->Extent(cp932::FromUtf8("漢字"), false, 10), 706);
+    // Arial metrics: 'A' advances 1366/2048 em, the cell is (1854 + 434)/2048 em.
+    EXPECT_EQ(sans->Extent("A", false, 10), 235);
+    EXPECT_EQ(sans->CellHeight(10), 394);
+    EXPECT_EQ(sans->Extent("", false, 10), 0);
+}
+
+TEST_F(FontPoolTest, VerticalFormsReplaceBracketsAndMarks)
+{
+    const PoolFont* gothic = g_fontPool.Japanese(0, false);
+    for (const char* text : {"「", "、", "ー", "（"}) {
+        const std::string run = cp932::FromUtf8(text);
+        const ShapedRun horizontal = gothic->Shape(run, false);
+        const ShapedRun vertical = gothic->Shape(run, true);
+        ASSERT_EQ(horizontal.glyphs.size(), 1u) << text;
+        ASSERT_EQ(vertical.glyphs.size(), 1u) << text;
+        EXPECT_NE(horizontal.glyphs[0], vertical.glyphs[0]) << text;
+    }
+}
+
+TEST_F(FontPoolTest, OtherTypefaceIsStoredInTheDesignAndLoadedAsFaceTwo)
+{
+    g_fontPool.CreateOther(cp932::FromUtf8("Noto Sans CJK JP"));
+    EXPECT_EQ(CSealFormat::OtherFace(), cp932::FromUtf8("Noto Sans CJK JP"));
+    ASSERT_NE(g_fontPool.Japanese(2, true), nullptr);
+    EXPECT_FALSE(g_fontPool.Japanese(2, true)->SyntheticBold());  // Noto CJK has a real bold
+
+    g_fontPool.CreateOther("NoSuchFamilyAnywhere");
+    EXPECT_EQ(g_fontPool.Japanese(2, false), nullptr);
+    g_fontPool.ReleaseOther();
+    CSealFormat::OtherFace().clear();
+}
+
+TEST(FontPoolSizes, IndexOfSizeAndPoints)
+{
+    EXPECT_EQ(CFontPool::IndexOfSize(10), 6);
+    EXPECT_EQ(CFontPool::IndexOfSize(72), 21);
+    EXPECT_EQ(CFontPool::IndexOfSize(9), -1);
+    EXPECT_EQ(g_fontPool.PointsAt(0), 3);
+    EXPECT_EQ(g_fontPool.PointsAt(99), 72);
+}
+
+}  // namespace

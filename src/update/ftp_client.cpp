@@ -1,0 +1,214 @@
+#include "update/ftp_client.h"
+
+#include <iostream>
+
+#include <boost/asio/connect.hpp>
+#include <boost/asio/write.hpp>
+
+#include "update/ftp_client_dtp.h"
+#include "update/ftp_reply.h"
+
+namespace {
+
+// A server that never ends a line cannot make the reply buffer grow without limit.
+constexpr std::size_t kReplyLimit = 64 * 1024;
+constexpr std::size_t kReadSize = 4096;
+
+// Passes what the server said on to standard output and empties the buffer.
+void WriteOut(boost::asio::streambuf& buffer)
+{
+    if (buffer.size() > 0)
+        std::cout << &buffer << std::flush;
+}
+
+boost::system::error_code ProtocolError()
+{
+    return boost::system::errc::make_error_code(boost::system::errc::protocol_error);
+}
+
+}  // namespace
+
+ftp_client::ftp_client(boost::asio::io_context& io, std::string server, std::string user, std::string password,
+                       std::string remoteDir, std::string fileName, std::filesystem::path localFile,
+                       std::string service, std::chrono::steady_clock::duration deadline)
+    : m_io(io),
+      m_user(std::move(user)),
+      m_password(std::move(password)),
+      m_remoteDir(std::move(remoteDir)),
+      m_fileName(std::move(fileName)),
+      m_localFile(std::move(localFile)),
+      m_deadlineAfter(deadline),
+      m_resolver(io),
+      m_socket(io),
+      m_deadline(io)
+{
+    m_resolver.async_resolve(server, service, boost::asio::ip::tcp::resolver::address_configured,
+                             [this](const boost::system::error_code& ec, auto results) { on_resolved(ec, results); });
+    m_deadline.expires_after(m_deadlineAfter);
+    m_deadline.async_wait([this](const boost::system::error_code&) { close(); });
+}
+
+void ftp_client::close()
+{
+    m_closed = true;
+    m_deadline.cancel();
+    m_resolver.cancel();
+    boost::system::error_code ignored;
+    m_socket.close(ignored);
+}
+
+bool ftp_client::transfer_confirmed() const
+{
+    return m_transferCompleted && m_dtp && m_dtp->received_whole_file();
+}
+
+void ftp_client::on_resolved(const boost::system::error_code& ec,
+                             boost::asio::ip::tcp::resolver::results_type results)
+{
+    if (ec)
+        return fail(ec);
+    if (m_closed)
+        return;
+    m_stage = 2;
+    boost::asio::async_connect(m_socket, results,
+                               [this](const boost::system::error_code& connectError, const auto&) {
+                                   on_connected(connectError);
+                               });
+}
+
+void ftp_client::on_connected(const boost::system::error_code& ec)
+{
+    if (ec)
+        return fail(ec);
+    if (m_closed)
+        return;
+    m_stage = 3;
+    read_reply();
+}
+
+// One read that completes as soon as anything has arrived.
+void ftp_client::read_reply()
+{
+    if (m_reply.size() >= kReplyLimit)
+        return fail(boost::asio::error::message_size);
+    m_socket.async_read_some(m_reply.prepare(std::min(kReadSize, kReplyLimit - m_reply.size())),
+                             [this](const boost::system::error_code& ec, std::size_t bytes) { on_reply(ec, bytes); });
+}
+
+void ftp_client::on_reply(const boost::system::error_code& ec, std::size_t bytes)
+{
+    m_reply.commit(bytes);
+    if (ec)
+        return fail(ec);
+    if (m_closed)
+        return;
+    if (m_awaiting == Awaiting::Nothing && m_stage < 9)
+        return send_next_command();
+    if (m_awaiting == Awaiting::Nothing)
+        return dump_replies();
+    handle_reply_lines();
+}
+
+// Up to PASV the replies are not examined: any reply lets the next command go.
+void ftp_client::send_next_command()
+{
+    WriteOut(m_reply);
+    switch (m_stage) {
+    case 3:
+        return send(4, "USER " + m_user + "\r\n");
+    case 4:
+        return send(5, "PASS " + m_password + "\r\n");
+    case 5:
+        std::cout << "logged_in\r\n";
+        return send(6, "TYPE I\r\n");
+    case 6:
+        m_awaiting = Awaiting::PasvReply;
+        return send(7, "PASV\r\n");
+    }
+}
+
+void ftp_client::send(int stage, const std::string& command)
+{
+    m_stage = stage;
+    // The password stays out of the diagnostics.
+    std::cout << (command.compare(0, 5, "PASS ") == 0 ? std::string("PASS ****\r\n") : command) << std::flush;
+    m_request = command;
+    boost::asio::async_write(m_socket, boost::asio::buffer(m_request),
+                             [this](const boost::system::error_code& ec, std::size_t) { on_written(ec); });
+}
+
+void ftp_client::on_written(const boost::system::error_code& ec)
+{
+    if (ec)
+        return fail(ec);
+    if (m_closed)
+        return;
+    if (m_awaiting == Awaiting::Nothing)
+        WriteOut(m_reply);
+    // Replies that came together with an earlier one are handled before reading more.
+    if (m_awaiting == Awaiting::TransferResult)
+        return handle_reply_lines();
+    read_reply();
+}
+
+void ftp_client::handle_reply_lines()
+{
+    while (auto line = TakeReplyLine(m_reply)) {
+        std::cout << *line << std::endl;
+        const bool handled = m_awaiting == Awaiting::PasvReply ? handle_pasv_line(*line) : handle_transfer_line(*line);
+        if (handled)
+            return;
+    }
+    read_reply();
+}
+
+// Lines before the PASV reply (a greeting that came in pieces shifts the replies) are passed over.
+bool ftp_client::handle_pasv_line(const std::string& line)
+{
+    if (const auto address = ParsePasvAddress(line)) {
+        start_data_connection(address->host, address->port);
+        m_awaiting = Awaiting::TransferResult;
+        send(8, "RETR " + m_remoteDir + "/" + m_fileName + "\r\n");
+        return true;
+    }
+    if (IsReplyCode(line, "227") || IsRefusal(line)) {
+        fail(ProtocolError());
+        return true;
+    }
+    return false;
+}
+
+bool ftp_client::handle_transfer_line(const std::string& line)
+{
+    if (IsReplyCode(line, "226")) {
+        m_transferCompleted = true;
+        m_awaiting = Awaiting::Nothing;
+        send(9, "QUIT\r\n");
+        return true;
+    }
+    if (IsRefusal(line)) {
+        fail(ProtocolError());
+        return true;
+    }
+    return false;
+}
+
+void ftp_client::start_data_connection(const std::string& host, const std::string& port)
+{
+    m_dtp = std::make_shared<ftp_client_dtp>(m_io, m_deadlineAfter);
+    m_dtp->start(host, port, m_localFile);
+}
+
+// After QUIT the server may still talk; its words go to the diagnostics until it hangs up.
+void ftp_client::dump_replies()
+{
+    WriteOut(m_reply);
+    read_reply();
+}
+
+void ftp_client::fail(const boost::system::error_code& ec)
+{
+    std::cerr << ec.category().name() << ":" << ec.value() << std::endl;
+    m_lastError = ec;
+    close();
+}

@@ -1,0 +1,73 @@
+#pragma once
+// The control connection of one FTP download: logs in, asks for binary and passive mode,
+// retrieves one file through an ftp_client_dtp and quits.
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <boost/asio/streambuf.hpp>
+#include <boost/system/error_code.hpp>
+
+class ftp_client_dtp;
+
+class ftp_client {
+public:
+    // Starts the run at once (name lookup and deadline); the work happens while the caller runs
+    // `io`. The file `remoteDir`/`fileName` on the server is appended to `localFile`.
+    ftp_client(boost::asio::io_context& io, std::string server, std::string user, std::string password,
+               std::string remoteDir, std::string fileName, std::filesystem::path localFile,
+               std::string service = "ftp",
+               std::chrono::steady_clock::duration deadline = std::chrono::seconds(300));
+
+    ftp_client(const ftp_client&) = delete;
+    ftp_client& operator=(const ftp_client&) = delete;
+
+    // Cancels the deadline and closes the control connection; harmless when already closed.
+    void close();
+    // The most recent failure on the control connection; end of stream after a normal QUIT.
+    const boost::system::error_code& last_error() const { return m_lastError; }
+    // The server confirmed the transfer with 226 and the data connection ended normally.
+    bool transfer_confirmed() const;
+
+private:
+    enum class Awaiting { Nothing, PasvReply, TransferResult };
+
+    void on_resolved(const boost::system::error_code& ec, boost::asio::ip::tcp::resolver::results_type results);
+    void on_connected(const boost::system::error_code& ec);
+    void read_reply();
+    void on_reply(const boost::system::error_code& ec, std::size_t bytes);
+    void on_written(const boost::system::error_code& ec);
+    void send(int stage, const std::string& command);
+    void send_next_command();
+    void handle_reply_lines();
+    bool handle_pasv_line(const std::string& line);
+    bool handle_transfer_line(const std::string& line);
+    void start_data_connection(const std::string& host, const std::string& port);
+    void dump_replies();
+    void fail(const boost::system::error_code& ec);
+
+    boost::asio::io_context& m_io;
+    std::string m_user;
+    std::string m_password;
+    std::string m_remoteDir;
+    std::string m_fileName;
+    std::filesystem::path m_localFile;
+    std::chrono::steady_clock::duration m_deadlineAfter;
+
+    int m_stage = 1;
+    Awaiting m_awaiting = Awaiting::Nothing;
+    bool m_closed = false;
+    bool m_transferCompleted = false;
+    std::shared_ptr<ftp_client_dtp> m_dtp;
+
+    boost::asio::ip::tcp::resolver m_resolver;
+    boost::asio::ip::tcp::socket m_socket;
+    boost::asio::steady_timer m_deadline;
+    std::string m_request;
+    boost::asio::streambuf m_reply;
+    boost::system::error_code m_lastError;
+};

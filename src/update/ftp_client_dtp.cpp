@@ -1,0 +1,106 @@
+#include "update/ftp_client_dtp.h"
+
+#include <fstream>
+#include <iostream>
+
+#include <boost/asio/connect.hpp>
+
+namespace {
+
+// One read takes at most this much, so memory stays bounded whatever the file's size.
+constexpr std::size_t kChunkSize = 64 * 1024;
+
+}  // namespace
+
+ftp_client_dtp::ftp_client_dtp(boost::asio::io_context& io, std::chrono::steady_clock::duration deadline)
+    : m_resolver(io), m_socket(io), m_deadline(io), m_deadlineAfter(deadline)
+{
+}
+
+void ftp_client_dtp::start(const std::string& host, const std::string& port,
+                           const std::filesystem::path& localFile)
+{
+    m_localFile = localFile;
+    auto self = shared_from_this();
+    m_resolver.async_resolve(host, port,
+                             boost::asio::ip::tcp::resolver::numeric_host |
+                                 boost::asio::ip::tcp::resolver::numeric_service |
+                                 boost::asio::ip::tcp::resolver::address_configured,
+                             [self](const boost::system::error_code& ec, auto results) {
+                                 self->on_resolved(ec, results);
+                             });
+    m_deadline.expires_after(m_deadlineAfter);
+    m_deadline.async_wait([self](const boost::system::error_code&) { self->close(); });
+}
+
+void ftp_client_dtp::close()
+{
+    m_closed = true;
+    m_deadline.cancel();
+    m_resolver.cancel();
+    boost::system::error_code ignored;
+    m_socket.close(ignored);
+}
+
+void ftp_client_dtp::on_resolved(const boost::system::error_code& ec,
+                                 boost::asio::ip::tcp::resolver::results_type results)
+{
+    if (ec)
+        return fail(ec);
+    if (m_closed)
+        return;
+    auto self = shared_from_this();
+    boost::asio::async_connect(m_socket, results,
+                               [self](const boost::system::error_code& connectError, const auto&) {
+                                   self->on_connected(connectError);
+                               });
+}
+
+void ftp_client_dtp::on_connected(const boost::system::error_code& ec)
+{
+    if (ec)
+        return fail(ec);
+    if (m_closed)
+        return;
+    read_chunk();
+}
+
+void ftp_client_dtp::read_chunk()
+{
+    auto self = shared_from_this();
+    m_socket.async_read_some(m_data.prepare(kChunkSize),
+                             [self](const boost::system::error_code& ec, std::size_t bytes) {
+                                 self->on_read(ec, bytes);
+                             });
+}
+
+void ftp_client_dtp::on_read(const boost::system::error_code& ec, std::size_t bytes)
+{
+    m_data.commit(bytes);
+    if (m_data.size() > 0 && !append_chunk())
+        return fail(boost::system::errc::make_error_code(boost::system::errc::io_error));
+    if (ec == boost::asio::error::eof && !m_closed) {
+        m_receivedWholeFile = true;
+        return close();
+    }
+    if (ec)
+        return fail(ec);
+    if (m_closed)
+        return;
+    read_chunk();
+}
+
+// The file is opened for each chunk and closed again, so nothing of the download is held back.
+bool ftp_client_dtp::append_chunk()
+{
+    std::ofstream out(m_localFile, std::ios::binary | std::ios::app);
+    out << &m_data;
+    out.close();
+    return static_cast<bool>(out);
+}
+
+void ftp_client_dtp::fail(const boost::system::error_code& ec)
+{
+    std::cout << ec.category().name() << ":" << ec.value() << std::flush;
+    close();
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The data connection of one FTP download: receives the file and appends it chunk by chunk.
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <boost/asio/io_context.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/steady_timer.hpp>
+#include <boost/asio/streambuf.hpp>
+
+// Lives on the heap, kept alive by the control client and by its own pending operations.
+class ftp_client_dtp : public std::enable_shared_from_this<ftp_client_dtp> {
+public:
+    ftp_client_dtp(boost::asio::io_context& io, std::chrono::steady_clock::duration deadline);
+
+    // Connects to the data address from the PASV reply and appends what arrives to `localFile`.
+    void start(const std::string& host, const std::string& port, const std::filesystem::path& localFile);
+    // Cancels the deadline and closes the connection; harmless when already closed.
+    void close();
+    // True once the server ended the data connection normally and every byte reached the file.
+    bool received_whole_file() const { return m_receivedWholeFile; }
+
+private:
+    void on_resolved(const boost::system::error_code& ec, boost::asio::ip::tcp::resolver::results_type results);
+    void on_connected(const boost::system::error_code& ec);
+    void read_chunk();
+    void on_read(const boost::system::error_code& ec, std::size_t bytes);
+    bool append_chunk();
+    void fail(const boost::system::error_code& ec);
+
+    boost::asio::ip::tcp::resolver m_resolver;
+    boost::asio::ip::tcp::socket m_socket;
+    boost::asio::steady_timer m_deadline;
+    std::chrono::steady_clock::duration m_deadlineAfter;
+    boost::asio::streambuf m_data;
+    std::filesystem::path m_localFile;
+    bool m_closed = false;
+    bool m_receivedWholeFile = false;
+};

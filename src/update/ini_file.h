@@ -1,0 +1,19 @@
+#pragma once
+// The settings file reader: a strict INI grammar with no comments, loaded whole at construction.
+#include <map>
+#include <string>
+
+class ini_file {
+public:
+    // Reads and parses the whole file; throws std::runtime_error with one of the fixed messages
+    // ("INI file not found", "found brackets in mid-line", ...) at the first fault.
+    explicit ini_file(const std::string& path);
+
+    // The value stored under section and key (bytes, case-sensitive), or "" when there is none.
+    std::string get(const std::string& section, const std::string& key) const;
+
+private:
+    void parse_line(const std::string& rawLine, std::string& section);
+
+    std::map<std::string, std::map<std::string, std::string>> m_sections;
+};

@@ -1,0 +1,15 @@
+#include "update/update_result.h"
+
+#include "update/update_check.h"
+
+void HandleUpdateResult(int result, const UpdateResultHooks& hooks)
+{
+    if (result != kUpdateFetched && result != kNoUpdate)
+        return;
+    hooks.stopCheckTimer();
+    if (result == kNoUpdate)
+        return;
+    hooks.launchCompanion();
+    hooks.setFormatsChanged();
+    hooks.reloadCatalog();
+}

@@ -1,0 +1,60 @@
+#include "update/update_settings.h"
+
+#include <iostream>
+#include <stdexcept>
+
+#include "update/ini_file.h"
+
+namespace {
+
+const char kSettingsFileName[] = "velmaro.ini";
+
+UpdateSettings SettingsFrom(const ini_file& ini)
+{
+    UpdateSettings settings;
+    settings.server = ini.get("FTP", "SERVER");
+    settings.userId = ini.get("FTP", "USERID");
+    settings.password = ini.get("FTP", "PASSWORD");
+    settings.remoteDir = ini.get("FTP", "URL");
+    settings.fileName = ini.get("FTP", "FILENAME");
+    settings.index = ini.get("SETTING", "INDEX");
+    if (settings.index.empty())
+        settings.index = ini.get("FTP", "INDEX");
+    settings.supportUrl = ini.get("SETTING", "SUPPORTURL");
+    return settings;
+}
+
+// Every other byte of `text` from `first`, shifted by `delta` modulo 256.
+std::string EveryOtherByte(const std::string& text, std::size_t first, int delta)
+{
+    std::string out;
+    for (std::size_t i = first; i < text.size(); i += 2)
+        out += static_cast<char>(static_cast<unsigned char>(static_cast<unsigned char>(text[i]) + delta));
+    return out;
+}
+
+}  // namespace
+
+bool UpdateSettings::complete() const
+{
+    return !server.empty() && !userId.empty() && !password.empty() && !remoteDir.empty() &&
+           !fileName.empty() && !index.empty() && !supportUrl.empty();
+}
+
+UpdateSettings ReadUpdateSettings(const std::filesystem::path& exeFolder)
+{
+    const std::filesystem::path path = exeFolder / kSettingsFileName;
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return {};
+    try {
+        return SettingsFrom(ini_file(path.string()));
+    } catch (const std::runtime_error& error) {
+        std::cerr << path.string() << ": " << error.what() << std::endl;
+        return {};
+    }
+}
+
+std::string UnscrambleUser(const std::string& userId) { return EveryOtherByte(userId, 0, +1); }
+
+std::string UnscramblePassword(const std::string& password) { return EveryOtherByte(password, 1, -1); }

@@ -1,0 +1,26 @@
+#pragma once
+// The update settings from "velmaro.ini" beside the executable, and the unscrambling of the account.
+#include <filesystem>
+#include <string>
+
+struct UpdateSettings {
+    std::string server;      // FTP/SERVER
+    std::string userId;      // FTP/USERID, scrambled
+    std::string password;    // FTP/PASSWORD, scrambled
+    std::string remoteDir;   // FTP/URL
+    std::string fileName;    // FTP/FILENAME
+    std::string index;       // SETTING/INDEX, or FTP/INDEX where older files keep it
+    std::string supportUrl;  // SETTING/SUPPORTURL
+
+    // The check runs only when every value is present.
+    bool complete() const;
+};
+
+// The settings read from the folder's "velmaro.ini". A missing file gives empty values; a file
+// that does not parse gives empty values too, after its error has been written to standard error.
+UpdateSettings ReadUpdateSettings(const std::filesystem::path& exeFolder);
+
+// The account is stored scrambled: the user is every other byte from the first, each raised by
+// one; the password every other byte from the second, each lowered by one (wrapping at 0 and 255).
+std::string UnscrambleUser(const std::string& userId);
+std::string UnscramblePassword(const std::string& password);

@@ -1,0 +1,297 @@
+// The FTP client against a real server on loopback, and against a scripted server for faults.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include <boost/asio/error.hpp>
+
+#include "pyftpd_server.h"
+#include "scripted_ftp_server.h"
+#include "temp_folder.h"
+#include "update/ftp_download.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+FtpAccount LoopbackAccount(const std::string& port, std::chrono::steady_clock::duration deadline = 10s)
+{
+    FtpAccount account;
+    account.server = "127.0.0.1";
+    account.user = "velmaro";
+    account.password = "s3cret";
+    account.remoteDir = "/pub";
+    account.service = port;
+    account.deadline = deadline;
+    return account;
+}
+
+// Every byte value, line ends and byte 26 included, over several reads' worth of data.
+std::string BinaryPayload()
+{
+    std::string bytes;
+    for (int i = 0; i < 300000; ++i)
+        bytes += static_cast<char>((i * 7 + i / 256) & 0xFF);
+    return bytes;
+}
+
+const boost::system::error_code kProtocolError =
+    boost::system::errc::make_error_code(boost::system::errc::protocol_error);
+
+class FtpClientRealServer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        served.write("pub/file.bin", BinaryPayload());
+        server = std::make_unique<PyftpdServer>("velmaro", "s3cret", served.path());
+        if (!server->running())
+            GTEST_SKIP() << "python3-pyftpdlib is not available";
+    }
+
+    TempFolder served;
+    TempFolder local;
+    std::unique_ptr<PyftpdServer> server;
+};
+
+TEST_F(FtpClientRealServer, FetchesBinaryFileWholeAndEndsAtEndOfStream)
+{
+    const DownloadOutcome outcome = RunDownload(LoopbackAccount(server->port()), "file.bin", local.path() / "file.bin");
+
+    EXPECT_TRUE(outcome.succeeded());
+    EXPECT_EQ(outcome.lastError, boost::asio::error::eof);
+    EXPECT_EQ(local.read("file.bin"), BinaryPayload());
+}
+
+TEST_F(FtpClientRealServer, RefusedLoginOrMissingFileFailsAtOnceWithoutFile)
+{
+    FtpAccount wrongPassword = LoopbackAccount(server->port());
+    wrongPassword.password = "wrong";
+    const struct {
+        const char* name;
+        FtpAccount account;
+        std::string file;
+    } cases[] = {
+        {"wrong password", wrongPassword, "file.bin"},
+        {"missing file", LoopbackAccount(server->port()), "absent.bin"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DownloadOutcome outcome = RunDownload(c.account, c.file, local.path() / c.file);
+        EXPECT_FALSE(outcome.succeeded());
+        EXPECT_EQ(outcome.lastError, kProtocolError);
+        EXPECT_FALSE(local.has(c.file));
+    }
+}
+
+// One fault played by the scripted server, and what the client must make of it.
+struct FaultCase {
+    const char* name;
+    ScriptedFtpServer::Script script;
+    std::chrono::milliseconds deadline;
+    bool succeeded;
+    boost::system::error_code lastError;
+    std::optional<std::string> file;  // the local file's content, or nullopt for no file
+    std::vector<std::string> commands;
+};
+
+const std::vector<std::string> kFullRun = {"USER velmaro", "PASS s3cret", "TYPE I", "PASV", "RETR /pub/f", "QUIT"};
+const std::vector<std::string> kUpToPasv = {"USER velmaro", "PASS s3cret", "TYPE I", "PASV"};
+const std::vector<std::string> kUpToRetr = {"USER velmaro", "PASS s3cret", "TYPE I", "PASV", "RETR /pub/f"};
+
+// After RETR: sends `before` on the control connection, `data` over the data connection and
+// then `after`; answers QUIT and hangs up.
+ScriptedFtpServer::Script Serve(const std::string& before, const std::string& data, const std::string& after)
+{
+    return [=](ScriptedSession& s) {
+        s.log_in_up_to_pasv();
+        s.send(s.open_data_port());
+        s.receive_command();
+        s.send(before);
+        s.send_data(data);
+        s.send(after);
+        s.receive_command();
+        s.send("221 bye\r\n");
+    };
+}
+
+// A PASV reply naming a loopback port where nobody listens.
+std::string PasvToClosedPort()
+{
+    const int port = std::stoi(UnusedLoopbackPort());
+    return "227 Entering Passive Mode (127,0,0,1," + std::to_string(port / 256) + "," + std::to_string(port % 256) +
+           ")\r\n";
+}
+
+std::vector<FaultCase> FaultCases()
+{
+    return {
+        {"RepliesOneByOne", Serve("150 opening\r\n", "hello", "226 done\r\n"), 10000ms, true,
+         boost::asio::error::eof, "hello", kFullRun},
+        {"TransferStartAndEndInOneRead", Serve("", "hello", "150 opening\r\n226 done\r\n"), 10000ms, true,
+         boost::asio::error::eof, "hello", kFullRun},
+        {"GreetingSplitOverTwoReads",
+         [](ScriptedSession& s) {
+             s.send("220 Hel");
+             s.receive_command();
+             s.send("lo\r\n");
+             s.receive_command();
+             s.send("331 password please\r\n");
+             s.receive_command();
+             s.send("230 logged in\r\n");
+             s.receive_command();
+             s.send("200 type set\r\n");
+             s.send(s.open_data_port());
+             s.receive_command();
+             s.send_data("hello");
+             s.send("226 done\r\n");
+             s.receive_command();
+         },
+         10000ms, true, boost::asio::error::eof, "hello", kFullRun},
+        {"UserRefusedStillSendsUpToPasv",
+         [](ScriptedSession& s) {
+             s.send("220 ready\r\n");
+             for (int i = 0; i < 4; ++i) {
+                 s.receive_command();
+                 s.send("530 not logged in\r\n");
+             }
+             s.wait_for_client_close();
+         },
+         10000ms, false, kProtocolError, std::nullopt, kUpToPasv},
+        {"PasvWithoutSixNumbers",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send("227 Entering Passive Mode (127,0,0,1).\r\n");
+             s.wait_for_client_close();
+         },
+         10000ms, false, kProtocolError, std::nullopt, kUpToPasv},
+        {"PasvNumberAboveByte",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send("227 Entering Passive Mode (127,0,0,1,300,1).\r\n");
+             s.wait_for_client_close();
+         },
+         10000ms, false, kProtocolError, std::nullopt, kUpToPasv},
+        {"ReplyLineWithoutEnd",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send("227 " + std::string(100000, 'x'));
+             s.wait_for_client_close();
+         },
+         10000ms, false, boost::asio::error::message_size, std::nullopt, kUpToPasv},
+        {"RetrRefused",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send(s.open_data_port());
+             s.receive_command();
+             s.send("550 no such file\r\n");
+             s.wait_for_client_close();
+         },
+         10000ms, false, kProtocolError, std::nullopt, kUpToRetr},
+        {"DataPortClosed",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send(PasvToClosedPort());
+             s.receive_command();
+             s.send("425 cannot open data connection\r\n");
+             s.wait_for_client_close();
+         },
+         10000ms, false, kProtocolError, std::nullopt, kUpToRetr},
+        {"ResetAfterRetr",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send(s.open_data_port());
+             s.receive_command();
+             s.send_data("hel");
+             s.send("150 opening\r\n");
+             s.reset();
+         },
+         10000ms, false, boost::asio::error::connection_reset, "hel", kUpToRetr},
+        {"ResetAfterQuitKeepsConfirmedFile",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send(s.open_data_port());
+             s.receive_command();
+             s.send_data("hello");
+             s.send("226 done\r\n");
+             s.receive_command();
+             s.reset();
+         },
+         10000ms, true, boost::asio::error::connection_reset, "hello", kFullRun},
+        {"StallBeforeGreeting", [](ScriptedSession& s) { s.wait_for_client_close(); }, 300ms, false,
+         boost::asio::error::operation_aborted, std::nullopt, {}},
+        {"StallAfterDataWithout226",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send(s.open_data_port());
+             s.receive_command();
+             s.send_data("hello");
+             s.send("150 opening\r\n");
+             s.wait_for_client_close();
+         },
+         300ms, false, boost::asio::error::operation_aborted, "hello", kUpToRetr},
+        {"DataConnectionStalls",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send(s.open_data_port());
+             s.receive_command();
+             s.send_data_and_hold("hel");
+             s.send("226 done\r\n");
+             s.receive_command();
+             s.send("221 bye\r\n");
+             s.hang_up();
+             s.wait_for_data_close();
+         },
+         300ms, false, boost::asio::error::eof, "hel", kFullRun},
+        {"EmptyFileLeavesNoFile", Serve("", "", "226 done\r\n"), 10000ms, true, boost::asio::error::eof,
+         std::nullopt, kFullRun},
+    };
+}
+
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
+class FtpClientFault : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(FtpClientFault, EndsWithExpectedCodeFileAndCommands)
+{
+    const FaultCase& c = GetParam();
+    TempFolder local;
+    ScriptedFtpServer server(c.script);
+
+    const DownloadOutcome outcome = RunDownload(LoopbackAccount(server.port(), c.deadline), "f", local.path() / "f");
+
+    EXPECT_EQ(server.finish(), c.commands);
+    EXPECT_EQ(outcome.succeeded(), c.succeeded);
+    EXPECT_EQ(outcome.lastError, c.lastError) << outcome.lastError.message();
+    EXPECT_EQ(local.has("f"), c.file.has_value());
+    if (c.file) {
+        EXPECT_EQ(local.read("f"), *c.file);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripted, FtpClientFault, ::testing::ValuesIn(FaultCases()),
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+TEST(FtpClient, AppendsToAnExistingLocalFile)
+{
+    TempFolder local;
+    local.write("f", "old ");
+    ScriptedFtpServer server(Serve("", "hello", "226 done\r\n"));
+
+    const DownloadOutcome outcome = RunDownload(LoopbackAccount(server.port()), "f", local.path() / "f");
+
+    server.finish();
+    EXPECT_TRUE(outcome.succeeded());
+    EXPECT_EQ(local.read("f"), "old hello");
+}
+
+TEST(FtpClient, UnreachableServerFailsWithItsOwnCode)
+{
+    TempFolder local;
+    const DownloadOutcome outcome = RunDownload(LoopbackAccount(UnusedLoopbackPort()), "f", local.path() / "f");
+
+    EXPECT_FALSE(outcome.succeeded());
+    EXPECT_EQ(outcome.lastError, boost::asio::error::connection_refused);
+    EXPECT_FALSE(local.has("f"));
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+// The start page's side of the update: the settings step that starts the check, and what the
+// page does with the result.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <future>
+#include <thread>
+
+#include "platform/cp932.h"
+#include "pyftpd_server.h"
+#include "temp_folder.h"
+#include "update/companion_launch.h"
+#include "update/update_result.h"
+#include "update/update_start.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// The stored forms that unscramble to `user` and `password`.
+std::string ScrambleUser(const std::string& user)
+{
+    std::string out;
+    for (char c : user)
+        out += {static_cast<char>(c - 1), 'q'};
+    return out;
+}
+
+std::string ScramblePassword(const std::string& password)
+{
+    std::string out;
+    for (char c : password)
+        out += {'q', static_cast<char>(c + 1)};
+    return out;
+}
+
+struct SettingLine {
+    const char* section;
+    const char* key;
+    std::string value;
+};
+
+std::vector<SettingLine> CompleteSettings()
+{
+    return {
+        {"FTP", "SERVER", "127.0.0.1"},
+        {"FTP", "USERID", ScrambleUser("velmaro")},
+        {"FTP", "PASSWORD", ScramblePassword("s3cret")},
+        {"FTP", "URL", "/pub"},
+        {"FTP", "FILENAME", "sheets.zip"},
+        {"SETTING", "INDEX", "1"},
+        {"SETTING", "SUPPORTURL", "https://support.example/"},
+    };
+}
+
+std::string IniText(const std::vector<SettingLine>& lines)
+{
+    std::string text;
+    for (const auto& line : lines)
+        text += std::string("[") + line.section + "]\r\n" + line.key + "=" + line.value + "\r\n";
+    return text;
+}
+
+TEST(SettingsStep, IncompleteSettingsGiveTheNoticeAndStartNoCheck)
+{
+    std::vector<std::pair<std::string, std::optional<std::string>>> cases = {{"no settings file", std::nullopt}};
+    for (std::size_t i = 0; i < CompleteSettings().size(); ++i) {
+        std::vector<SettingLine> lines = CompleteSettings();
+        const std::string name = std::string(lines[i].key) + " empty";
+        lines[i].value.clear();
+        cases.emplace_back(name, IniText(lines));
+    }
+    for (const auto& [name, content] : cases) {
+        SCOPED_TRACE(name);
+        TempFolder exe;
+        if (content)
+            exe.write("velmaro.ini", *content);
+        int reports = 0;
+        UpdateCheckEnvironment environment;
+        environment.exeFolder = exe.path();
+        environment.report = [&reports](int) { ++reports; };
+
+        const SettingsStepOutcome outcome = StartUpdateCheck(environment);
+
+        EXPECT_FALSE(outcome.checkStarted);
+        EXPECT_EQ(outcome.notice, cp932::FromUtf8("velmaro.iniの記述が不足しています。"));
+        EXPECT_EQ(outcome.noticeCaption, cp932::FromUtf8("Zolvi２"));
+        EXPECT_EQ(reports, 0);
+    }
+}
+
+TEST(SettingsStep, SupportAddressIsKeptEvenWhenIncomplete)
+{
+    TempFolder exe;
+    exe.write("velmaro.ini", "[SETTING]\nSUPPORTURL=https://support.example/\n");
+    UpdateCheckEnvironment environment;
+    environment.exeFolder = exe.path();
+
+    EXPECT_EQ(StartUpdateCheck(environment).supportUrl, "https://support.example/");
+}
+
+TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledAccount)
+{
+    TempFolder served;
+    served.write("pub/update_", "2024-06-01");
+    served.write("pub/sheets.zip", "new sheets");
+    PyftpdServer server("velmaro", "s3cret", served.path());
+    if (!server.running())
+        GTEST_SKIP() << "python3-pyftpdlib is not available";
+    TempFolder exe;
+    exe.write("velmaro.ini", IniText(CompleteSettings()));
+    auto result = std::make_shared<std::promise<int>>();
+    UpdateCheckEnvironment environment;
+    environment.exeFolder = exe.path();
+    environment.service = server.port();
+    environment.deadline = 10s;
+    environment.report = [result](int value) { result->set_value(value); };
+
+    const SettingsStepOutcome outcome = StartUpdateCheck(environment);
+
+    EXPECT_TRUE(outcome.checkStarted);
+    EXPECT_EQ(outcome.notice, "");
+    EXPECT_EQ(outcome.supportUrl, "https://support.example/");
+    auto reported = result->get_future();
+    ASSERT_EQ(reported.wait_for(15s), std::future_status::ready);
+    EXPECT_EQ(reported.get(), kUpdateFetched);
+    EXPECT_EQ(exe.read("sheets.zip"), "new sheets");
+}
+
+TEST(UpdateResult, StartPageStepsForEachResult)
+{
+    const struct {
+        int result;
+        std::vector<std::string> steps;
+    } cases[] = {
+        {kUpdateFetched, {"stop timer", "launch companion", "set formats changed", "reload catalog"}},
+        {kNoUpdate, {"stop timer"}},
+        {0, {}},
+        {2001, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.result);
+        std::vector<std::string> steps;
+        const auto record = [&steps](const char* step) { return [&steps, step] { steps.push_back(step); }; };
+        UpdateResultHooks hooks{record("stop timer"), record("launch companion"), record("set formats changed"),
+                                record("reload catalog")};
+
+        HandleUpdateResult(c.result, hooks);
+
+        EXPECT_EQ(steps, c.steps);
+    }
+}
+
+// Waits (bounded) for a file the companion writes.
+bool AppearsWithin(const std::filesystem::path& path, std::chrono::milliseconds limit)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < giveUp) {
+        if (std::filesystem::exists(path))
+            return true;
+        std::this_thread::sleep_for(20ms);
+    }
+    return false;
+}
+
+TEST(CompanionLaunch, StartsTheCompanionBesideTheExecutable)
+{
+    TempFolder exe;
+    exe.write("VelmaroInf.exe", "#!/bin/sh\necho launched > \"$(dirname \"$0\")/launched.txt\"\n");
+    chmod((exe.path() / "VelmaroInf.exe").c_str(), 0755);
+
+    EXPECT_TRUE(LaunchCompanion(exe.path()));
+    EXPECT_TRUE(AppearsWithin(exe.path() / "launched.txt", 5000ms));
+}
+
+TEST(CompanionLaunch, MissingOrNotExecutableCompanionIsNotStarted)
+{
+    TempFolder exe;
+    EXPECT_FALSE(LaunchCompanion(exe.path()));
+
+    exe.write("VelmaroInf.exe", "#!/bin/sh\n");
+    chmod((exe.path() / "VelmaroInf.exe").c_str(), 0644);
+    EXPECT_FALSE(LaunchCompanion(exe.path()));
+}
+
+}  // namespace

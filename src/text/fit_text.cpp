@@ -1,0 +1,94 @@
+#include "text/fit_text.h"
+
+#include "text/char_class.h"
+#include "text/size_steps.h"
+#include "text/take_line.h"
+#include "text/writing.h"
+
+#include <utility>
+
+namespace {
+
+enum class Attempt { kFits, kShrink, kTooSmall };
+
+struct Limits {
+    long long along;   // L: length a line must stay below
+    long long across;  // S: room for the stacked lines
+};
+
+Limits LimitsOf(const Rect& box, int japaneseRotation)
+{
+    const long long width = static_cast<long long>(box.right) - box.left;
+    const long long height = static_cast<long long>(box.bottom) - box.top;
+    if (AxisOfRotation(japaneseRotation) == LineAxis::kX)
+        return {width, height};
+    return {height, width};
+}
+
+// One pass over the text at the current sizes.
+Attempt TryFit(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
+               std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family)
+{
+    lines.clear();
+    extents.clear();
+    pitch = 0;
+    const Limits limits = LimitsOf(box, japanese.rotation);
+    long long count = 0;
+    std::string_view rest = text;
+    for (;;) {
+        std::string line;
+        int extent = 0;
+        const LineEnd end = TakeLine(measurer, box, rest, line, extent, pitch, japanese, latin, family);
+        if (end == LineEnd::kTooSmall)
+            return Attempt::kTooSmall;
+        if (end == LineEnd::kLastLine && extent == 0)
+            return Attempt::kFits;  // no empty last line after a final "\n"
+
+        ++count;
+        const bool overflows = pitch * count > limits.across || extent > limits.along;
+        if (end == LineEnd::kLastLine) {
+            if (overflows)
+                return Attempt::kShrink;
+            lines.push_back(std::move(line));
+            extents.push_back(extent);
+            return Attempt::kFits;
+        }
+        const std::size_t taken = line.size() + LineEndLength(rest, line.size());
+        lines.push_back(std::move(line));
+        extents.push_back(extent);
+        // Not even one character fits along the line at this size: the same line would come again.
+        if (overflows || taken == 0)
+            return Attempt::kShrink;
+        rest.remove_prefix(taken);
+    }
+}
+
+int FitText(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
+            std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family)
+{
+    ClampSizeIndices(japanese, latin);
+    for (;;) {
+        const Attempt attempt = TryFit(measurer, box, text, lines, extents, pitch, japanese, latin, family);
+        if (attempt == Attempt::kFits)
+            return 0;
+        if (attempt == Attempt::kTooSmall || !ShrinkTogether(japanese, latin)) {
+            japanese.sizeIndex = 0;
+            latin.sizeIndex = 0;
+            return -1;
+        }
+    }
+}
+
+}  // namespace
+
+int FitHorizontalText(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
+                      std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin)
+{
+    return FitText(measurer, box, text, lines, extents, pitch, japanese, latin, WritingFamily::kHorizontal);
+}
+
+int FitVerticalText(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
+                    std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin)
+{
+    return FitText(measurer, box, text, lines, extents, pitch, japanese, latin, WritingFamily::kVertical);
+}

@@ -1,5 +1,6 @@
 #include "app/record_json.h"
 
+#include "design/seal_format.h"
 #include "platform/cp932.h"
 
 #include <vector>
@@ -103,5 +104,17 @@ void WriteRecordJson(JsonWriter& json, const CSealData3& r)
     json.Key("nSpare29").Int(r.m_nSpare29);
     json.Key("nOutlinePen").Int(r.m_nOutlinePen);
     PiecesJson(json, r.m_pieces);
+    json.EndObject();
+}
+
+void WriteSettingsJson(JsonWriter& json)
+{
+    static const char* const kNames[] = {"nOldSheetType", "nOldSheetImage", "nLayoutMode",
+                                         "nTextColour",   "bBold",          "nJapaneseFace",
+                                         "nLatinFace",    "bLatinFace",     "nOldSheetPicture"};
+    const SettingValues values = CurrentSettings();
+    json.BeginObject();
+    for (std::size_t i = 0; i < values.size(); ++i)
+        json.Key(kNames[i]).Int(values[i]);
     json.EndObject();
 }

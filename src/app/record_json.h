@@ -6,3 +6,5 @@
 
 void WriteRecordJson(JsonWriter& json, const CSealData2& record);
 void WriteRecordJson(JsonWriter& json, const CSealData3& record);
+// The nine design settings as one object, in their stored order.
+void WriteSettingsJson(JsonWriter& json);

@@ -43,12 +43,25 @@ std::array<int*, 9> DesignSettings()
             &CSealFormat::s_nLatinFace,    &CSealFormat::s_bLatinFace,      &CSealFormat::s_nOldSheetPicture};
 }
 
-void CSealFormat::ResetSettings()
+SettingValues CurrentSettings()
 {
-    static constexpr std::array<int, 9> kDefaults = {137, 161, 144, 102, 0, 0, 1, 0, 152};
+    SettingValues values{};
     std::array<int*, 9> settings = DesignSettings();
     for (std::size_t i = 0; i < settings.size(); ++i)
-        *settings[i] = kDefaults[i];
+        values[i] = *settings[i];
+    return values;
+}
+
+void ApplySettings(const SettingValues& values)
+{
+    std::array<int*, 9> settings = DesignSettings();
+    for (std::size_t i = 0; i < settings.size(); ++i)
+        *settings[i] = values[i];
+}
+
+void CSealFormat::ResetSettings()
+{
+    ApplySettings({137, 161, 144, 102, 0, 0, 1, 0, 152});
 }
 
 namespace {

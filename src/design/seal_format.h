@@ -49,7 +49,8 @@ public:
     static CSealData2& Orvanel();
     static CSealData3& Zolvi();
     static CSealData& Legacy();
-    // The user-chosen Japanese typeface; the font pool builds face 2 from it.
+    // The user-chosen Japanese typeface, in code page 932 as design files hold it; the font pool
+    // builds face 2 from it.
     static std::string& OtherFace();
 
     static void ResetSettings();
@@ -69,6 +70,9 @@ void UseFormat(const CatalogEntry& entry);
 
 // Settings 1 to 9 in their stored order, for reading and writing them as one group.
 std::array<int*, 9> DesignSettings();
+using SettingValues = std::array<int, 9>;
+SettingValues CurrentSettings();
+void ApplySettings(const SettingValues& values);
 
 // A text colour id 102..118 as its colour value (red in the low byte); -1 for other ids.
 long TextColourValue(int id);

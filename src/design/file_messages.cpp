@@ -1,0 +1,66 @@
+#include "design/file_messages.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+std::string WithPath(const std::string& pattern, const std::string& path)
+{
+    std::string text = pattern;
+    text.replace(text.find("%1"), 2, path);
+    return text;
+}
+
+// The system's own wording, for errors the program has no sentence of its own for.
+std::string WithReason(const std::string& pattern, const std::string& path, int error)
+{
+    return WithPath(pattern, path) + "(" + std::strerror(error) + ")";
+}
+
+bool MeansInUse(int error)
+{
+    return error == EACCES || error == EPERM || error == EBUSY || error == ETXTBSY;
+}
+
+}  // namespace
+
+std::string NotDesignFileMessage() { return "Velmaroの保存ファイルではありません。"; }
+
+std::string MissingFileMessage(const std::string& path) { return WithPath("%1 が見つかりませんでした。", path); }
+
+std::string DamagedFileMessage(const std::string& path)
+{
+    return WithPath("%1 は壊れているため、読み込めません。", path);
+}
+
+std::string ReadErrorMessage(const std::string& path, int error)
+{
+    if (error == ENOENT)
+        return MissingFileMessage(path);
+    if (MeansInUse(error))
+        return WithPath("%1 は使用中のため、読み取れません。", path);
+    return WithReason("%1 を読み取れません。", path, error);
+}
+
+std::string WriteErrorMessage(const std::string& path, int error)
+{
+    if (MeansInUse(error) || error == EROFS)
+        return WithPath("%1 は使用中または読み取り専用のため、書き込めません。", path);
+    return WithReason("%1 に書き込めません。", path, error);
+}
+
+std::string TextTooLongMessage(const std::string& path)
+{
+    return WithPath("%1 に保存できません。文字の多すぎるシールがあります。", path);
+}
+
+std::string FaceNameTooLongMessage(const std::string& path)
+{
+    return WithPath("%1 に保存できません。その他の書体の名前が長すぎます。", path);
+}
+
+std::string IncompleteSheetMessage(const std::string& path)
+{
+    return WithPath("%1 に保存できません。用紙の情報が不完全です。", path);
+}

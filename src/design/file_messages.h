@@ -1,0 +1,14 @@
+#pragma once
+// What the user is told when a design file cannot be opened or saved (UTF-8; paths as given).
+#include <string>
+
+std::string NotDesignFileMessage();
+std::string MissingFileMessage(const std::string& path);
+std::string DamagedFileMessage(const std::string& path);
+// A file that could not be read, worded after the system's error number.
+std::string ReadErrorMessage(const std::string& path, int error);
+// A file that could not be written, worded after the system's error number.
+std::string WriteErrorMessage(const std::string& path, int error);
+std::string TextTooLongMessage(const std::string& path);
+std::string FaceNameTooLongMessage(const std::string& path);
+std::string IncompleteSheetMessage(const std::string& path);

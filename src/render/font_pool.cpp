@@ -19,6 +19,7 @@ void CFontPool::Create()
             m_latin[face * 2 + bold] = PoolFont::Load(LatinFamilies(face), bold != 0);
     m_bCreated = 1;
     m_bAllSizes = 1;
+    ++m_version;
 }
 
 void CFontPool::CreateOther(const std::string& cp932FaceName)
@@ -27,12 +28,14 @@ void CFontPool::CreateOther(const std::string& cp932FaceName)
     const QString family = QString::fromStdString(cp932::ToUtf8(cp932FaceName));
     for (int bold = 0; bold < 2; ++bold)
         m_japanese[2 * 2 + bold] = PoolFont::Load(JapaneseFamilies(2, family), bold != 0);
+    ++m_version;
 }
 
 void CFontPool::ReleaseOther()
 {
     m_japanese[4].reset();
     m_japanese[5].reset();
+    ++m_version;
 }
 
 int CFontPool::PointsAt(int sizeIndex) const

@@ -37,8 +37,11 @@ public:
 
     // The other typeface's name as the design stores it.
     const std::string& OtherFace() const;
+    // Counts every change of the loaded fonts.
+    std::uint64_t Version() const { return m_version; }
 
 private:
+    std::uint64_t m_version = 0;
     std::array<std::unique_ptr<PoolFont>, kJapaneseFaces * 2> m_japanese;
     std::array<std::unique_ptr<PoolFont>, kLatinFaces * 2> m_latin;
 };

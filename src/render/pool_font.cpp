@@ -109,10 +109,19 @@ double PoolFont::Scale(int points) const { return EmUnits(points) / m_unitsPerEm
 
 int PoolFont::Extent(const std::string& cp932Run, bool vertical, int points) const
 {
-    double sum = 0;
-    for (double advance : Shape(cp932Run, vertical).advances)
-        sum += advance;
-    return static_cast<int>(std::lround(sum * Scale(points)));
+    // Enough for every run of a few full sheets; beyond that start afresh rather than grow.
+    constexpr std::size_t kMaxRemembered = 200000;
+    std::unordered_map<std::string, double>& remembered = m_runAdvance[vertical ? 1 : 0];
+    auto found = remembered.find(cp932Run);
+    if (found == remembered.end()) {
+        if (remembered.size() >= kMaxRemembered)
+            remembered.clear();
+        double sum = 0;
+        for (double advance : Shape(cp932Run, vertical).advances)
+            sum += advance;
+        found = remembered.emplace(cp932Run, sum).first;
+    }
+    return static_cast<int>(std::lround(found->second * Scale(points)));
 }
 
 int PoolFont::CellHeight(int points) const

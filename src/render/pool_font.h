@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 // Glyphs of one shaped run, with advances in font units. `charIndex` maps each glyph to the
@@ -32,7 +33,8 @@ public:
 
     // Shapes a code page 932 run; `vertical` asks for the vertical glyph forms.
     ShapedRun Shape(const std::string& cp932Run, bool vertical) const;
-    // Length of a run along its baseline, in 0.01 mm at `points`.
+    // Length of a run along its baseline, in 0.01 mm at `points`. Runs are shaped once; the
+    // layout asks for every growing prefix of a line at every size it tries.
     int Extent(const std::string& cp932Run, bool vertical, int points) const;
     // Ascent plus descent, in 0.01 mm at `points`.
     int CellHeight(int points) const;
@@ -58,6 +60,7 @@ private:
     double m_ascent = 0;
     double m_descent = 0;
     bool m_syntheticBold = false;
+    mutable std::unordered_map<std::string, double> m_runAdvance[2];  // by vertical forms
 };
 
 // Points to the em size in 0.01 mm.

@@ -9,6 +9,7 @@ public:
 
     TextExtent MeasureJapanese(const JapaneseFont& font, std::string_view run) override;
     TextExtent MeasureLatin(const LatinFont& font, std::string_view run) override;
+    std::uint64_t FontsVersion() const override { return m_pool.Version(); }
 
 private:
     const CFontPool& m_pool;

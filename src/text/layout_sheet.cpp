@@ -3,6 +3,7 @@
 #include "design/seal_format.h"
 #include "format/font_sizes.h"
 #include "text/fit_text.h"
+#include "text/layout_cache.h"
 #include "text/layout_mode.h"
 #include "text/size_steps.h"
 
@@ -29,23 +30,32 @@ void ClearLayout(SealPiece& piece)
     piece.m_bOverflow = 0;
 }
 
-// Lays `source`'s text out in `piece`'s text area; `source` is `piece` itself or, for the second
-// part of a fold-over sticker that repeats the first, the first part, which owns the size.
-void LayoutPiece(TextMeasurer& measurer, SealPiece& piece, SealPiece& source, int defaultSize,
-                 const LayoutModeInfo& mode)
+// One sticker's layout from its inputs, with the size to write back when it had to shrink.
+LayoutResult LayoutPiece(TextMeasurer& measurer, const LayoutInputs& in)
 {
-    const int start = StartSizeIndex(source.m_nSize == -1 ? defaultSize : source.m_nSize);
-    const bool bold = CSealFormat::s_bBold != 0;
-    JapaneseFont japanese{JapaneseFaceSetting(), mode.vertical, bold, mode.japaneseRotation, start};
-    LatinFont latin{LatinFaceSetting(), bold, mode.latinRotation, start};
-    const auto fit = mode.family == WritingFamily::kVertical ? FitVerticalText : FitHorizontalText;
-    piece.m_bOverflow = fit(measurer, piece.m_rcText, source.m_strText, piece.m_lines, piece.m_lineExtents,
-                            piece.m_nPitch, japanese, latin);
+    LayoutResult out;
+    const int start = StartSizeIndex(in.sizeTenths);
+    JapaneseFont japanese{in.japaneseFace, in.mode.vertical, in.bold, in.mode.japaneseRotation, start};
+    LatinFont latin{in.latinFace, in.bold, in.mode.latinRotation, start};
+    const auto fit = in.mode.family == WritingFamily::kVertical ? FitVerticalText : FitHorizontalText;
+    out.overflow = fit(measurer, in.box, in.text, out.lines, out.extents, out.pitch, japanese, latin);
     if (japanese.sizeIndex != start && latin.sizeIndex != start)
-        source.m_nSize = 10 * kFontSizes[japanese.sizeIndex];
+        out.reducedSize = 10 * kFontSizes[japanese.sizeIndex];
+    return out;
 }
 
-void LayoutPieces(TextMeasurer& measurer, std::vector<SealPiece>& pieces, int defaultSize, bool foldOver)
+void Apply(const LayoutResult& result, SealPiece& piece, SealPiece& source)
+{
+    piece.m_lines = result.lines;
+    piece.m_lineExtents = result.extents;
+    piece.m_nPitch = result.pitch;
+    piece.m_bOverflow = result.overflow;
+    if (result.reducedSize != -1)
+        source.m_nSize = result.reducedSize;
+}
+
+void LayoutPieces(TextMeasurer& measurer, std::vector<SealPiece>& pieces, int defaultSize, bool foldOver,
+                  LayoutCache* cache)
 {
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const int part = foldOver ? static_cast<int>(i % 2) : 0;
@@ -54,20 +64,37 @@ void LayoutPieces(TextMeasurer& measurer, std::vector<SealPiece>& pieces, int de
             ClearLayout(pieces[i]);
             continue;
         }
+        // The second part of a fold-over sticker that repeats the first takes the first part's text
+        // and size, and a reduced size goes back to the first part.
         const bool repeatsFirstPart = foldOver && mode->sameTextPairs && part == 1;
         SealPiece& source = repeatsFirstPart ? pieces[i - 1] : pieces[i];
-        LayoutPiece(measurer, pieces[i], source, defaultSize, *mode);
+        LayoutInputs inputs{source.m_strText,
+                            source.m_nSize == -1 ? defaultSize : source.m_nSize,
+                            pieces[i].m_rcText,
+                            *mode,
+                            JapaneseFaceSetting(),
+                            LatinFaceSetting(),
+                            CSealFormat::s_bBold != 0,
+                            measurer.FontsVersion()};
+        if (const LayoutResult* cached = cache ? cache->Find(i, inputs) : nullptr) {
+            Apply(*cached, pieces[i], source);
+            continue;
+        }
+        LayoutResult result = LayoutPiece(measurer, inputs);
+        Apply(result, pieces[i], source);
+        if (cache)
+            cache->Store(i, std::move(inputs), std::move(result));
     }
 }
 
 }  // namespace
 
-void LayoutSheet(TextMeasurer& measurer, CSealData2& sheet)
+void LayoutSheet(TextMeasurer& measurer, CSealData2& sheet, LayoutCache* cache)
 {
-    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, false);
+    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, false, cache);
 }
 
-void LayoutSheet(TextMeasurer& measurer, CSealData3& sheet)
+void LayoutSheet(TextMeasurer& measurer, CSealData3& sheet, LayoutCache* cache)
 {
-    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, true);
+    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, true, cache);
 }

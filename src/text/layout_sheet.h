@@ -1,6 +1,7 @@
 #pragma once
 // Laying out the text of every sticker of a sheet before it is drawn or printed.
 #include "format/seal_data.h"
+#include "text/layout_cache.h"
 #include "text/text_measurer.h"
 
 // Lays out every sticker of `sheet` with the design's layout mode, typefaces and boldness
@@ -9,9 +10,11 @@
 // size setting shows it and the next layout starts from it. Under a number that is no layout mode
 // every sticker is left without lines. Run it after every change of text, size, typeface,
 // boldness, layout mode or sheet, before drawing.
-void LayoutSheet(TextMeasurer& measurer, CSealData2& sheet);
+//
+// With a cache, stickers whose inputs are unchanged since the last layout take the stored result.
+void LayoutSheet(TextMeasurer& measurer, CSealData2& sheet, LayoutCache* cache = nullptr);
 
 // Fold-over stickers: records 2k and 2k+1 are the two parts of one sticker. In the modes that
 // repeat the text, the second part is laid out with the first part's text and size, and a reduced
 // size goes into the first part's m_nSize.
-void LayoutSheet(TextMeasurer& measurer, CSealData3& sheet);
+void LayoutSheet(TextMeasurer& measurer, CSealData3& sheet, LayoutCache* cache = nullptr);

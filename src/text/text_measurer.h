@@ -2,6 +2,7 @@
 // What the text layout asks of the fonts: how long and how high a run of text is in one font of
 // the pool. The layout never touches a font itself, so it runs with real fonts in the program and
 // with round numbers in the tests.
+#include <cstdint>
 #include <string_view>
 
 // Rotations count quarter turns clockwise on the sheet: 0 left to right, 1 downwards, 2 right to
@@ -45,4 +46,6 @@ public:
     virtual ~TextMeasurer() = default;
     virtual TextExtent MeasureJapanese(const JapaneseFont& font, std::string_view run) = 0;
     virtual TextExtent MeasureLatin(const LatinFont& font, std::string_view run) = 0;
+    // Changes whenever the fonts behind the measurements change, so cached layouts are redone.
+    virtual std::uint64_t FontsVersion() const { return 0; }
 };

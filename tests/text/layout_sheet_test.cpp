@@ -274,3 +274,82 @@ TEST_F(LayoutSheetTest, ChosenFacesReachTheFonts)
 }
 
 }  // namespace
+
+namespace {
+
+// The cache must give exactly what laying out again gives, and redo a sticker whenever anything it
+// was computed from changed.
+class CachedLayoutTest : public LayoutSheetTest {
+protected:
+    // Lays out `sheet` once with the cache and once without, from the same state, and compares.
+    void ExpectSameAsUncached(CSealData2& sheet)
+    {
+        CSealData2 plain = sheet;
+        LayoutSheet(measurer, plain);
+        LayoutSheet(measurer, sheet, &cache);
+        for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i) {
+            EXPECT_EQ(sheet.m_pieces[i].m_lines, plain.m_pieces[i].m_lines) << i;
+            EXPECT_EQ(sheet.m_pieces[i].m_lineExtents, plain.m_pieces[i].m_lineExtents) << i;
+            EXPECT_EQ(sheet.m_pieces[i].m_nPitch, plain.m_pieces[i].m_nPitch) << i;
+            EXPECT_EQ(sheet.m_pieces[i].m_bOverflow, plain.m_pieces[i].m_bOverflow) << i;
+            EXPECT_EQ(sheet.m_pieces[i].m_nSize, plain.m_pieces[i].m_nSize) << i;
+        }
+    }
+
+    LayoutCache cache;
+};
+
+TEST_F(CachedLayoutTest, RedoesOnlyWhatChangedAndMatchesAFreshLayout)
+{
+    CSealFormat::s_nLayoutMode = 187;
+    auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 500), Piece(J("漢字漢字漢字"), 300, 300), Piece("cd", 1000, 500)});
+    ExpectSameAsUncached(sheet);  // fills the cache; the second sticker shrinks and writes its size back
+    ExpectSameAsUncached(sheet);  // starts from the reduced size: a miss, then stable
+
+    measurer.log.clear();
+    LayoutSheet(measurer, sheet, &cache);
+    EXPECT_TRUE(measurer.log.empty());  // nothing changed: nothing measured
+
+    sheet.m_pieces[2].m_strText = "cde";
+    CSealData2 before = sheet;
+    measurer.log.clear();
+    LayoutSheet(measurer, sheet, &cache);
+    ASSERT_FALSE(measurer.log.empty());
+    for (const MeasuredRun& run : measurer.log)
+        EXPECT_EQ(run.text.front(), 'c') << run.text;  // only the edited sticker was measured
+    sheet = before;
+    ExpectSameAsUncached(sheet);
+
+    // Every other input counts: the box, the mode, the faces, boldness.
+    sheet.m_pieces[0].m_rcText.right -= 100;
+    ExpectSameAsUncached(sheet);
+    CSealFormat::s_nLayoutMode = 188;
+    ExpectSameAsUncached(sheet);
+    CSealFormat::s_bBold = 1;
+    ExpectSameAsUncached(sheet);
+    CSealFormat::s_nLatinFace = 3;
+    ExpectSameAsUncached(sheet);
+}
+
+class VersionedMeasurer : public FakeMeasurer {
+public:
+    std::uint64_t FontsVersion() const override { return version; }
+    std::uint64_t version = 1;
+};
+
+TEST_F(LayoutSheetTest, CachedLayoutIsRedoneWhenTheFontsChange)
+{
+    CSealFormat::s_nLayoutMode = 187;
+    auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 500)});
+    VersionedMeasurer fonts;
+    LayoutCache cache;
+    LayoutSheet(fonts, sheet, &cache);
+    fonts.log.clear();
+    LayoutSheet(fonts, sheet, &cache);
+    EXPECT_TRUE(fonts.log.empty());
+    fonts.version = 2;
+    LayoutSheet(fonts, sheet, &cache);
+    EXPECT_FALSE(fonts.log.empty());
+}
+
+}  // namespace

@@ -75,7 +75,7 @@ bool SameTextPairs()
 
 }  // namespace
 
-void DrawOrvanelSheet(QPainter& painter, const ViewFrame& frame, const CSealData2& sheet, const CFontPool& pool)
+void DrawOrvanelSheet(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, const CFontPool& pool)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleSheet));
     for (const SealPiece& piece : sheet.m_pieces) {
@@ -113,7 +113,7 @@ void DrawZolviOutlines(QPainter& painter, const CSealData3& sheet, const ZolviCo
 
 }  // namespace
 
-void DrawZolviSheet(QPainter& painter, const ViewFrame& frame, const CSealData3& sheet, const CFontPool& pool)
+void DrawZolviSheet(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, const CFontPool& pool)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, ZolviSheetScale(sheet)));
     const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType);
@@ -141,7 +141,7 @@ void DrawZolviSheet(QPainter& painter, const ViewFrame& frame, const CSealData3&
 }
 
 template <typename Record>
-void DrawSheetMap(QPainter& painter, const ViewFrame& frame, const Record& sheet)
+void DrawSheetMap(QPainter& painter, const PictureFrame& frame, const Record& sheet)
 {
     UseMapMapping(painter, frame, WindowExtent(frame.picture, kScaleMap));
     if (sheet.m_nCurPiece < 0 || sheet.m_nCurPiece >= static_cast<int>(sheet.m_pieces.size()))
@@ -151,7 +151,7 @@ void DrawSheetMap(QPainter& painter, const ViewFrame& frame, const Record& sheet
 }
 
 template <typename Record>
-int HitTest(const Record& sheet, const ViewFrame& frame, QPoint click)
+int HitTest(const Record& sheet, const PictureFrame& frame, QPoint click)
 {
     const QSizeF extent = WindowExtent(frame.picture, kScaleMap);
     if (frame.client.width() <= 0 || frame.client.height() <= 0)
@@ -164,13 +164,13 @@ int HitTest(const Record& sheet, const ViewFrame& frame, QPoint click)
     return -1;
 }
 
-template void DrawSheetMap(QPainter&, const ViewFrame&, const CSealData2&);
-template void DrawSheetMap(QPainter&, const ViewFrame&, const CSealData3&);
-template int HitTest(const CSealData2&, const ViewFrame&, QPoint);
-template int HitTest(const CSealData3&, const ViewFrame&, QPoint);
+template void DrawSheetMap(QPainter&, const PictureFrame&, const CSealData2&);
+template void DrawSheetMap(QPainter&, const PictureFrame&, const CSealData3&);
+template int HitTest(const CSealData2&, const PictureFrame&, QPoint);
+template int HitTest(const CSealData3&, const PictureFrame&, QPoint);
 
 namespace {
-void DrawPaperEdge(QPainter& painter, const ViewFrame& frame)
+void DrawPaperEdge(QPainter& painter, const PictureFrame& frame)
 {
     const QSizeF paper = WindowExtent(frame.picture, kScaleMap);
     painter.setPen(SolidPen(Qt::black, 10));
@@ -179,7 +179,7 @@ void DrawPaperEdge(QPainter& painter, const ViewFrame& frame)
 }
 }  // namespace
 
-void DrawOrvanelSelection(QPainter& painter, const ViewFrame& frame, const CSealData2& sheet)
+void DrawOrvanelSelection(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleSheet));
     painter.setPen(GeometricPen(Qt::black, 1));
@@ -188,7 +188,7 @@ void DrawOrvanelSelection(QPainter& painter, const ViewFrame& frame, const CSeal
     DrawPaperEdge(painter, frame);
 }
 
-void DrawZolviSelection(QPainter& painter, const ViewFrame& frame, const CSealData3& sheet)
+void DrawZolviSelection(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, ZolviSheetScale(sheet)));
     if (const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType))

@@ -10,9 +10,9 @@
 
 // Whole sheet with every sticker's stored lines (or a grey box where the text did not fit), frames
 // when they are on and every sticker's outline.
-void DrawOrvanelSheet(QPainter& painter, const ViewFrame& frame, const CSealData2& sheet,
+void DrawOrvanelSheet(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet,
                       const CFontPool& pool = g_fontPool);
-void DrawZolviSheet(QPainter& painter, const ViewFrame& frame, const CSealData3& sheet,
+void DrawZolviSheet(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet,
                     const CFontPool& pool = g_fontPool);
 
 // The scale of a Zolvi sheet's whole view by its kind; kind 2 sheets are shown like kind 4.
@@ -20,14 +20,14 @@ int ZolviSheetScale(const CSealData3& sheet);
 
 // Sheet map: the current sticker marked in blue.
 template <typename Record>
-void DrawSheetMap(QPainter& painter, const ViewFrame& frame, const Record& sheet);
+void DrawSheetMap(QPainter& painter, const PictureFrame& frame, const Record& sheet);
 // The sticker a click at `click` (client pixels) selects, or -1.
 template <typename Record>
-int HitTest(const Record& sheet, const ViewFrame& frame, QPoint click);
+int HitTest(const Record& sheet, const PictureFrame& frame, QPoint click);
 
 // Sheet-selection picture of the chosen catalog entry: outlines and the paper's edge.
-void DrawOrvanelSelection(QPainter& painter, const ViewFrame& frame, const CSealData2& sheet);
-void DrawZolviSelection(QPainter& painter, const ViewFrame& frame, const CSealData3& sheet);
+void DrawOrvanelSelection(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet);
+void DrawZolviSelection(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet);
 
 // Pens of the views: width in sheet units (0: one pixel).
 QPen SolidPen(const QColor& colour, int width);

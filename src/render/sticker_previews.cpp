@@ -80,7 +80,7 @@ bool SameTextPairs()
 
 }  // namespace
 
-ReducedSize DrawOrvanelPreview(QPainter& painter, const ViewFrame& frame, CSealData2& sheet, const CFontPool& pool)
+ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSealData2& sheet, const CFontPool& pool)
 {
     if (sheet.m_nCurPiece < 0 || sheet.m_nCurPiece >= static_cast<int>(sheet.m_pieces.size()))
         return std::nullopt;
@@ -129,7 +129,7 @@ void DrawPreviewOutline(QPainter& painter, const CSealData3& sheet, const ZolviC
 
 }  // namespace
 
-ReducedSize DrawZolviPreview(QPainter& painter, const ViewFrame& frame, CSealData3& sheet, const CFontPool& pool)
+ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSealData3& sheet, const CFontPool& pool)
 {
     const int count = static_cast<int>(sheet.m_pieces.size());
     const int first = sheet.m_nCurPiece - sheet.m_nCurPiece % 2;
@@ -193,7 +193,7 @@ QColor SampleColour()
 
 }  // namespace
 
-void DrawOrvanelSample(QPainter& painter, const ViewFrame& frame, const CSealData2& sheet, const CFontPool& pool)
+void DrawOrvanelSample(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, const CFontPool& pool)
 {
     CSealFormat::s_nOldSheetType = 137;
     UseSheetMapping(painter, frame, PreviewExtent(frame.picture, sheet.m_nPreviewScale));
@@ -207,7 +207,7 @@ void DrawOrvanelSample(QPainter& painter, const ViewFrame& frame, const CSealDat
     DrawLayout(painter, layout, sheet.m_rcPreview[2], 0, 0, 0, SampleColour(), pool);
 }
 
-void DrawZolviSample(QPainter& painter, const ViewFrame& frame, const CSealData3& sheet, bool designFonts,
+void DrawZolviSample(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, bool designFonts,
                      const CFontPool& pool)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleMap));

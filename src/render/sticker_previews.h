@@ -11,15 +11,15 @@
 // list follows it. Nothing when the size stayed.
 using ReducedSize = std::optional<int>;
 
-ReducedSize DrawOrvanelPreview(QPainter& painter, const ViewFrame& frame, CSealData2& sheet,
+ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSealData2& sheet,
                                const CFontPool& pool = g_fontPool);
-ReducedSize DrawZolviPreview(QPainter& painter, const ViewFrame& frame, CSealData3& sheet,
+ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSealData3& sheet,
                              const CFontPool& pool = g_fontPool);
 
 // The samples: "印さつPr" after a Japanese typeface was picked, "ABcd" after a Latin one.
-void DrawOrvanelSample(QPainter& painter, const ViewFrame& frame, const CSealData2& sheet,
+void DrawOrvanelSample(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet,
                        const CFontPool& pool = g_fontPool);
 // `designFonts`: the font page's sample uses the design's typefaces and boldness, the layout
 // page's always the gothic and Arial faces without bold.
-void DrawZolviSample(QPainter& painter, const ViewFrame& frame, const CSealData3& sheet, bool designFonts,
+void DrawZolviSample(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, bool designFonts,
                      const CFontPool& pool = g_fontPool);

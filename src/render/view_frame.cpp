@@ -20,7 +20,7 @@ QSizeF PreviewExtent(QSize picture, int previewScale)
 }
 
 namespace {
-void Apply(QPainter& painter, const ViewFrame& frame, QSizeF extent, double viewportWidth)
+void Apply(QPainter& painter, const PictureFrame& frame, QSizeF extent, double viewportWidth)
 {
     if (extent.width() <= 0 || extent.height() <= 0)
         return;
@@ -31,14 +31,14 @@ void Apply(QPainter& painter, const ViewFrame& frame, QSizeF extent, double view
 }
 }  // namespace
 
-void UseSheetMapping(QPainter& painter, const ViewFrame& frame, QSizeF extent)
+void UseSheetMapping(QPainter& painter, const PictureFrame& frame, QSizeF extent)
 {
     const int clientHeight = frame.client.height() > 0 ? frame.client.height() : frame.memory.height();
     const int clientWidth = frame.client.width() > 0 ? frame.client.width() : frame.memory.width();
     Apply(painter, frame, extent, MulDiv(frame.memory.height(), clientWidth, clientHeight));
 }
 
-void UseMapMapping(QPainter& painter, const ViewFrame& frame, QSizeF extent)
+void UseMapMapping(QPainter& painter, const PictureFrame& frame, QSizeF extent)
 {
     Apply(painter, frame, extent, frame.memory.width());
 }

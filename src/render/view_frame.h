@@ -5,7 +5,7 @@
 #include <QSize>
 #include <QTransform>
 
-struct ViewFrame {
+struct PictureFrame {
     QSize picture;  // the background picture in its own pixels
     QSize memory;   // the memory picture in screen pixels
     QSize client;   // the control's client area in screen pixels
@@ -24,6 +24,6 @@ QSizeF PreviewExtent(QSize picture, int previewScale);
 
 // Sets up `painter` (on the memory picture) so that sheet units land where the views put them:
 // the extent fills the memory picture's height, its width keeps the client's proportions.
-void UseSheetMapping(QPainter& painter, const ViewFrame& frame, QSizeF extent);
+void UseSheetMapping(QPainter& painter, const PictureFrame& frame, QSizeF extent);
 // The sheet maps stretch the extent over the whole memory picture.
-void UseMapMapping(QPainter& painter, const ViewFrame& frame, QSizeF extent);
+void UseMapMapping(QPainter& painter, const PictureFrame& frame, QSizeF extent);

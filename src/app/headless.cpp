@@ -5,15 +5,58 @@
 #include "format/load_formats.h"
 #include "platform/cp932.h"
 
+#include "render/font_pool.h"
+#include "render/pool_measurer.h"
+#include "render/print_page.h"
+#include "text/layout_sheet.h"
+
+#include <QGuiApplication>
+
+#include <memory>
 #include <ostream>
 #include <variant>
 
 namespace {
 
+// Fonts need Qt's font database, which needs an application object; the offscreen platform gives
+// one without any display. Lives for one command; the fonts go before the application does.
+class FontsWithoutDisplay {
+public:
+    FontsWithoutDisplay()
+    {
+        if (!QCoreApplication::instance()) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            m_application = std::make_unique<QGuiApplication>(m_argc, m_argv);
+        }
+        g_fontPool.Create();
+        if (!CSealFormat::OtherFace().empty())
+            g_fontPool.CreateOther(CSealFormat::OtherFace());
+    }
+
+private:
+    int m_argc = 1;
+    char m_name[8] = "velmaro";
+    char* m_argv[2] = {m_name, nullptr};
+    std::unique_ptr<QGuiApplication> m_application;
+    FontPoolSession m_fonts;  // declared last: released first
+};
+
+// Lays the opened design of `kind` out with the real fonts, as the pages do before drawing.
+void LayOutOpenedDesign(int kind)
+{
+    FontsWithoutDisplay fonts;
+    FontPoolMeasurer measurer;
+    if (kind == kKindZolvi)
+        LayoutSheet(measurer, CSealFormat::Zolvi());
+    else
+        LayoutSheet(measurer, CSealFormat::Orvanel());
+}
+
 const char* const kUsage =
     "usage: velmaro [FILE.zvd]\n"
     "       velmaro --catalog\n"
-    "       velmaro --info FILE.zvd\n";
+    "       velmaro --info [--layout] FILE.zvd\n"
+    "       velmaro --export OUT.pdf|OUT.png FILE.zvd [--offset DX,DY]\n";
 
 // The catalog beside the program, as the wizard would load it at start.
 bool LoadCatalog(const std::filesystem::path& programFolder, std::ostream& err)
@@ -38,17 +81,28 @@ int PrintCatalog(const std::filesystem::path& programFolder, std::ostream& out, 
     return 0;
 }
 
-// The design file as opening it would leave the design: one JSON object on one line.
-int PrintDesignInfo(const std::filesystem::path& programFolder, const std::string& file, std::ostream& out,
+// Opens a design file as the wizard would, with the catalog beside the program.
+bool OpenForCommand(const std::filesystem::path& programFolder, const std::string& file, OpenDesignResult& opened,
                     std::ostream& err)
 {
     if (!LoadCatalog(programFolder, err))
-        return kExitFailure;
-    const OpenDesignResult opened = OpenDesignFile(file);
-    if (!opened.ok) {
+        return false;
+    opened = OpenDesignFile(file);
+    if (!opened.ok)
         err << opened.error << '\n';
+    return opened.ok;
+}
+
+// The design file as opening it would leave the design (laid out first with `layout`): one JSON
+// object on one line.
+int PrintDesignInfo(const std::filesystem::path& programFolder, const std::string& file, bool layout,
+                    std::ostream& out, std::ostream& err)
+{
+    OpenDesignResult opened;
+    if (!OpenForCommand(programFolder, file, opened, err))
         return kExitFailure;
-    }
+    if (layout)
+        LayOutOpenedDesign(HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
     JsonWriter json;
     json.BeginObject();
     json.Key("variant").String(VariantName(opened.variant));
@@ -68,6 +122,50 @@ int PrintDesignInfo(const std::filesystem::path& programFolder, const std::strin
     return 0;
 }
 
+// "DX,DY" in 0.01 mm.
+bool ParseOffsets(const std::string& text, QPoint& offsets)
+{
+    const std::size_t comma = text.find(',');
+    if (comma == std::string::npos)
+        return false;
+    try {
+        std::size_t used = 0;
+        const int dx = std::stoi(text.substr(0, comma), &used);
+        if (used != comma)
+            return false;
+        const std::string rest = text.substr(comma + 1);
+        const int dy = std::stoi(rest, &used);
+        if (used != rest.size())
+            return false;
+        offsets = QPoint(dx, dy);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// --export OUT FILE [--offset DX,DY]: the sheet exactly as it would print.
+int ExportDesign(const std::filesystem::path& programFolder, const std::vector<std::string>& args, std::ostream& err)
+{
+    QPoint offsets;
+    if (args.size() == 5 && (args[3] != "--offset" || !ParseOffsets(args[4], offsets))) {
+        err << kUsage;
+        return kExitFailure;
+    }
+    OpenDesignResult opened;
+    if (!OpenForCommand(programFolder, args[2], opened, err))
+        return kExitFailure;
+    FontsWithoutDisplay fonts;
+    const int kind = opened.designKind != kKindNone ? opened.designKind
+                                                     : (HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
+    const std::string error = ExportSheet(args[1], kind, offsets);
+    if (!error.empty()) {
+        err << error << '\n';
+        return kExitFailure;
+    }
+    return 0;
+}
+
 }  // namespace
 
 bool IsHeadlessCommand(const std::vector<std::string>& args)
@@ -81,7 +179,11 @@ int RunHeadless(const std::vector<std::string>& args, const std::filesystem::pat
     if (args.size() == 1 && args[0] == "--catalog")
         return PrintCatalog(programFolder, out, err);
     if (args.size() == 2 && args[0] == "--info")
-        return PrintDesignInfo(programFolder, args[1], out, err);
+        return PrintDesignInfo(programFolder, args[1], false, out, err);
+    if (args.size() == 3 && args[0] == "--info" && args[1] == "--layout")
+        return PrintDesignInfo(programFolder, args[2], true, out, err);
+    if ((args.size() == 3 || args.size() == 5) && args[0] == "--export")
+        return ExportDesign(programFolder, args, err);
     err << kUsage;
     return kExitFailure;
 }

@@ -38,6 +38,16 @@ void CFontPool::ReleaseOther()
     ++m_version;
 }
 
+void CFontPool::Release()
+{
+    for (auto& font : m_japanese)
+        font.reset();
+    for (auto& font : m_latin)
+        font.reset();
+    m_bCreated = 0;
+    ++m_version;
+}
+
 int CFontPool::PointsAt(int sizeIndex) const
 {
     return m_sizes[static_cast<std::size_t>(std::clamp(sizeIndex, 0, static_cast<int>(m_sizes.size()) - 1))];

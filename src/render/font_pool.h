@@ -25,6 +25,8 @@ public:
     void CreateOther(const std::string& cp932FaceName);
     // Drops face 2 (the design's other typeface was cleared).
     void ReleaseOther();
+    // Drops every font. Fonts belong to the GUI application object and must go before it does.
+    void Release();
 
     static int IndexOfSize(int points) { return ::IndexOfSize(points); }
     // Point size of a size index, clamped to the list.
@@ -47,3 +49,13 @@ private:
 };
 
 extern CFontPool g_fontPool;
+
+// Holds the fonts for as long as it lives and releases them before the application object that
+// owns Qt's font database is destroyed.
+class FontPoolSession {
+public:
+    FontPoolSession() = default;
+    ~FontPoolSession() { g_fontPool.Release(); }
+    FontPoolSession(const FontPoolSession&) = delete;
+    FontPoolSession& operator=(const FontPoolSession&) = delete;
+};

@@ -208,4 +208,31 @@ TEST_F(ProgramCopyTest, WithoutItsDataFolderTheProgramSaysWhichFolderIsMissing)
     }
 }
 
+// The built program on its bundled sheets and sample designs: laying out and exporting need the
+// fonts but no display.
+TEST_F(ProgramCopyTest, LayoutAndExportOfTheBundledSamples)
+{
+    const fs::path exe = VELMARO_EXE;
+    const fs::path samples = exe.parent_path() / "data";
+    const std::string nameTags = "'" + (samples / "名札サンプル.zvd").string() + "'";
+
+    ASSERT_EQ(RunProgram(exe, "--info --layout " + nameTags), 0) << m_stderr;
+    EXPECT_NE(m_stdout.find("\"lines\":[\"山田 太郎\",\"1年2組\"]"), std::string::npos) << m_stdout.substr(0, 400);
+    EXPECT_NE(m_stdout.find("\"bOverflow\":0"), std::string::npos);
+    ASSERT_EQ(RunProgram(exe, "--info " + nameTags), 0) << m_stderr;
+    EXPECT_NE(m_stdout.find("\"lines\":[]"), std::string::npos);  // without --layout nothing is laid out
+
+    const fs::path png = m_root / "sheet.png";
+    const fs::path pdf = m_root / "sheet.pdf";
+    ASSERT_EQ(RunProgram(exe, "--export '" + png.string() + "' " + nameTags), 0) << m_stderr;
+    EXPECT_EQ(ReadText(png).substr(1, 3), "PNG");
+    ASSERT_EQ(RunProgram(exe, "--export '" + pdf.string() + "' " + nameTags + " --offset 100,-50"), 0) << m_stderr;
+    EXPECT_EQ(ReadText(pdf).substr(0, 5), "%PDF-");
+
+    EXPECT_EQ(RunProgram(exe, "--export '" + pdf.string() + "' " + nameTags + " --offset 1,x"), 2);
+    EXPECT_NE(m_stderr.find("usage:"), std::string::npos);
+    EXPECT_EQ(RunProgram(exe, "--export '" + (m_root / "sheet.txt").string() + "' " + nameTags), 2);
+    EXPECT_NE(m_stderr.find(".pdf"), std::string::npos);
+}
+
 }  // namespace

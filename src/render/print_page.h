@@ -1,0 +1,35 @@
+#pragma once
+// The printed sheet: every sticker's stored lines and, when frames are on, its frame; a grey box
+// where a text did not fit; nothing else (no outlines). Used for the printer, PDF and picture
+// export alike, so all of them show exactly the same page.
+#include "format/seal_data.h"
+#include "render/font_pool.h"
+#include "render/line_renderer.h"
+
+#include <QPainter>
+#include <QSizeF>
+
+#include <string>
+
+// The page set-up of a device: its resolution and where its printable area begins on the paper.
+struct PrintDevice {
+    double dotsPerInch = 1200;
+    double printableLeftMm = 0;  // the painter's origin, measured from the paper's corner
+    double printableTopMm = 0;
+};
+
+// Paints the current design of `sheet` on one page. `offsets` is the user's print-position
+// adjustment in 0.01 mm (dx right, dy up).
+void PaintOrvanelPage(QPainter& painter, const PrintDevice& device, const CSealData2& sheet, QPoint offsets,
+                      const CFontPool& pool = g_fontPool);
+void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealData3& sheet, QPoint offsets,
+                    const CFontPool& pool = g_fontPool);
+
+// The paper a sheet is printed on, in millimetres: postcards, and the smaller paper of kind-5
+// fold-over sheets.
+QSizeF PaperSizeMm(bool zolviKind5);
+
+// Writes the current design of `kind` (1 Orvanel, -2 Zolvi) as a one-page PDF or a PNG picture at
+// 300 dots per inch, chosen by the file's extension, after laying the sheet out. Returns an error
+// message, or an empty string on success.
+std::string ExportSheet(const std::string& path, int kind, QPoint offsets, const CFontPool& pool = g_fontPool);

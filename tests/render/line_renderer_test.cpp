@@ -145,4 +145,36 @@ TEST_F(LineRendererTest, LaidOutTextIsDrawnWithinItsArea)
     EXPECT_LE(ink.top() + ink.height(), box.bottom + 50);
 }
 
+TEST_F(LineRendererTest, StackAlignmentPlacesDrawnLines)
+{
+    // One small character per line (8 points), so each line's ink sits at the middle of its box.
+    LineFonts fonts = Fonts(0, 0, false);
+    fonts.japanese.sizeIndex = 5;
+    fonts.latin.sizeIndex = 5;
+    const std::string dot = cp932::FromUtf8("■");
+    const int em = g_fontPool.Japanese(0, false)->Extent(dot, false, 8);
+    struct Case {
+        int lines;
+        int pitch;
+        int align;
+        std::vector<int> centres;  // expected middle of each line box, top to bottom
+    };
+    const Case cases[] = {{3, 400, 0, {500, 1500, 2500}}, {2, 500, 1, {2250, 2750}}, {2, 500, -1, {250, 750}}};
+    for (const Case& c : cases) {
+        QImage image = WhiteSheet(2000, 3000);
+        QPainter painter(&image);
+        UseSheetUnits(painter);
+        DrawTextBlock(painter, WritingFamily::kHorizontal, Rect{0, 0, 2000, 3000},
+                      std::vector<std::string>(static_cast<std::size_t>(c.lines), dot),
+                      std::vector<int>(static_cast<std::size_t>(c.lines), em), c.pitch, fonts, 0, LineAlignment{0, c.align},
+                      DeviceOffsets{});
+        painter.end();
+        for (int centre : c.centres) {
+            const QRect ink = InkBounds(image, QRect(0, (centre - 200) / kUnitsPerPixel, 200, 400 / kUnitsPerPixel));
+            ASSERT_FALSE(ink.isNull()) << c.align << " " << centre;
+            EXPECT_NEAR(ink.top() + ink.height() / 2, centre, 40) << c.align << " " << centre;
+        }
+    }
+}
+
 }  // namespace

@@ -1,16 +1,44 @@
 #include "app/headless.h"
+#include "app/quillet_app.h"
 #include "platform/exe_dir.h"
 
+#include <QApplication>
+
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
+
+namespace {
+
+bool HasEnv(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// Without any of these Qt has no display to open and would abort.
+bool DisplayAvailable()
+{
+    return HasEnv("DISPLAY") || HasEnv("WAYLAND_DISPLAY") || HasEnv("QT_QPA_PLATFORM");
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (IsHeadlessCommand(args))
         return RunHeadless(args, ExecutableFolder(), std::cout, std::cerr);
-    // The wizard window is not built yet; show what the program knows instead of failing.
-    std::cerr << "velmaro: the wizard window is not available in this build; showing the sheet catalog.\n";
-    return RunHeadless({"--catalog"}, ExecutableFolder(), std::cout, std::cerr);
+    if (!DisplayAvailable()) {
+        std::cerr << "velmaro: no display (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset), so the "
+                     "wizard cannot open; showing the sheet catalog instead.\n";
+        return RunHeadless({"--catalog"}, ExecutableFolder(), std::cout, std::cerr);
+    }
+    QApplication app(argc, argv);
+    std::vector<std::string> wizardArgs;
+    for (const QString& arg : app.arguments().mid(1))
+        wizardArgs.push_back(arg.toStdString());
+    CQuilletApp theApp;
+    return theApp.InitInstance(wizardArgs);
 }

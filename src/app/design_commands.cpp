@@ -1,0 +1,85 @@
+#include "app/design_commands.h"
+
+#include "app/message_box.h"
+#include "app/program_folder.h"
+#include "app/wizard_sheet.h"
+#include "design/design_file.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+namespace {
+
+constexpr int kStepsToTextPage = 4;
+
+// The dialogs start in the design-file folder; it is made when it is not there yet.
+QString StartFolder()
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(DesignFolder(), ignored);
+    return ToQString(DesignFolder());
+}
+
+QString AskPath(QWidget* owner, QFileDialog::AcceptMode mode, const QString& filter)
+{
+    QFileDialog dialog(owner, QString(), StartFolder(), filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("zvd"));
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+QString OpenFilter()
+{
+    return QStringLiteral("Zolvi(*.zvd)");
+}
+
+QString SaveFilter(int kind)
+{
+    return kind == kKindZolvi ? QStringLiteral("Zolvi2(*.zvd)") : QStringLiteral("Zolvi(*.zvd)");
+}
+
+void OnOpenDesign(CWizardPageDlg* page)
+{
+    const QString chosen = AskPath(page, QFileDialog::AcceptOpen, OpenFilter());
+    if (!chosen.isEmpty())
+        OpenDesignPath(page, ToPath(chosen));
+}
+
+bool OpenDesignPath(CWizardPageDlg* page, const std::filesystem::path& path)
+{
+    const OpenDesignResult result = OpenDesignFile(path);
+    if (!result.ok) {
+        ShowMessage(page, result.error);
+        return false;
+    }
+    CWizardSheetDlg* sheet = page->m_pSheet;
+    if (result.designKind != kKindNone)
+        sheet->m_nKind = result.designKind;
+    if (result.advance)
+        for (int step = 0; step < kStepsToTextPage; ++step)
+            sheet->Next();
+    return true;
+}
+
+void OnSaveDesign(CWizardPageDlg* page, int kind)
+{
+    const QString chosen = AskPath(page, QFileDialog::AcceptSave, SaveFilter(kind));
+    if (!chosen.isEmpty())
+        SaveDesignPath(page, ToPath(chosen), kind);
+    QDir::setCurrent(ToQString(ProgramFolder()));
+}
+
+bool SaveDesignPath(QWidget* owner, const std::filesystem::path& path, int kind)
+{
+    if (const std::optional<std::string> error = SaveDesignFile(path, kind)) {
+        ShowMessage(owner, *error);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Message boxes with the program's fixed texts (UTF-8).
+#include <QString>
+#include <QWidget>
+
+#include <string>
+
+inline constexpr char kAppCaption[] = "Velmaro";
+
+// Modal, OK only.
+void ShowMessage(QWidget* owner, const std::string& text, const QString& caption = kAppCaption);
+// Shown without waiting for it: the caller goes on at once.
+void ShowMessageLater(QWidget* owner, const std::string& text, const QString& caption = kAppCaption);

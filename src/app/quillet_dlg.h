@@ -1,0 +1,25 @@
+#pragma once
+// CQuilletDlg: the program's wizard window, with its pictures, step indicator and the question
+// asked before unsaved work is closed.
+#include "app/wizard_sheet.h"
+
+#include <string>
+
+// A design file named on the command line, opened once the wizard is up.
+extern std::string g_strOpenPath;
+
+class CQuilletDlg : public CWizardSheetDlg {
+    Q_OBJECT
+public:
+    explicit CQuilletDlg(QWidget* parent = nullptr);
+
+    void OnInitDialog() override;
+
+protected:
+    // Kind 0 or a saved design close at once; unsaved work asks CDlgSaveMsg.
+    bool CloseQuestion() override;
+
+private:
+    void SetButtonPictures();
+    void SetStepPictures();
+};

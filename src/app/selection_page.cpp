@@ -1,0 +1,186 @@
+#include "app/selection_page.h"
+
+#include "app/message_box.h"
+#include "app/wizard_sheet.h"
+#include "controls/image_font_static.h"
+#include "controls/layout_font_static.h"
+#include "controls/quick_list.h"
+#include "format/load_formats.h"
+#include "platform/cp932.h"
+#include "res/artwork.h"
+#include "res/look.h"
+#include "res/resource_ids.h"
+
+#include <QScrollBar>
+
+#include <algorithm>
+#include <filesystem>
+
+int g_nLastSelRow = 0;
+
+namespace {
+constexpr int kOrvanelImage = 4;
+constexpr int kZolviImage = 0;
+constexpr int kListImageSize = 24;
+constexpr int kBannerControls[] = {kIdcHeader, kIdcFooter, kIdcPickArrow, kIdcCheckCaption};
+constexpr int kBannerPictures[] = {kBmpHeader, kBmpFooterSelection, kBmpPickArrow, kBmpCheckCaption};
+constexpr int kCodeColumnWidth = 280;
+constexpr int kSizeColumnWidth = 110;
+
+// The code column gives way so that the size column is seen whole without scrolling sideways.
+int CodeColumnWidth(const CQuickList& list)
+{
+    const int room = list.width() - 2 * list.frameWidth() - list.verticalScrollBar()->sizeHint().width()
+                     - kSizeColumnWidth;
+    return std::min(kCodeColumnWidth, room);
+}
+
+}  // namespace
+
+CPage10Dlg::CPage10Dlg(CWizardSheetDlg* sheet) : CWizardPageDlg(sheet) {}
+
+CQuickList* CPage10Dlg::List() const
+{
+    return ControlAs<CQuickList>(kIdcSheetList);
+}
+
+bool CPage10Dlg::OnInitDialog()
+{
+    CWizardPageDlg::OnInitDialog();
+    for (int id : kBannerControls)
+        ControlAs<CImageFontStatic>(id)->SetDisplayFlag(true);
+    ControlAs<CLayoutFontStatic>(kIdcSheetPicture)->SetDisplayFlag(true);
+
+    CQuickList* list = List();
+    list->setFont(CaptionFont(12, 400));
+    list->SetFullRowSelect(true);
+    list->SetShowSelectionAlways(true);
+    list->SetImageList(Artwork(kBmpListImages), kListImageSize, qRgb(255, 255, 255));
+    list->InsertColumn(0, QStringLiteral("ソフトお探しコード"), CodeColumnWidth(*list));
+    list->InsertColumn(1, QStringLiteral("シール1片サイズ"), kSizeColumnWidth);
+    list->SetCellHandler([this](QuickListCell& cell) { OnCellRequest(cell); });
+    list->SetClickHandler([this](const QuickListHit& hit) { OnListClick(hit); });
+    list->SetSelectionHandler([this](int row) { OnSelectionShown(row); });
+    FillList();
+    return true;
+}
+
+void CPage10Dlg::FillList()
+{
+    CQuickList* list = List();
+    m_rows.clear();
+    ControlAs<CLayoutFontStatic>(kIdcSheetPicture)->LoadPicture(0);
+    for (const CatalogEntry& entry : g_sealCatalog)
+        m_rows.push_back(MakeSheetListItem(entry));
+    list->SetItemCount(static_cast<int>(m_rows.size()));
+}
+
+void CPage10Dlg::OnSetActive()
+{
+    ShowChoiceHints(false);
+    if (m_pSheet->m_bRefreshList) {
+        FillList();
+        m_pSheet->m_bRefreshList = 0;
+    }
+    for (int i = 0; i < 4; ++i)
+        ControlAs<CImageFontStatic>(kBannerControls[i])->LoadResource(kBannerPictures[i]);
+    Orvanel().m_nCurPiece = 0;
+    g_strCurCode.clear();
+    ControlAs<CLayoutFontStatic>(kIdcSheetPicture)->LoadPicture(0);
+    List()->ClearSelectedRow();
+    m_pSheet->EnableNext(false);
+    m_pSheet->ShowStep(1);
+}
+
+int CPage10Dlg::OnWizardNext()
+{
+    if (m_pSheet->m_nKind == kKindZolvi)
+        return kIddZolviLayout;
+    if (m_pSheet->m_nKind == kKindOrvanel)
+        return kIddOrvanelLayout;
+    return m_pSheet->m_nKind;
+}
+
+void CPage10Dlg::OnCellRequest(QuickListCell& cell) const
+{
+    if (cell.row < 0 || cell.row >= static_cast<int>(m_rows.size()))
+        return;
+    const SheetListItem& row = m_rows[cell.row];
+    const int column = cell.column == 0 ? 0 : 1;
+    cell.bold = row.m_bBold[column];
+    cell.italic = row.m_bItalic[column];
+    if (column == 0) {
+        cell.image = IsOrvanelRow(row) ? kOrvanelImage : kZolviImage;
+        cell.text = QString::fromStdString(cp932::ToUtf8(row.m_strFindCode));
+    } else {
+        cell.text = QString::fromStdString(cp932::ToUtf8(row.m_strPieceSize));
+    }
+}
+
+// A row that comes to show as selected (the keyboard moving the selection) becomes the sheet,
+// but without the click's enabling of Next and fresh design; a click does both itself.
+void CPage10Dlg::OnSelectionShown(int row)
+{
+    if (row < 0 || !List()->SelectionShows() || row == g_nLastSelRow)
+        return;
+    g_nLastSelRow = row;
+    if (!List()->InMousePress())
+        ChooseSheet(row);
+}
+
+void CPage10Dlg::OnListClick(const QuickListHit& hit)
+{
+    if (hit.row < 0 || !ChooseSheet(hit.row))
+        return;
+    m_pSheet->ShowNext(true);
+    ShowChoiceHints(true);
+    ResetDesign();
+}
+
+bool CPage10Dlg::ChooseSheet(int row)
+{
+    if (row >= static_cast<int>(m_rows.size()))
+        return false;
+    const SheetListItem item = m_rows[row];
+    const auto entry = FindRowFormat(item);
+    if (entry == g_sealCatalog.end()) {
+        // The catalog changed under the page: show what it holds now.
+        FillList();
+        return false;
+    }
+    const SheetChoice choice = ChoiceOf(item);
+    m_pSheet->m_nKind = choice.designKind;
+    s_nLayoutMode = choice.layoutMode;
+    if (choice.family)
+        s_nOldSheetType = choice.family;
+    g_strCurCode = item.m_strCode;
+    UseFormat(*entry);
+    if (!ShowSheetPicture())
+        return false;
+    Control(kIdcSheetPicture)->update();
+    return true;
+}
+
+bool CPage10Dlg::ShowSheetPicture()
+{
+    auto* picture = ControlAs<CLayoutFontStatic>(kIdcSheetPicture);
+    const SheetPicture choice = SelectionPicture(m_pSheet->m_nKind);
+    if (!choice.fromFolder) {
+        if (choice.resource)
+            picture->LoadPicture(choice.resource);
+        return true;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(std::filesystem::u8path(g_strDataDir), ignored)) {
+        ShowMessage(nullptr, MissingPathMessage(g_strDataDir));
+        return false;
+    }
+    picture->LoadPicture(QString::fromStdString((SheetFolder(g_strCurCode) / "whiteseal.bmp").u8string()));
+    return true;
+}
+
+void CPage10Dlg::ShowChoiceHints(bool on)
+{
+    Control(kIdcPickArrow)->setVisible(on);
+    Control(kIdcCheckCaption)->setVisible(on);
+}

@@ -1,0 +1,42 @@
+#pragma once
+// CPage10Dlg: the list of sheet products; choosing one makes it the design's sheet.
+#include "app/sheet_list.h"
+#include "app/wizard_page.h"
+
+#include <vector>
+
+struct QuickListCell;
+struct QuickListHit;
+class CQuickList;
+
+// The row the list was last seen showing as selected.
+extern int g_nLastSelRow;
+
+class CPage10Dlg : public CWizardPageDlg {
+    Q_OBJECT
+public:
+    explicit CPage10Dlg(CWizardSheetDlg* sheet);
+
+    void OnSetActive() override;
+    int OnWizardNext() override;
+
+    // Rebuilds the rows from the catalog.
+    void FillList();
+    const std::vector<SheetListItem>& Rows() const { return m_rows; }
+    CQuickList* List() const;
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    void OnCellRequest(QuickListCell& cell) const;
+    void OnListClick(const QuickListHit& hit);
+    void OnSelectionShown(int row);
+    // Makes row `row` the design's sheet (kind, settings, code, record, picture); false when
+    // the row could not be chosen.
+    bool ChooseSheet(int row);
+    bool ShowSheetPicture();
+    void ShowChoiceHints(bool on);
+
+    std::vector<SheetListItem> m_rows;
+};

@@ -1,0 +1,77 @@
+#pragma once
+// CWizardSheetDlg: the frame that shows one page at a time over its placeholder and moves
+// between pages with Back and Next, asking each page where to go.
+#include "app/wizard_page.h"
+#include "controls/control_factory.h"
+
+#include <QDialog>
+
+#include <cstdint>
+#include <vector>
+
+class CWizardSheetDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CWizardSheetDlg(int templateId, QWidget* parent = nullptr);
+
+    void AddPage(CWizardPageDlg* page, int templateId);
+    CWizardPageDlg* GetActivePage() const;
+    CWizardPageDlg* FindPage(int templateId) const;
+    int IndexOf(const CWizardPageDlg* page) const;
+    CWizardPageDlg* PageAt(int index) const;
+    int PageCount() const { return static_cast<int>(m_pages.size()); }
+
+    // False when the move was refused (the page could not be created, or the active page
+    // would not be left).
+    bool ActivatePage(CWizardPageDlg* page);
+    // Lights step n (1..5) of the step indicator; any other n shows none.
+    void ShowStep(int n);
+    // The print page of the current design kind, or nullptr.
+    CWizardPageDlg* GetFinishPage() const;
+
+    // The buttons' states.
+    void ShowBack(bool on);
+    void ShowNext(bool on);
+    void EnableNext(bool on);
+    void ShowExit(bool on);
+
+    // The Next and Back steps (the buttons, and callers that move on their own).
+    void Next();
+    void Back();
+
+    // The dialog's set-up: shows the first page with every button hidden.
+    virtual void OnInitDialog();
+    // Tears the page windows down (each created page is asked to be left first).
+    void DestroyPages();
+
+    QWidget* Control(int id) const;
+    template <class T>
+    T* ControlAs(int id) const
+    {
+        return qobject_cast<T*>(Control(id));
+    }
+
+    int m_nPlaceholderId = 0;
+    int m_nKind = 0;
+    std::uint8_t m_bRefreshList = 0;
+
+public slots:
+    // Exit, Esc and the close box: the close question, then the wizard ends as cancelled.
+    void reject() override;
+
+protected:
+    // Whether the wizard may close now; the program's wizard asks about unsaved work.
+    virtual bool CloseQuestion() { return true; }
+    void CancelWizard();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void StartWizard();
+
+private:
+    CWizardPageDlg* Resolve(int target, int step) const;
+    void UpdateButtonsAfterNext(CWizardPageDlg* page);
+    void UpdateButtonsAfterBack(CWizardPageDlg* page);
+
+    std::vector<CWizardPageDlg*> m_pages;
+    ControlMap m_controls;
+    bool m_bForwardingKey = false;
+};

@@ -1,0 +1,47 @@
+#pragma once
+// CLayoutFontStatic: the picture control every sheet and sticker view is drawn on. It keeps the
+// background picture scaled from 150 dots per inch to the screen and a memory picture of the
+// same size; each paint draws the view of its control id into the memory picture and copies it
+// to the window.
+#include "controls/layout_view.h"
+#include "design/seal_format.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <functional>
+
+class CLayoutFontStatic : public QWidget, public CSealFormat {
+    Q_OBJECT
+public:
+    CLayoutFontStatic(int controlId, QWidget* parent = nullptr);
+
+    // Resource 0 leaves the control without pictures.
+    void LoadPicture(int resourceId);
+    // False when the file cannot be read as a picture; the control is then without pictures.
+    bool LoadPicture(const QString& file);
+    void SetDisplayFlag(bool on);
+    bool HasPicture() const { return !m_background.isNull(); }
+    const QImage& Background() const { return m_background; }
+    QSize PictureSize() const { return m_pictureSize; }
+    // Called with the client position of a left click.
+    void SetHitTest(std::function<void(const QPoint&)> hitTest) { m_hitTest = std::move(hitTest); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void BuildPictures(const QImage& picture);
+    void DropPictures();
+
+    int m_nControlId;
+    QImage m_background;
+    QImage m_memory;
+    QSize m_pictureSize;
+    bool m_bDisplay = false;
+    std::function<void(const QPoint&)> m_hitTest;
+};
+
+// (a × b) / c rounded half away from zero, as the platform's MulDiv.
+int MulDiv(int a, int b, int c);

@@ -1,0 +1,33 @@
+#pragma once
+// The product's pictures by resource number, drawn once from one table at first use.
+#include <QImage>
+#include <QString>
+
+enum class ArtKind {
+    Header,      // the band at the top of every design page
+    Footer,      // a band at the bottom of a page, with its wording
+    Caption,     // wording on the page colour
+    Button,      // a rounded button face with its wording, on the page colour
+    DarkButton,  // the same on black
+    Arrow,       // a grey arrow pointing right
+    DownArrow,   // a grey arrow pointing down
+    Canvas,      // plain white paper
+    Step,        // the step indicator with one step lit
+    ListImages,  // the list's strip of 24 x 24 sheet images
+    Icon,        // the window icon
+};
+
+struct ArtworkEntry {
+    int id;
+    int width, height;
+    ArtKind kind;
+    const char* wording;  // UTF-8; the step number for Step pictures
+    unsigned accent;      // 0xRRGGBB face or text colour
+};
+
+// The table entry, or nullptr for a number the product does not have.
+const ArtworkEntry* FindArtwork(int id);
+// The picture (a null image for an unknown number).
+const QImage& Artwork(int id);
+// Draws the picture of a table entry.
+QImage DrawArtwork(const ArtworkEntry& art);

@@ -1,0 +1,101 @@
+#include "res/dialog_template.h"
+
+#include "res/resource_ids.h"
+
+#include <cmath>
+
+namespace {
+
+using K = ControlKind;
+
+// The strips every design page shares: header at the top, footer at the bottom.
+std::vector<ControlTemplate> PageStrips(int footer)
+{
+    return {{kIdcHeader, K::Picture, 0, 0, 450, 36, "", kBmpHeader},
+            {kIdcFooter, K::Picture, 0, 326, 450, 28, "", footer}};
+}
+
+DialogTemplate DesignPage(int id, int footer)
+{
+    return {id, 451, 355, "", PageStrips(footer)};
+}
+
+DialogTemplate PrintPage(int id, int saveX)
+{
+    DialogTemplate page = DesignPage(id, kBmpFooterPrint);
+    page.controls.push_back({kIdcSaveDesign, K::PictureButton, saveX, 255, 97, 29, "", kBmpSaveButton});
+    return page;
+}
+
+std::vector<DialogTemplate> MakeTemplates()
+{
+    std::vector<DialogTemplate> t;
+    t.push_back({kIddWizard, 451, 414, "ZolviVER.2",
+                 {{kIdcPlaceholder, K::Placeholder, 0, 0, 451, 357},
+                  {1127, K::Picture, 6, 362, 226, 46},
+                  {1128, K::Picture, 6, 362, 226, 46},
+                  {1129, K::Picture, 6, 362, 226, 46},
+                  {1130, K::Picture, 6, 362, 226, 46},
+                  {1131, K::Picture, 6, 362, 226, 46},
+                  {kIdcBack, K::PictureButton, 248, 372, 60, 28},
+                  {kIdcNext, K::PictureButton, 314, 372, 60, 28},
+                  {kIdcExit, K::PictureButton, 380, 372, 60, 28}}});
+    t.push_back({kIddStart, 451, 414, "",
+                 {{kIdcTitlePicture, K::Picture, 0, 0, 449, 365},
+                  {kIdcNewDesign, K::PictureButton, 23, 377, 126, 30},
+                  {kIdcOpenDesign, K::PictureButton, 174, 377, 126, 30},
+                  {kIdcStartExit, K::PictureButton, 336, 377, 89, 30},
+                  {kIdcSupport, K::PictureButton, 323, 334, 60, 22}}});
+    t.push_back({kIddSelection, 451, 355, "",
+                 {{kIdcHeader, K::Picture, 0, 0, 450, 36},
+                  {kIdcSheetList, K::QuickList, 23, 43, 225, 264},
+                  {kIdcSheetPicture, K::LayoutPicture, 283, 43, 160, 256},
+                  {kIdcFooter, K::Picture, 0, 326, 450, 28},
+                  {kIdcPickArrow, K::Picture, 254, 154, 21, 26},
+                  {kIdcCheckCaption, K::Picture, 286, 305, 151, 12}}});
+    t.push_back(DesignPage(kIddOrvanelLayout, kBmpFooterLayout));
+    t.push_back(DesignPage(kIddOrvanelFont, kBmpFooterFont));
+    t.push_back(DesignPage(kIddOrvanelText, kBmpFooterText));
+    t.push_back(PrintPage(kIddOrvanelPrint, 327));
+    t.push_back(DesignPage(kIddZolviLayout, kBmpFooterLayout));
+    t.push_back(DesignPage(kIddZolviFont, kBmpFooterFont));
+    t.push_back(DesignPage(kIddZolviText, kBmpFooterText));
+    t.push_back(PrintPage(kIddZolviPrint, 328));
+    t.push_back({kIddConfirm, 143, 102, "文字を全てに複写",
+                 {{kIdcConfirmLine1, K::Label, 7, 16, 129, 18},
+                  {kIdcConfirmLine2, K::Label, 7, 37, 129, 18},
+                  {kIdCancel, K::PushButton, 46, 72, 43, 23, "ｷｬﾝｾﾙ"},
+                  {kIdOk, K::FontButton, 93, 72, 43, 23}}});
+    t.push_back({kIddSaveMessage, 187, 108, "ご注意",
+                 {{kIdcSaveMessage, K::Label, 19, 15, 143, 47},
+                  {kIdCancel, K::PushButton, 77, 74, 43, 23, "ｷｬﾝｾﾙ"},
+                  {kIdOk, K::FontButton, 126, 75, 43, 23}}});
+    return t;
+}
+
+}  // namespace
+
+const DialogTemplate* FindDialogTemplate(int id)
+{
+    static const std::vector<DialogTemplate> templates = MakeTemplates();
+    for (const DialogTemplate& t : templates)
+        if (t.id == id)
+            return &t;
+    return nullptr;
+}
+
+int DialogUnitsToPixels(int units)
+{
+    return static_cast<int>(std::lround(units * 1.5));
+}
+
+QRect DialogUnitsToPixels(int x, int y, int cx, int cy)
+{
+    return QRect(DialogUnitsToPixels(x), DialogUnitsToPixels(y), DialogUnitsToPixels(cx),
+                 DialogUnitsToPixels(cy));
+}
+
+QRect ControlRect(const ControlTemplate& control)
+{
+    return DialogUnitsToPixels(control.x, control.y, control.cx, control.cy);
+}

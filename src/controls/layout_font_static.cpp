@@ -5,19 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <cstdint>
-#include <cstdlib>
-
-int MulDiv(int a, int b, int c)
-{
-    if (c == 0)
-        return -1;
-    const std::int64_t product = static_cast<std::int64_t>(a) * b;
-    const std::int64_t half = std::llabs(c) / 2;
-    const bool negative = (product < 0) != (c < 0);
-    const std::int64_t magnitude = (std::llabs(product) + half) / std::llabs(c);
-    return static_cast<int>(negative ? -magnitude : magnitude);
-}
+#include "platform/mul_div.h"
 
 CLayoutFontStatic::CLayoutFontStatic(int controlId, QWidget* parent) : QWidget(parent), m_nControlId(controlId)
 {

@@ -42,6 +42,3 @@ private:
     bool m_bDisplay = false;
     std::function<void(const QPoint&)> m_hitTest;
 };
-
-// (a × b) / c rounded half away from zero, as the platform's MulDiv.
-int MulDiv(int a, int b, int c);

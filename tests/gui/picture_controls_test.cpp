@@ -3,6 +3,7 @@
 #include "controls/font_button.h"
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
+#include "platform/mul_div.h"
 #include "controls/picture_ops.h"
 #include "res/look.h"
 

@@ -1,5 +1,7 @@
 #include "app/wizard_sheet.h"
 
+#include <QPrinter>
+
 #include "res/dialog_template.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
@@ -273,4 +275,11 @@ QWidget* CWizardSheetDlg::Control(int id) const
 {
     auto found = m_controls.find(id);
     return found == m_controls.end() ? nullptr : found->second;
+}
+
+QPrinter& CWizardSheetDlg::KeptPrinter()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }

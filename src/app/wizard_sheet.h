@@ -5,9 +5,13 @@
 #include "controls/control_factory.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+
 
 class CWizardSheetDlg : public QDialog {
     Q_OBJECT
@@ -44,6 +48,10 @@ public:
     // Tears the page windows down (each created page is asked to be left first).
     void DestroyPages();
 
+    // The printer the print pages print on, kept between prints so the next print dialog opens
+    // on the printer and settings chosen last.
+    QPrinter& KeptPrinter();
+
     QWidget* Control(int id) const;
     template <class T>
     T* ControlAs(int id) const
@@ -74,4 +82,5 @@ private:
     std::vector<CWizardPageDlg*> m_pages;
     ControlMap m_controls;
     bool m_bForwardingKey = false;
+    std::unique_ptr<QPrinter> m_printer;
 };

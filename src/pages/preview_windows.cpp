@@ -1,0 +1,116 @@
+#include "pages/preview_windows.h"
+
+#include "controls/control_factory.h"
+#include "controls/font_button.h"
+#include "controls/layout_font_static.h"
+#include "design/seal_format.h"
+#include "format/load_formats.h"
+#include "render/pool_measurer.h"
+#include "res/dialog_template.h"
+#include "res/look.h"
+#include "res/resource_ids.h"
+#include "text/layout_sheet.h"
+
+#include <QCloseEvent>
+#include <QMessageBox>
+#include <QScreen>
+
+#include <filesystem>
+
+namespace {
+
+constexpr int kCloseButtonPixels = 12;
+
+template <typename Record>
+void DropLayoutOf(Record& sheet)
+{
+    for (SealPiece& piece : sheet.m_pieces) {
+        piece.m_lines.clear();
+        piece.m_lineExtents.clear();
+        piece.m_nPitch = 0;
+        piece.m_nReserved2 = 0;
+    }
+}
+
+}  // namespace
+
+CModelessPreviewDlg::CModelessPreviewDlg(int templateId, int pictureId, int kind, QWidget* page)
+    : QDialog(page), m_nKind(kind)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    if (const DialogTemplate* dialog = FindDialogTemplate(templateId)) {
+        const ControlMap controls = BuildControls(this, *dialog);
+        auto control = [&controls](int id) -> QWidget* {
+            const auto found = controls.find(id);
+            return found == controls.end() ? nullptr : found->second;
+        };
+        m_picture = qobject_cast<CLayoutFontStatic*>(control(pictureId));
+        if (auto* button = qobject_cast<CFontButton*>(control(kIdOk))) {
+            button->CreateFont(CaptionFont(kCloseButtonPixels, 400));
+            button->SetCaption(QStringLiteral("閉じる"));
+            button->SetColours(Qt::black, ColourFromRef(0x007FD4));
+            connect(button, &QPushButton::clicked, this, [this] {
+                emit closedByUser();
+                close();
+            });
+        }
+    }
+    if (m_picture)
+        m_picture->SetDisplayFlag(true);
+    setFixedSize(size());
+    QPalette cream = palette();
+    cream.setColor(QPalette::Window, PageColour());
+    setPalette(cream);
+    setAutoFillBackground(true);
+    Refresh();
+}
+
+CModelessPreviewDlg::~CModelessPreviewDlg() { DropLayout(); }
+
+void CModelessPreviewDlg::Refresh()
+{
+    std::error_code ec;
+    if (!std::filesystem::is_directory(g_strDataDir, ec)) {
+        QMessageBox::warning(this, QStringLiteral("Velmaro"), QString::fromStdString(MissingPathMessage(g_strDataDir)));
+        return;
+    }
+    if (!m_picture)
+        return;
+    const bool zolvi = m_nKind == kKindZolvi;
+    m_picture->LoadPicture(zolvi && CSealFormat::Zolvi().m_nKind == 5 ? kBmpCanvasPaperSmall : kBmpCanvasPaper);
+    FontPoolMeasurer measurer;
+    if (zolvi)
+        LayoutSheet(measurer, CSealFormat::Zolvi());
+    else
+        LayoutSheet(measurer, CSealFormat::Orvanel());
+    m_picture->update();
+}
+
+void CModelessPreviewDlg::DropLayout()
+{
+    if (m_nKind == kKindZolvi)
+        DropLayoutOf(CSealFormat::Zolvi());
+    else
+        DropLayoutOf(CSealFormat::Orvanel());
+}
+
+void CModelessPreviewDlg::closeEvent(QCloseEvent* event)
+{
+    DropLayout();
+    QDialog::closeEvent(event);
+}
+
+CModelessPreview400Dlg::CModelessPreview400Dlg(QWidget* page) : CModelessPreviewDlg(215, 1098, kKindOrvanel, page) {}
+
+CModelessPreview4000Dlg::CModelessPreview4000Dlg(QWidget* page, std::function<void()> focusEdit)
+    : CModelessPreviewDlg(220, 1123, kKindZolvi, page), m_focusEdit(std::move(focusEdit))
+{
+}
+
+void CModelessPreview4000Dlg::closeEvent(QCloseEvent* event)
+{
+    CModelessPreviewDlg::closeEvent(event);
+    if (m_focusEdit)
+        m_focusEdit();
+}

@@ -1,0 +1,50 @@
+#pragma once
+// The whole-sheet preview windows the text pages open: the current design at the size of the
+// paper canvas, refreshed after every change.
+#include <QDialog>
+
+#include <functional>
+
+class CLayoutFontStatic;
+
+class CModelessPreviewDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Lays the sheet out again and repaints; a missing data folder is reported instead.
+    void Refresh();
+
+signals:
+    // The window was closed with its button (it deletes itself afterwards).
+    void closedByUser();
+
+protected:
+    CModelessPreviewDlg(int templateId, int pictureId, int kind, QWidget* page);
+    ~CModelessPreviewDlg() override;
+    void closeEvent(QCloseEvent* event) override;
+    // Drops the layout results of the design of this window's kind.
+    void DropLayout();
+
+    int m_nKind;
+    CLayoutFontStatic* m_picture = nullptr;
+};
+
+// Orvanel sheets (template 215, picture 1098).
+class CModelessPreview400Dlg : public CModelessPreviewDlg {
+    Q_OBJECT
+public:
+    explicit CModelessPreview400Dlg(QWidget* page);
+};
+
+// Zolvi sheets (template 220, picture 1123). On closing, `focusEdit` gives the keyboard focus
+// back to the page's edit of the current sticker's part.
+class CModelessPreview4000Dlg : public CModelessPreviewDlg {
+    Q_OBJECT
+public:
+    explicit CModelessPreview4000Dlg(QWidget* page, std::function<void()> focusEdit = {});
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::function<void()> m_focusEdit;
+};

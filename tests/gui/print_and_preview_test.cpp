@@ -1,0 +1,134 @@
+// The print page's spin control, the whole-sheet preview windows and printing through the dialog.
+#include "controls/layout_font_static.h"
+#include "controls/num_spin_ctrl.h"
+#include "design/seal_format.h"
+#include "format/load_formats.h"
+#include "pages/preview_windows.h"
+#include "pages/print_sheet.h"
+#include "platform/cp932.h"
+#include "render/font_pool.h"
+#include "wizard_fixture.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QPrinter>
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SpinValueText, DecimalsTrimAndExponent)
+{
+    struct Case {
+        double value;
+        int decimals;
+        bool trim;
+        const char* text;
+    };
+    const Case cases[] = {{0, 1, false, "0.0"},   {0.5, 1, false, "0.5"},     {-5, 1, false, "-5.0"},
+                          {1.5, 2, true, "1.5"},  {2, 2, true, "2"},          {1e20, 2, true, "1e+20"},
+                          {1e20, 2, false, "1.00e+20"}, {0.25, -1, false, "0.25"}, {1.5, 1, true, "1.5"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatSpinValue(c.value, c.decimals, c.trim, ""), c.text) << c.value;
+    EXPECT_EQ(FormatSpinValue(3, 1, false, "%.3f mm"), "3.000 mm");
+}
+
+TEST(NumSpin, RangeStepsAndLimits)
+{
+    QLineEdit buddy;
+    CNumSpinCtrl spin;
+    spin.SetBuddy(&buddy);
+    spin.SetDecimals(1);
+    spin.SetTrimTrailingZeros(false);
+    spin.SetRange(-5.0, 5.0, 0.1);
+    EXPECT_EQ(spin.Positions(), 100);
+    spin.SetValue(4.95);
+    spin.Step(1);
+    EXPECT_EQ(buddy.text(), "5.0");
+    spin.Step(1);  // at the maximum without wrapping: stays
+    EXPECT_EQ(buddy.text(), "5.0");
+    spin.SetWrap(true);
+    spin.Step(1);
+    EXPECT_EQ(buddy.text(), "-5.0");
+    spin.Step(-1);
+    EXPECT_EQ(buddy.text(), "5.0");
+    spin.SetValue(0.0);
+    spin.Step(-1);
+    EXPECT_EQ(buddy.text(), "-0.1");
+    EXPECT_EQ(spin.Position(), 49);
+
+    CNumSpinCtrl wide;
+    wide.SetRange(0, 1e6, 1);
+    EXPECT_EQ(wide.Positions(), 32767);
+    EXPECT_EQ(wide.GetValue(), 0.0);  // no buddy
+    wide.SetValue(3);                  // writes nowhere, and does not fail
+}
+
+class PreviewAndPrintTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CopyBundledData(m_folder.path());
+        ClearCatalog();
+        ASSERT_TRUE(LoadFormats(m_folder.path()));
+        CSealFormat::ResetAll();
+        UseFormat(*FindFormat("M100AA00"));
+        CSealFormat::s_nLayoutMode = 187;
+        CSealFormat::Orvanel().m_pieces[0].m_strText = cp932::FromUtf8("見本");
+        g_fontPool.Create();
+    }
+    void TearDown() override
+    {
+        CSealFormat::ResetAll();
+        ClearCatalog();
+    }
+
+    TempFolder m_folder;
+};
+
+TEST_F(PreviewAndPrintTest, PreviewWindowLaysOutOnOpenAndDropsTheLayoutOnClose)
+{
+    QWidget page;
+    auto* preview = new CModelessPreview400Dlg(&page);
+    EXPECT_FALSE(CSealFormat::Orvanel().m_pieces[0].m_lines.empty());
+    auto* picture = preview->findChild<CLayoutFontStatic*>("1098");
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->PictureSize(), QSize(592, 875));
+    bool closedByUser = false;
+    QObject::connect(preview, &CModelessPreviewDlg::closedByUser, [&] { closedByUser = true; });
+    preview->show();
+    auto* close = preview->findChild<QPushButton*>("1");
+    ASSERT_NE(close, nullptr);
+    close->click();
+    EXPECT_TRUE(closedByUser);
+    EXPECT_TRUE(CSealFormat::Orvanel().m_pieces[0].m_lines.empty());
+}
+
+TEST_F(PreviewAndPrintTest, DialogKeepsThePrinterAndCancelPrintsNothing)
+{
+    const std::filesystem::path pdf = m_folder.path() / "printed.pdf";
+    QPrinter kept(QPrinter::HighResolution);
+    kept.setOutputFileName(QString::fromStdString(pdf.string()));
+    kept.setPageOrientation(QPageLayout::Landscape);
+
+    auto cancel = AnswerNextModal(QDialog::Rejected);
+    EXPECT_FALSE(PrintSheet(nullptr, kept, kKindOrvanel, QPoint()));
+    EXPECT_TRUE(cancel->seen);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_EQ(kept.pageLayout().orientation(), QPageLayout::Landscape);
+
+    auto accept = AnswerNextModal(QDialog::Accepted);
+    EXPECT_TRUE(PrintSheet(nullptr, kept, kKindOrvanel, QPoint()));
+    EXPECT_TRUE(accept->seen);
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+    std::ifstream in(pdf, std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+    // The second print starts from what the first one chose.
+    EXPECT_EQ(kept.outputFileName(), QString::fromStdString(pdf.string()));
+    EXPECT_EQ(kept.pageLayout().orientation(), QPageLayout::Landscape);
+}
+
+}  // namespace

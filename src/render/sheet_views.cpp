@@ -3,6 +3,8 @@
 #include "design/seal_format.h"
 #include "render/sticker_style.h"
 #include "render/zolvi_figures.h"
+
+#include <cmath>
 #include "text/layout_mode.h"
 
 namespace {
@@ -30,6 +32,17 @@ QPen GeometricPen(const QColor& colour, int width)
     return pen;
 }
 
+void SetPen(QPainter& painter, QPen pen)
+{
+    const QTransform& t = painter.deviceTransform();
+    const double scale = std::sqrt(std::abs(t.determinant()));
+    if (pen.style() != Qt::NoPen && !pen.isCosmetic() && pen.widthF() * scale < 1.0) {
+        pen.setCosmetic(true);
+        pen.setWidthF(1.0);
+    }
+    painter.setPen(pen);
+}
+
 void DrawRoundRect(QPainter& painter, const Rect& r, int corner)
 {
     painter.setBrush(Qt::NoBrush);
@@ -41,7 +54,7 @@ void DrawRoundRect(QPainter& painter, const Rect& r, int corner)
 
 void DrawOverflowBox(QPainter& painter, const Rect& r, int corner, const QPen& outline)
 {
-    painter.setPen(outline);
+    SetPen(painter, outline);
     painter.setBrush(kOverflowGrey);
     if (corner > 0)
         painter.drawRoundedRect(ToQRect(r), corner / 2.0, corner / 2.0);
@@ -85,11 +98,11 @@ void DrawOrvanelSheet(QPainter& painter, const PictureFrame& frame, const CSealD
         } else {
             DrawStickerLines(painter, piece, piece, StickerTextColour(piece), sheet.m_nDefaultSize, 0, pool);
             if (sheet.m_bFrame) {
-                painter.setPen(framePen);
+                SetPen(painter, framePen);
                 DrawRoundRect(painter, piece.m_rcFrame, sheet.m_nFrameRound);
             }
         }
-        painter.setPen(SolidPen(Qt::black, 0));
+        SetPen(painter, SolidPen(Qt::black, 0));
         DrawRoundRect(painter, piece.m_rcPiece, sheet.m_nOutlineRound);
     }
 }
@@ -99,14 +112,14 @@ namespace {
 // Folded outlines of every pair, and the grey bands of kind-5 sheets.
 void DrawZolviOutlines(QPainter& painter, const CSealData3& sheet, const ZolviCorners& corners)
 {
-    painter.setPen(GeometricPen(Qt::black, sheet.m_nOutlinePen));
+    SetPen(painter, GeometricPen(Qt::black, sheet.m_nOutlinePen));
     painter.setBrush(Qt::NoBrush);
     for (std::size_t i = 0; i + 1 < sheet.m_pieces.size(); i += 2)
         painter.drawPath(FoldedOutline(sheet.m_pieces[i].m_rcPiece, sheet.m_pieces[i + 1].m_rcPiece, corners.outline,
                                        corners.foldDashes));
     if (sheet.m_nKind != 5)
         return;
-    painter.setPen(GeometricPen(QColor(0x7F, 0x7F, 0x7F), corners.greyBand));
+    SetPen(painter, GeometricPen(QColor(0x7F, 0x7F, 0x7F), corners.greyBand));
     for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i)
         painter.drawPath(PartFrame(sheet.m_pieces[i].m_rcFrame, i % 2 == 0, corners.partFrame));
 }
@@ -134,7 +147,7 @@ void DrawZolviSheet(QPainter& painter, const PictureFrame& frame, const CSealDat
         }
         DrawStickerLines(painter, piece, owner, StickerTextColour(owner), sheet.m_nDefaultSize, second ? 1 : 0, pool);
         if (sheet.m_bFrame) {
-            painter.setPen(GeometricPen(frameColour, sheet.m_nFramePen));
+            SetPen(painter, GeometricPen(frameColour, sheet.m_nFramePen));
             painter.drawPath(PartFrame(piece.m_rcFrame, !second, corners->partFrame));
         }
     }
@@ -146,7 +159,7 @@ void DrawSheetMap(QPainter& painter, const PictureFrame& frame, const Record& sh
     UseMapMapping(painter, frame, WindowExtent(frame.picture, kScaleMap));
     if (sheet.m_nCurPiece < 0 || sheet.m_nCurPiece >= static_cast<int>(sheet.m_pieces.size()))
         return;
-    painter.setPen(SolidPen(FromColorRef(kMarkColour), sheet.m_nMarkPen));
+    SetPen(painter, SolidPen(FromColorRef(kMarkColour), sheet.m_nMarkPen));
     DrawRoundRect(painter, sheet.m_pieces[static_cast<std::size_t>(sheet.m_nCurPiece)].m_rcMark, sheet.m_nMarkRound);
 }
 
@@ -173,7 +186,7 @@ namespace {
 void DrawPaperEdge(QPainter& painter, const PictureFrame& frame)
 {
     const QSizeF paper = WindowExtent(frame.picture, kScaleMap);
-    painter.setPen(SolidPen(Qt::black, 10));
+    SetPen(painter, SolidPen(Qt::black, 10));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(0, 0, paper.width(), paper.height()));
 }
@@ -182,7 +195,7 @@ void DrawPaperEdge(QPainter& painter, const PictureFrame& frame)
 void DrawOrvanelSelection(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleSheet));
-    painter.setPen(GeometricPen(Qt::black, 1));
+    SetPen(painter, GeometricPen(Qt::black, 1));
     for (const SealPiece& piece : sheet.m_pieces)
         DrawRoundRect(painter, piece.m_rcPiece, sheet.m_nOutlineRound);
     DrawPaperEdge(painter, frame);

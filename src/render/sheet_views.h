@@ -31,6 +31,9 @@ void DrawZolviSelection(QPainter& painter, const PictureFrame& frame, const CSea
 
 // Pens of the views: width in sheet units (0: one pixel).
 QPen SolidPen(const QColor& colour, int width);
+// Sets a view's pen; like the platform's pens it is never thinner than one device pixel, so thin
+// outlines stay visible on a reduced picture.
+void SetPen(QPainter& painter, QPen pen);
 QPen GeometricPen(const QColor& colour, int width);
 // A rounded rectangle whose corner ellipse is `corner` wide and high (0: square corners).
 void DrawRoundRect(QPainter& painter, const Rect& r, int corner);

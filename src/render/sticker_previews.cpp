@@ -86,11 +86,11 @@ ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSe
         return std::nullopt;
     UseSheetMapping(painter, frame, PreviewExtent(frame.picture, sheet.m_nPreviewScale));
     SealPiece& piece = sheet.m_pieces[static_cast<std::size_t>(sheet.m_nCurPiece)];
-    painter.setPen(SolidPen(Qt::black, sheet.m_nOutlinePen));
+    SetPen(painter, SolidPen(Qt::black, sheet.m_nOutlinePen));
     DrawRoundRect(painter, sheet.m_rcPreview[0], sheet.m_nOutlineRound);
     const QPen framePen = SolidPen(PreviewFrameColour(piece, sheet.m_crFrame), sheet.m_nFramePen);
     if (sheet.m_bFrame) {
-        painter.setPen(framePen);
+        SetPen(painter, framePen);
         DrawRoundRect(painter, sheet.m_rcPreview[1], sheet.m_nFrameRound);
     }
     const ViewLayout layout =
@@ -123,7 +123,7 @@ std::optional<QPen> PartFramePen(const CSealData3& sheet, const ZolviCorners& co
 
 void DrawPreviewOutline(QPainter& painter, const CSealData3& sheet, const ZolviCorners& corners)
 {
-    painter.setPen(GeometricPen(Qt::black, sheet.m_nOutlinePen));
+    SetPen(painter, GeometricPen(Qt::black, sheet.m_nOutlinePen));
     painter.drawPath(FoldedOutline(sheet.m_rcPreview[0], sheet.m_rcPreview[1], corners.outline, corners.foldDashes));
 }
 
@@ -158,14 +158,14 @@ ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSeal
         if (layout.overflow) {
             DrawOverflowBox(painter, frameBox, sheet.m_nFrameRound, pen ? *pen : QPen(Qt::NoPen));
             if (pen) {
-                painter.setPen(*pen);
+                SetPen(painter, *pen);
                 painter.drawPath(PartFrame(frameBox, p == 0, corners->partFrame, true));
             }
             continue;
         }
         DrawLayout(painter, layout, textBox, p, owner.m_nAlignH, owner.m_nAlignV, StickerTextColour(owner), pool);
         if (pen) {
-            painter.setPen(*pen);
+            SetPen(painter, *pen);
             painter.drawPath(PartFrame(frameBox, p == 0, corners->partFrame));
         }
     }
@@ -197,10 +197,10 @@ void DrawOrvanelSample(QPainter& painter, const PictureFrame& frame, const CSeal
 {
     CSealFormat::s_nOldSheetType = 137;
     UseSheetMapping(painter, frame, PreviewExtent(frame.picture, sheet.m_nPreviewScale));
-    painter.setPen(SolidPen(Qt::black, 0));
+    SetPen(painter, SolidPen(Qt::black, 0));
     DrawRoundRect(painter, sheet.m_rcPreview[0], sheet.m_nOutlineRound);
     if (sheet.m_bFrame) {
-        painter.setPen(SolidPen(FromColorRef(sheet.m_crFrame), sheet.m_nFramePen));
+        SetPen(painter, SolidPen(FromColorRef(sheet.m_crFrame), sheet.m_nFramePen));
         DrawRoundRect(painter, sheet.m_rcPreview[1], sheet.m_nFrameRound);
     }
     const ViewLayout layout = LayOut(pool, sheet.m_rcPreview[2], SampleText(false), sheet.m_nDefaultSize, 0, DesignFaces());
@@ -216,7 +216,7 @@ void DrawZolviSample(QPainter& painter, const PictureFrame& frame, const CSealDa
         return;
     DrawPreviewOutline(painter, sheet, *corners);
     if (const std::optional<QPen> pen = PartFramePen(sheet, *corners, FromColorRef(sheet.m_crFrame))) {
-        painter.setPen(*pen);
+        SetPen(painter, *pen);
         painter.drawPath(PartFrame(sheet.m_rcPreview[2], true, corners->partFrame));
         painter.drawPath(PartFrame(sheet.m_rcPreview[3], false, corners->partFrame));
     }

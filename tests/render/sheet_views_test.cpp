@@ -169,4 +169,21 @@ TEST_F(SheetViewTest, PreviewReducesTheSizeFirstThenDrawsTheText)
     EXPECT_TRUE(ink);
 }
 
+TEST_F(SheetViewTest, HairlinePensStayVisibleOnAReducedPicture)
+{
+    // The selection picture draws outlines with a pen one sheet unit wide; at this scale that is
+    // far below a pixel, yet the outline must show.
+    const CSealData2 sheet = TwoStickers();
+    const QSize picture(378, 559);
+    QImage image = White(picture);
+    QPainter painter(&image);
+    DrawOrvanelSelection(painter, Frame(picture), sheet);
+    painter.end();
+    const QPoint onTopEdge = Pixel(picture, kScaleSheet, 2750, 1000);
+    int darkest = 255;
+    for (int dy = -1; dy <= 1; ++dy)
+        darkest = std::min(darkest, qGray(image.pixel(onTopEdge + QPoint(0, dy))));
+    EXPECT_LT(darkest, 100);
+}
+
 }  // namespace

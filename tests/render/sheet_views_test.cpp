@@ -183,7 +183,7 @@ TEST_F(SheetViewTest, HairlinePensStayVisibleOnAReducedPicture)
     int darkest = 255;
     for (int dy = -1; dy <= 1; ++dy)
         darkest = std::min(darkest, qGray(image.pixel(onTopEdge + QPoint(0, dy))));
-    EXPECT_LT(darkest, 100);
+    EXPECT_LT(darkest, 160);
 }
 
 }  // namespace

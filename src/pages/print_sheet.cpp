@@ -7,18 +7,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace {
-
-// Where the printer's drawing origin lies on the paper: the corner of its printable area.
-PrintDevice DeviceOf(QPrinter& printer)
-{
-    const int dpi = printer.resolution();
-    const QPoint corner = printer.pageLayout().paintRectPixels(dpi).topLeft();
-    return PrintDevice{static_cast<double>(dpi), corner.x() * 25.4 / dpi, corner.y() * 25.4 / dpi};
-}
-
-}  // namespace
-
 bool PrintSheet(QWidget* parent, QPrinter& printer, int kind, QPoint offsets)
 {
     if (kind != kKindOrvanel && kind != kKindZolvi)
@@ -53,7 +41,7 @@ bool PrintDesignOn(QPrinter& printer, int kind, QPoint offsets)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const PrintDevice device = DeviceOf(printer);
+    const PrintDevice device = PrintDeviceFor(printer.pageLayout(), printer.resolution());
     if (kind == kKindZolvi)
         PaintZolviPage(painter, device, CSealFormat::Zolvi(), offsets);
     else

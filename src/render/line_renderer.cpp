@@ -51,7 +51,7 @@ std::vector<Cell> ShapeLine(const std::string& line, WritingFamily family, const
         const bool verticalForms = verticalWriting && runClass == CharClass::kDoubleByte;
         const bool upright = verticalWriting && runClass != CharClass::kBracket;
         const bool oneCellEach = verticalWriting && !verticalForms && runClass != CharClass::kBracket;
-        const ShapedRun shaped = font->Shape(line.substr(pos, end - pos), verticalForms);
+        const ShapedRun& shaped = font->ShapeRemembered(line.substr(pos, end - pos), verticalForms);
         const double scale = font->Scale(points);
         const std::size_t first = cells.size();
         cells.resize(first + static_cast<std::size_t>(shaped.charCount));
@@ -77,7 +77,7 @@ void DrawGlyphs(QPainter& painter, const Cell& cell, QPointF origin)
 {
     if (cell.glyphs.empty())
         return;
-    const QRawFont raw = cell.font->RawAt(EmUnits(cell.points));
+    const QRawFont& raw = cell.font->RawAt(EmUnits(cell.points));
     QVector<QPointF> positions;
     for (double offset : cell.offsets)
         positions.append(origin + QPointF(offset, 0));

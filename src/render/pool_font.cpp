@@ -105,6 +105,20 @@ ShapedRun PoolFont::Shape(const std::string& cp932Run, bool vertical) const
     return run;
 }
 
+const ShapedRun& PoolFont::ShapeRemembered(const std::string& cp932Run, bool vertical) const
+{
+    // The lines of a few full sheets; beyond that start afresh rather than grow.
+    constexpr std::size_t kMaxRemembered = 20000;
+    std::unordered_map<std::string, ShapedRun>& remembered = m_shaped[vertical ? 1 : 0];
+    auto found = remembered.find(cp932Run);
+    if (found == remembered.end()) {
+        if (remembered.size() >= kMaxRemembered)
+            remembered.clear();
+        found = remembered.emplace(cp932Run, Shape(cp932Run, vertical)).first;
+    }
+    return found->second;
+}
+
 double PoolFont::Scale(int points) const { return EmUnits(points) / m_unitsPerEm; }
 
 int PoolFont::Extent(const std::string& cp932Run, bool vertical, int points) const
@@ -131,9 +145,13 @@ int PoolFont::CellHeight(int points) const
 
 int PoolFont::Ascent(int points) const { return static_cast<int>(std::lround(m_ascent * Scale(points))); }
 
-QRawFont PoolFont::RawAt(double pixelSize) const
+const QRawFont& PoolFont::RawAt(double pixelSize) const
 {
-    QRawFont raw = m_raw;
-    raw.setPixelSize(pixelSize);
-    return raw;
+    auto found = m_sized.find(pixelSize);
+    if (found == m_sized.end()) {
+        QRawFont raw = m_raw;
+        raw.setPixelSize(pixelSize);
+        found = m_sized.emplace(pixelSize, raw).first;
+    }
+    return found->second;
 }

@@ -9,6 +9,7 @@
 #include <hb-ot.h>
 #include <hb.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -33,6 +34,9 @@ public:
 
     // Shapes a code page 932 run; `vertical` asks for the vertical glyph forms.
     ShapedRun Shape(const std::string& cp932Run, bool vertical) const;
+    // The same, remembered: drawing shapes the same lines on every repaint. The result stays valid
+    // until the next call.
+    const ShapedRun& ShapeRemembered(const std::string& cp932Run, bool vertical) const;
     // Length of a run along its baseline, in 0.01 mm at `points`. Runs are shaped once; the
     // layout asks for every growing prefix of a line at every size it tries.
     int Extent(const std::string& cp932Run, bool vertical, int points) const;
@@ -44,8 +48,9 @@ public:
     double UnitsPerEm() const { return m_unitsPerEm; }
     // Font units to 0.01 mm at `points`.
     double Scale(int points) const;
-    // The glyph source for drawing; pixel size in the painter's units.
-    QRawFont RawAt(double pixelSize) const;
+    // The glyph source for drawing; pixel size in the painter's units. One font per size is kept, so
+    // the glyphs Qt has rendered for it are reused by the next repaint.
+    const QRawFont& RawAt(double pixelSize) const;
     // True when bold was asked for and the family has no bold face: drawing thickens the outlines.
     bool SyntheticBold() const { return m_syntheticBold; }
     QString Family() const { return m_raw.familyName(); }
@@ -61,6 +66,8 @@ private:
     double m_descent = 0;
     bool m_syntheticBold = false;
     mutable std::unordered_map<std::string, double> m_runAdvance[2];  // by vertical forms
+    mutable std::unordered_map<std::string, ShapedRun> m_shaped[2];   // by vertical forms
+    mutable std::map<double, QRawFont> m_sized;
 };
 
 // Points to the em size in 0.01 mm.

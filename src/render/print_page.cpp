@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr int kCanvasDpi = 150;
+
 // Sheet units (0.01 mm from the paper's corner) onto the device, whose origin is the corner of
 // its printable area.
 void UsePaperUnits(QPainter& painter, const PrintDevice& device)
@@ -46,6 +48,15 @@ bool SameTextPairs()
 }
 
 }  // namespace
+
+PrintDevice PrintDeviceFor(const QPageLayout& layout, int dotsPerInch)
+{
+    // The pixel rectangle, not the margins in millimetres: it is where the printer's painter
+    // really begins (Qt keeps the margins in whole points there).
+    const QPoint origin = layout.paintRectPixels(dotsPerInch).topLeft();
+    return PrintDevice{static_cast<double>(dotsPerInch), origin.x() * 25.4 / dotsPerInch,
+                       origin.y() * 25.4 / dotsPerInch};
+}
 
 void PaintOrvanelPage(QPainter& painter, const PrintDevice& device, const CSealData2& sheet, QPoint offsets,
                       const CFontPool& pool)
@@ -95,7 +106,9 @@ void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealDat
     painter.restore();
 }
 
-QSizeF PaperSizeMm(bool zolviKind5) { return zolviKind5 ? QSizeF(89, 127) : QSizeF(100, 148); }
+QSize PaperCanvas(bool zolviKind5) { return zolviKind5 ? QSize(527, 751) : QSize(592, 875); }
+
+QSizeF PaperSizeMm(bool zolviKind5) { return QSizeF(PaperCanvas(zolviKind5)) * 25.4 / kCanvasDpi; }
 
 namespace {
 
@@ -118,13 +131,15 @@ std::string ExportSheet(const std::string& path, int kind, QPoint offsets, const
         LayoutSheet(measurer, CSealFormat::Zolvi());
     else
         LayoutSheet(measurer, CSealFormat::Orvanel());
-    const QSizeF paper = PaperSizeMm(kind == kKindZolvi && CSealFormat::Zolvi().m_nKind == 5);
+    const bool zolviKind5 = kind == kKindZolvi && CSealFormat::Zolvi().m_nKind == 5;
+    const QSizeF paper = PaperSizeMm(zolviKind5);
     const QString file = QString::fromStdString(path);
     const QString suffix = QFileInfo(file).suffix().toLower();
     if (suffix == "pdf") {
         QPdfWriter writer(file);
         writer.setResolution(1200);
-        writer.setPageSize(QPageSize(paper, QPageSize::Millimeter));
+        // Exactly the canvas: a near standard size (postcard) would otherwise be taken instead.
+        writer.setPageSize(QPageSize(paper, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         QPainter painter;
         if (!painter.begin(&writer))
@@ -134,8 +149,8 @@ std::string ExportSheet(const std::string& path, int kind, QPoint offsets, const
         return {};
     }
     if (suffix == "png") {
-        constexpr double kDpi = 300;
-        QImage image(qRound(paper.width() / 25.4 * kDpi), qRound(paper.height() / 25.4 * kDpi), QImage::Format_RGB32);
+        constexpr int kDpi = 300;
+        QImage image(PaperCanvas(zolviKind5) * kDpi / kCanvasDpi, QImage::Format_RGB32);
         image.setDotsPerMeterX(qRound(kDpi / 0.0254));
         image.setDotsPerMeterY(qRound(kDpi / 0.0254));
         image.fill(Qt::white);

@@ -6,6 +6,7 @@
 #include "render/font_pool.h"
 #include "render/line_renderer.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QSizeF>
 
@@ -18,6 +19,10 @@ struct PrintDevice {
     double printableTopMm = 0;
 };
 
+// The page set-up of a printer whose page layout is `layout`, drawn on at `dotsPerInch`: a
+// printer's painter starts at the corner of the printable area the layout puts on the paper.
+PrintDevice PrintDeviceFor(const QPageLayout& layout, int dotsPerInch);
+
 // Paints the current design of `sheet` on one page. `offsets` is the user's print-position
 // adjustment in 0.01 mm (dx right, dy up).
 void PaintOrvanelPage(QPainter& painter, const PrintDevice& device, const CSealData2& sheet, QPoint offsets,
@@ -25,11 +30,12 @@ void PaintOrvanelPage(QPainter& painter, const PrintDevice& device, const CSealD
 void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealData3& sheet, QPoint offsets,
                     const CFontPool& pool = g_fontPool);
 
-// The paper a sheet is printed on, in millimetres: postcards, and the smaller paper of kind-5
-// fold-over sheets.
+// The paper a sheet is printed on: the white canvas its views are drawn on, in pixels at 150 dots
+// per inch, and in millimetres. Kind-5 fold-over sheets have the smaller paper.
+QSize PaperCanvas(bool zolviKind5);
 QSizeF PaperSizeMm(bool zolviKind5);
 
 // Writes the current design of `kind` (1 Orvanel, -2 Zolvi) as a one-page PDF or a PNG picture at
-// 300 dots per inch, chosen by the file's extension, after laying the sheet out. Returns an error
-// message, or an empty string on success.
+// 300 dots per inch, chosen by the file's extension, after laying the sheet out. The page is the
+// sheet's paper, all of it printable. Returns an error message, or an empty string on success.
 std::string ExportSheet(const std::string& path, int kind, QPoint offsets, const CFontPool& pool = g_fontPool);

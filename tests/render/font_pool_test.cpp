@@ -61,6 +61,20 @@ TEST_F(FontPoolTest, VerticalFormsReplaceBracketsAndMarks)
     }
 }
 
+// Drawing keeps shaped runs and sized fonts between repaints; neither may stand in for another.
+TEST_F(FontPoolTest, RememberedRunsAndSizesStayApart)
+{
+    const PoolFont* gothic = g_fontPool.Japanese(0, false);
+    const std::string run = cp932::FromUtf8("「ー」");
+    const std::vector<quint32> horizontal = gothic->Shape(run, false).glyphs;
+    const std::vector<quint32> vertical = gothic->Shape(run, true).glyphs;
+    EXPECT_EQ(gothic->ShapeRemembered(run, false).glyphs, horizontal);
+    EXPECT_EQ(gothic->ShapeRemembered(run, true).glyphs, vertical);
+    EXPECT_EQ(gothic->ShapeRemembered(run, false).glyphs, horizontal);
+    for (double size : {100.0, 250.0, 100.0})
+        EXPECT_EQ(gothic->RawAt(size).pixelSize(), size);
+}
+
 TEST_F(FontPoolTest, OtherTypefaceIsStoredInTheDesignAndLoadedAsFaceTwo)
 {
     g_fontPool.CreateOther(cp932::FromUtf8("Noto Sans CJK JP"));

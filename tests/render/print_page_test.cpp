@@ -84,9 +84,21 @@ TEST_F(PrintPageTest, PrintsNoOutlinesAndAGreyBoxForOverflow)
 TEST_F(PrintPageTest, ExportWritesAPageOfThePaperSize)
 {
     const std::string dir = ::testing::TempDir();
-    EXPECT_EQ(ExportSheet(dir + "/velmaro-export.png", kKindOrvanel, QPoint()), "");
-    QImage png(QString::fromStdString(dir + "/velmaro-export.png"));
-    EXPECT_EQ(png.size(), QSize(1181, 1748));  // 100 x 148 mm at 300 dpi
+    // The paper canvas at 300 dpi: 592 x 875 pixels at 150 dpi, or 527 x 751 for kind-5 fold-over sheets.
+    const struct {
+        int kind;
+        int zolviKind;
+        QSize png;
+    } cases[] = {{kKindOrvanel, 0, QSize(1184, 1750)},
+                 {kKindZolvi, 4, QSize(1184, 1750)},
+                 {kKindZolvi, 2, QSize(1184, 1750)},
+                 {kKindZolvi, 5, QSize(1054, 1502)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "kind " << c.kind << ", Zolvi kind " << c.zolviKind);
+        CSealFormat::Zolvi().m_nKind = c.zolviKind;
+        EXPECT_EQ(ExportSheet(dir + "/velmaro-export.png", c.kind, QPoint()), "");
+        EXPECT_EQ(QImage(QString::fromStdString(dir + "/velmaro-export.png")).size(), c.png);
+    }
     EXPECT_EQ(ExportSheet(dir + "/velmaro-export.pdf", kKindOrvanel, QPoint()), "");
     EXPECT_NE(ExportSheet(dir + "/velmaro-export.bmp", kKindOrvanel, QPoint()), "");
     EXPECT_NE(ExportSheet(dir + "/velmaro-export.pdf", kKindNone, QPoint()), "");

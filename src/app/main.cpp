@@ -1,6 +1,7 @@
 #include "app/headless.h"
 #include "app/quillet_app.h"
 #include "platform/exe_dir.h"
+#include "render/font_pool.h"
 
 #include <QApplication>
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
         return RunHeadless({"--catalog"}, ExecutableFolder(), std::cout, std::cerr);
     }
     QApplication app(argc, argv);
+    const FontPoolSession fonts;
     std::vector<std::string> wizardArgs;
     for (const QString& arg : app.arguments().mid(1))
         wizardArgs.push_back(arg.toStdString());

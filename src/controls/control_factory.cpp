@@ -3,11 +3,15 @@
 #include "controls/button_st.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
+#include "controls/image_button.h"
 #include "controls/image_font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/quick_list.h"
 #include "res/look.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 
 namespace {
@@ -46,6 +50,10 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& control)
         return label;
     }
     case ControlKind::QuickList: return new CQuickList(parent);
+    case ControlKind::ImageButton: return new CImageButton(parent);
+    case ControlKind::CheckBox: return new QCheckBox(text, parent);
+    case ControlKind::GroupBox: return new QGroupBox(text, parent);
+    case ControlKind::ComboBox: return new QComboBox(parent);
     }
     return new QWidget(parent);
 }

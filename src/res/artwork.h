@@ -15,6 +15,12 @@ enum class ArtKind {
     Step,        // the step indicator with one step lit
     ListImages,  // the list's strip of 24 x 24 sheet images
     Icon,        // the window icon
+    Arrangement,        // a layout choice: a sticker with its text as it will read (wording: the layout mode)
+    ArrangementChosen,  // the same, marked as the chosen one
+    TabPlace,           // index tabs along an edge of a page (wording: "top", "side" or "bottom")
+    CaptionColumn,      // wording lines ('\n' between them) spread over equal rows
+    CaptionPointer,     // wording above an arrow pointing right
+    CaptionCup,         // wording above a cup of coffee
 };
 
 struct ArtworkEntry {

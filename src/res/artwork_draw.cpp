@@ -1,6 +1,8 @@
+#include "res/arrangement_art.h"
 #include "res/art_text.h"
 #include "res/artwork.h"
 #include "res/look.h"
+#include "res/print_art.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -56,6 +58,17 @@ void DrawCaption(QPainter& p, const ArtworkEntry& art, const QRectF& r)
 {
     p.fillRect(r, PageColour());
     DrawFittedText(p, r.adjusted(1, 0, -1, 0), Wording(art), 16, Accent(art), true);
+}
+
+// Each line in its own row of equal height, so that the rows line up with a column of controls.
+void DrawCaptionColumn(QPainter& p, const ArtworkEntry& art, const QRectF& r)
+{
+    p.fillRect(r, PageColour());
+    const QStringList lines = Wording(art).split(QLatin1Char('\n'));
+    const double row = r.height() / lines.size();
+    for (int i = 0; i < lines.size(); ++i)
+        DrawFittedText(p, QRectF(r.left() + 1, r.top() + i * row, r.width() - 2, row), lines[i], 14, Accent(art),
+                       false, 900, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 QPainterPath ButtonShape(const QRectF& r)
@@ -207,6 +220,12 @@ void DrawInto(QPainter& p, const ArtworkEntry& art, const QRectF& r)
     case ArtKind::Step: DrawStep(p, art, r); break;
     case ArtKind::ListImages: DrawListImages(p, art, r); break;
     case ArtKind::Icon: DrawIcon(p, art, r); break;
+    case ArtKind::Arrangement: DrawArrangement(p, art, r, false); break;
+    case ArtKind::ArrangementChosen: DrawArrangement(p, art, r, true); break;
+    case ArtKind::TabPlace: DrawTabPlace(p, art, r); break;
+    case ArtKind::CaptionColumn: DrawCaptionColumn(p, art, r); break;
+    case ArtKind::CaptionPointer: DrawPointerCaption(p, art, r); break;
+    case ArtKind::CaptionCup: DrawCupCaption(p, art, r); break;
     }
 }
 

@@ -1,31 +1,20 @@
 #include "res/dialog_template.h"
 
+#include "res/layout_font_templates.h"
 #include "res/resource_ids.h"
+#include "res/text_print_templates.h"
 
 #include <cmath>
+
+std::vector<ControlTemplate> PageStrips(int footer)
+{
+    return {{kIdcHeader, ControlKind::Picture, 0, 0, 450, 36, "", kBmpHeader},
+            {kIdcFooter, ControlKind::Picture, 0, 326, 450, 28, "", footer}};
+}
 
 namespace {
 
 using K = ControlKind;
-
-// The strips every design page shares: header at the top, footer at the bottom.
-std::vector<ControlTemplate> PageStrips(int footer)
-{
-    return {{kIdcHeader, K::Picture, 0, 0, 450, 36, "", kBmpHeader},
-            {kIdcFooter, K::Picture, 0, 326, 450, 28, "", footer}};
-}
-
-DialogTemplate DesignPage(int id, int footer)
-{
-    return {id, 451, 355, "", PageStrips(footer)};
-}
-
-DialogTemplate PrintPage(int id, int saveX)
-{
-    DialogTemplate page = DesignPage(id, kBmpFooterPrint);
-    page.controls.push_back({kIdcSaveDesign, K::PictureButton, saveX, 255, 97, 29, "", kBmpSaveButton});
-    return page;
-}
 
 std::vector<DialogTemplate> MakeTemplates()
 {
@@ -53,14 +42,14 @@ std::vector<DialogTemplate> MakeTemplates()
                   {kIdcFooter, K::Picture, 0, 326, 450, 28},
                   {kIdcPickArrow, K::Picture, 254, 154, 21, 26},
                   {kIdcCheckCaption, K::Picture, 286, 305, 151, 12}}});
-    t.push_back(DesignPage(kIddOrvanelLayout, kBmpFooterLayout));
-    t.push_back(DesignPage(kIddOrvanelFont, kBmpFooterFont));
-    t.push_back(DesignPage(kIddOrvanelText, kBmpFooterText));
-    t.push_back(PrintPage(kIddOrvanelPrint, 327));
-    t.push_back(DesignPage(kIddZolviLayout, kBmpFooterLayout));
-    t.push_back(DesignPage(kIddZolviFont, kBmpFooterFont));
-    t.push_back(DesignPage(kIddZolviText, kBmpFooterText));
-    t.push_back(PrintPage(kIddZolviPrint, 328));
+    AddLayoutFontTemplates(t);
+    t.push_back(OrvanelTextTemplate());
+    t.push_back(OrvanelPrintTemplate());
+    t.push_back(ZolviTextTemplate());
+    t.push_back(ZolviPrintTemplate());
+    // The whole-sheet preview windows of the text pages.
+    t.push_back({215, 174, 297, "", {{1098, K::LayoutPicture, 6, 7, 160, 256}, {kIdOk, K::FontButton, 61, 270, 50, 20}}});
+    t.push_back({220, 174, 297, "", {{1123, K::LayoutPicture, 7, 7, 160, 256}, {kIdOk, K::FontButton, 62, 270, 50, 20}}});
     t.push_back({kIddConfirm, 143, 102, "文字を全てに複写",
                  {{kIdcConfirmLine1, K::Label, 7, 16, 129, 18},
                   {kIdcConfirmLine2, K::Label, 7, 37, 129, 18},

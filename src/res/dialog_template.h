@@ -13,6 +13,10 @@ enum class ControlKind {
     PushButton,      // a plain push button with its caption
     Label,           // CFontStatic
     QuickList,       // CQuickList
+    ImageButton,     // CImageButton
+    CheckBox,        // a check box with its caption
+    GroupBox,        // a titled frame around other controls
+    ComboBox,        // a drop-down list
 };
 
 struct ControlTemplate {
@@ -29,6 +33,9 @@ struct DialogTemplate {
     const char* caption = "";
     std::vector<ControlTemplate> controls;
 };
+
+// The header and footer strips every design page shares.
+std::vector<ControlTemplate> PageStrips(int footer);
 
 // The template with that id, or nullptr.
 const DialogTemplate* FindDialogTemplate(int id);

@@ -1,4 +1,6 @@
 // Test entry for the wizard: a widget application on the offscreen platform.
+#include "render/font_pool.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    const FontPoolSession fonts;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

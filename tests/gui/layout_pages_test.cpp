@@ -150,8 +150,9 @@ TEST_F(LayoutPages, ZolviFrameControlsOnlyForTheFourFrameProductsWhileTheSetting
         CSealFormat::Zolvi().m_bFrame = 1;  // as an earlier sheet left it
         PressNext();
         ASSERT_EQ(ActiveId(), kIddZolviLayout);
-        for (int id : controls)
+        for (int id : controls) {
             EXPECT_EQ(PageControl(id)->isVisible(), c.framed) << c.code << " control " << id;
+        }
         EXPECT_EQ(PageControlAs<QCheckBox>(kIdcPrintFrame)->isChecked(), c.framed) << c.code;
         if (c.framed) {
             EXPECT_TRUE(PageControl(kIdcFrameColour)->isEnabled()) << c.code;

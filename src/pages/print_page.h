@@ -1,17 +1,48 @@
 #pragma once
-// The print and save pages (Orvanel 175, Zolvi 219).
+// The print pages (Orvanel 175, Zolvi 219): the finished sheet to scale, the print position
+// adjusted in steps of 0.1 mm, printing and saving. Both are refused while a text does not fit.
 #include "pages/design_step_page.h"
+
+#include <vector>
+
+class CButtonST;
+class CNumSpinCtrl;
+class QLineEdit;
 
 class CPrintStepPage : public CDesignStepPage {
     Q_OBJECT
 public:
     CPrintStepPage(CWizardSheetDlg* sheet, const DesignStep& step, int designKind);
 
+    void OnSetActive() override;
+    // Drops the offset controls the page made itself.
+    void OnDestroyPage() override;
+
+    // The vertical offset's edit and arrows (1066, 1063), or the horizontal ones (1067, 1064).
+    QLineEdit* OffsetEdit(bool vertical) const { return vertical ? m_vertical : m_horizontal; }
+    CNumSpinCtrl* OffsetSpin(bool vertical) const { return vertical ? m_verticalSpin : m_horizontalSpin; }
+    // Where the frame around the sheet picture is drawn: moved by the offsets, one pixel a tenth
+    // of a millimetre.
+    QRect OffsetFrame() const;
+
 protected:
     bool OnInitDialog() override;
 
 private:
+    void BuildOffsetControls();
+    void ShowOffsets();
+    void TakeOffset(bool vertical);
+    void LoadCanvas();
+    void EnableOutput();
+    void OnPrint();
+
     int m_nDesignKind;
+    QLineEdit* m_vertical = nullptr;
+    QLineEdit* m_horizontal = nullptr;
+    CNumSpinCtrl* m_verticalSpin = nullptr;
+    CNumSpinCtrl* m_horizontalSpin = nullptr;
+    QWidget* m_frame = nullptr;
+    std::vector<QWidget*> m_made;  // the controls above and the unit labels, for OnDestroyPage
 };
 
 class CPage500Dlg : public CPrintStepPage {

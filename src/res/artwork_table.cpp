@@ -83,7 +83,7 @@ constexpr ArtworkEntry kArtwork[] = {
      "ゴシック体\n明朝体\nTimes New Roman\nArial\nCourier\nImpact\nその他の書体", 0x6B3A10},
     // Captions of the text entry and print pages.
     {236, 360, 39, ArtKind::Caption, "★シール1枚ごとに文字色・文字のサイズ・枠の色・位置が\n設定できます!", 0xC8553D},
-    {237, 132, 21, ArtKind::Caption, "シール番号", 0x6B3A10},
+    {237, 84, 21, ArtKind::Caption, "シール番号", 0x6B3A10},
     {238, 120, 21, ArtKind::CaptionColumn, "への文字入力", 0x6B3A10},
     {239, 87, 18, ArtKind::CaptionColumn, "■文字のサイズ", 0x6B3A10},
     {240, 84, 15, ArtKind::CaptionColumn, "■文字の色", 0x6B3A10},

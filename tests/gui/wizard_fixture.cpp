@@ -45,6 +45,10 @@ std::unique_ptr<ModalAnswer> AnswerNextModal(int result)
     ModalAnswer* report = answer.get();
     QObject::connect(report->poll, &QTimer::timeout, report->poll, [report, result] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // The offscreen platform does not always make a new modal dialog the active one.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (!dialog && window->isVisible() && window->isModal())
+                dialog = qobject_cast<QDialog*>(window);
         if (!dialog)
             return;
         report->seen = true;

@@ -1,0 +1,43 @@
+#include "pages/design_of_kind.h"
+
+#include "render/pool_measurer.h"
+#include "text/layout_cache.h"
+#include "text/layout_sheet.h"
+
+#include <algorithm>
+
+namespace {
+
+LayoutCache& CacheOf(int kind)
+{
+    static LayoutCache orvanel;
+    static LayoutCache zolvi;
+    return kind == kKindZolvi ? zolvi : orvanel;
+}
+
+}  // namespace
+
+DesignOfKind CurrentDesign(int kind)
+{
+    if (kind == kKindZolvi) {
+        CSealData3& zolvi = CSealFormat::Zolvi();
+        return {zolvi, zolvi.m_pieces, zolvi.m_nDefaultSize};
+    }
+    CSealData2& orvanel = CSealFormat::Orvanel();
+    return {orvanel, orvanel.m_pieces, orvanel.m_nDefaultSize};
+}
+
+void LayOutDesign(int kind)
+{
+    FontPoolMeasurer measurer;
+    if (kind == kKindZolvi)
+        LayoutSheet(measurer, CSealFormat::Zolvi(), &CacheOf(kind));
+    else
+        LayoutSheet(measurer, CSealFormat::Orvanel(), &CacheOf(kind));
+}
+
+bool AnyOverflow(int kind)
+{
+    const std::vector<SealPiece>& pieces = CurrentDesign(kind).pieces;
+    return std::any_of(pieces.begin(), pieces.end(), [](const SealPiece& piece) { return piece.m_bOverflow == -1; });
+}

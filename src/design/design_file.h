@@ -11,6 +11,10 @@
 // settings, other typeface, then the current record of that kind.
 std::string DesignFileBytes(int kind);
 
+// Why the current design of `kind` cannot be saved, checked before anything is written: the file
+// would not read back whole. Nothing when it can be saved; `shownPath` names the file.
+std::optional<std::string> SaveRefusal(int kind, const std::string& shownPath);
+
 // Writes DesignFileBytes(kind) so that the previous file stays whole until the new one is
 // complete, then clears the record's modified flag. Returns the message to show on failure;
 // the flag then stays set.

@@ -20,7 +20,8 @@ void WriteDesign(const CSealData2& record, std::string& out);
 void WriteDesign(const CSealData3& record, std::string& out);
 
 // True when every sticker text fits a design line.
-bool TextsFit(const std::vector<SealPiece>& pieces);
+bool TextsFit(const CSealData2& record);
+bool TextsFit(const CSealData3& record);
 // True when the code, find code and piece size can stand as header fields: not empty, no white
 // space, at most kMaxHeaderTextBytes.
 bool SheetTextsFit(const SealDataCommon& record);

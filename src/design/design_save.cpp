@@ -21,9 +21,9 @@ const SealDataCommon& SheetOf(int kind)
     return CSealFormat::Zolvi();
 }
 
-const std::vector<SealPiece>& PiecesOf(int kind)
+bool TextsFitFile(int kind)
 {
-    return kind == kKindOrvanel ? CSealFormat::Orvanel().m_pieces : CSealFormat::Zolvi().m_pieces;
+    return kind == kKindOrvanel ? TextsFit(CSealFormat::Orvanel()) : TextsFit(CSealFormat::Zolvi());
 }
 
 }  // namespace
@@ -43,18 +43,25 @@ std::string DesignFileBytes(int kind)
     return out;
 }
 
+std::optional<std::string> SaveRefusal(int kind, const std::string& shownPath)
+{
+    if (kind != kKindOrvanel && kind != kKindZolvi)
+        return WriteErrorMessage(shownPath, EINVAL);
+    // A file that could not be read back is no save.
+    if (!SheetTextsFit(SheetOf(kind)))
+        return IncompleteSheetMessage(shownPath);
+    if (!OtherFaceFits(CSealFormat::OtherFace()))
+        return FaceNameTooLongMessage(shownPath);
+    if (!TextsFitFile(kind))
+        return TextTooLongMessage(shownPath);
+    return std::nullopt;
+}
+
 std::optional<std::string> SaveDesignFile(const std::filesystem::path& path, int kind)
 {
     const std::string shown = path.string();
-    if (kind != kKindOrvanel && kind != kKindZolvi)
-        return WriteErrorMessage(shown, EINVAL);
-    // A file that could not be read back is no save.
-    if (!SheetTextsFit(SheetOf(kind)))
-        return IncompleteSheetMessage(shown);
-    if (!OtherFaceFits(CSealFormat::OtherFace()))
-        return FaceNameTooLongMessage(shown);
-    if (!TextsFit(PiecesOf(kind)))
-        return TextTooLongMessage(shown);
+    if (std::optional<std::string> refusal = SaveRefusal(kind, shown))
+        return refusal;
     if (int error = WriteFileAtomically(path, DesignFileBytes(kind)))
         return WriteErrorMessage(shown, error);
     if (kind == kKindOrvanel)

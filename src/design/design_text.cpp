@@ -4,7 +4,7 @@ namespace {
 constexpr char kLineBreak = '\x0B';
 }  // namespace
 
-std::string EncodeText(const std::string& text)
+std::string EncodeText(const std::string& text, bool dropFinalBreak)
 {
     std::string encoded;
     encoded.reserve(text.size());
@@ -13,7 +13,7 @@ std::string EncodeText(const std::string& text)
             continue;
         encoded += c == '\n' ? kLineBreak : c;
     }
-    if (!encoded.empty() && encoded.back() == kLineBreak)
+    if (dropFinalBreak && !encoded.empty() && encoded.back() == kLineBreak)
         encoded.pop_back();
     return encoded;
 }

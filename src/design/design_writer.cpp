@@ -82,10 +82,14 @@ void AppendPreviews(const std::array<Rect, N>& previews, std::string& out)
     }
 }
 
-void AppendDesignLines(const std::vector<SealPiece>& pieces, std::string& out)
+// The line breaks of the texts travel as each kind's reader restores them.
+constexpr bool kOrvanelDropsFinalBreak = true;
+constexpr bool kZolviDropsFinalBreak = false;
+
+void AppendDesignLines(const std::vector<SealPiece>& pieces, bool dropFinalBreak, std::string& out)
 {
     for (const SealPiece& p : pieces) {
-        const std::string text = EncodeText(p.m_strText);
+        const std::string text = EncodeText(p.m_strText, dropFinalBreak);
         for (const std::string& field :
              {std::to_string(p.m_nTextColour), std::to_string(p.m_nSpare), std::to_string(p.m_nSize), Hex6(p.m_crFrame),
               std::to_string(p.m_nAlignH), std::to_string(p.m_nAlignV), std::to_string(text.size())})
@@ -115,7 +119,7 @@ void WriteDesign(const CSealData2& r, std::string& out)
     AppendLine(header, out);
     AppendPieceBlocks(r.m_pieces, out);
     AppendPreviews(r.m_rcPreview, out);
-    AppendDesignLines(r.m_pieces, out);
+    AppendDesignLines(r.m_pieces, kOrvanelDropsFinalBreak, out);
 }
 
 void WriteDesign(const CSealData3& r, std::string& out)
@@ -131,16 +135,24 @@ void WriteDesign(const CSealData3& r, std::string& out)
     AppendLine(header, out);
     AppendPieceBlocks(r.m_pieces, out);
     AppendPreviews(r.m_rcPreview, out);
-    AppendDesignLines(r.m_pieces, out);
+    AppendDesignLines(r.m_pieces, kZolviDropsFinalBreak, out);
 }
 
-bool TextsFit(const std::vector<SealPiece>& pieces)
+namespace {
+
+bool PieceTextsFit(const std::vector<SealPiece>& pieces, bool dropFinalBreak)
 {
     for (const SealPiece& piece : pieces)
-        if (EncodeText(piece.m_strText).size() > static_cast<std::size_t>(kMaxTextBytes))
+        if (EncodeText(piece.m_strText, dropFinalBreak).size() > static_cast<std::size_t>(kMaxTextBytes))
             return false;
     return true;
 }
+
+}  // namespace
+
+bool TextsFit(const CSealData2& record) { return PieceTextsFit(record.m_pieces, kOrvanelDropsFinalBreak); }
+
+bool TextsFit(const CSealData3& record) { return PieceTextsFit(record.m_pieces, kZolviDropsFinalBreak); }
 
 bool SheetTextsFit(const SealDataCommon& record)
 {

@@ -2,6 +2,9 @@
 
 #include "platform/byte_scanner.h"
 
+#include <algorithm>
+#include <cstdint>
+
 long long PieceCount(int rows, int cols)
 {
     if (rows <= 0 || cols <= 0)
@@ -26,9 +29,16 @@ bool SkipLine(const std::string& data, std::size_t& pos, LineRule rule)
     return ReadLine(data, pos).has_value() || rule == LineRule::ZeroWhenUnreadable;
 }
 
+// Edges and gaps come from files: a hit area beyond the coordinate range stops at its end.
+std::int32_t Moved(std::int32_t edge, int by)
+{
+    return static_cast<std::int32_t>(std::clamp<long long>(static_cast<long long>(edge) + by, INT32_MIN, INT32_MAX));
+}
+
 Rect HitRect(const Rect& piece, int hGap, int vGap)
 {
-    return Rect{piece.left - hGap / 2, piece.top - vGap / 2, piece.right + hGap / 2, piece.bottom + vGap / 2};
+    return Rect{Moved(piece.left, -(hGap / 2)), Moved(piece.top, -(vGap / 2)), Moved(piece.right, hGap / 2),
+                Moved(piece.bottom, vGap / 2)};
 }
 
 }  // namespace

@@ -46,6 +46,13 @@ ini_file::ini_file(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("INI file not found");
+    parse_all(in);
+}
+
+ini_file::ini_file(std::istream& in) { parse_all(in); }
+
+void ini_file::parse_all(std::istream& in)
+{
     std::string section;
     std::string line;
     while (std::getline(in, line))

@@ -1,5 +1,6 @@
 #pragma once
 // The settings file reader: a strict INI grammar with no comments, loaded whole at construction.
+#include <istream>
 #include <map>
 #include <string>
 
@@ -8,11 +9,14 @@ public:
     // Reads and parses the whole file; throws std::runtime_error with one of the fixed messages
     // ("INI file not found", "found brackets in mid-line", ...) at the first fault.
     explicit ini_file(const std::string& path);
+    // The same for text already open, to its end.
+    explicit ini_file(std::istream& in);
 
     // The value stored under section and key (bytes, case-sensitive), or "" when there is none.
     std::string get(const std::string& section, const std::string& key) const;
 
 private:
+    void parse_all(std::istream& in);
     void parse_line(const std::string& rawLine, std::string& section);
 
     std::map<std::string, std::map<std::string, std::string>> m_sections;

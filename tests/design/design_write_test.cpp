@@ -99,7 +99,11 @@ TEST_F(DesignWriteTest, StickerTextsComeBackAsEachKindDecodesThem)
         {"trail bytes 0x5C of ソ and 表", "\x83\x5C\x95\x5C", "\x83\x5C\x95\x5C\n", "\x83\x5C\x95\x5C"},
         {"half-width katakana", "\xB6\xC0\xB6\xC5", "\xB6\xC0\xB6\xC5\n", "\xB6\xC0\xB6\xC5"},
         {"CR LF between two lines", "A\r\nB", "A\nB\n", "A\nB"},
-        {"line break at the end", "A\r\n", "A\n", "A"},
+        {"line break at the end", "A\r\n", "A\n", "A\n"},
+        // Found by fuzzing: a Zolvi text lost one trailing line break with every save, so a blank
+        // last line that moves the text up was gone when the design was opened again.
+        {"blank line at the end", "A\n\n", "A\n\n", "A\n\n"},
+        {"only blank lines", "\n\n\n", "\n\n\n", "\n\n\n"},
         {"empty", "", "", ""},
         {"empty first line", "\r\nB", "\nB\n", "\nB"},
         {"leading space", " x", " x\n", " x"},
@@ -122,11 +126,13 @@ TEST_F(DesignWriteTest, StickerTextsComeBackAsEachKindDecodesThem)
     }
 }
 
-TEST(DesignText, EncodingDropsCarriageReturnsAndOneTrailingBreak)
+TEST(DesignText, EncodingDropsCarriageReturnsAndOneTrailingBreakWhereTheReaderAddsIt)
 {
-    EXPECT_EQ(EncodeText("A\r\nB"), "A\x0b" "B");
-    EXPECT_EQ(EncodeText("A\rB\r\n"), "AB");
-    EXPECT_EQ(EncodeText("\n"), "");
+    EXPECT_EQ(EncodeText("A\r\nB", true), "A\x0b" "B");
+    EXPECT_EQ(EncodeText("A\rB\r\n", true), "AB");
+    EXPECT_EQ(EncodeText("\n", true), "");
+    EXPECT_EQ(EncodeText("A\rB\r\n", false), "AB\x0b");
+    EXPECT_EQ(EncodeText("\n\n", false), "\x0b\x0b");
     EXPECT_EQ(DecodeText("A\x0b\x0b", true), "A\n\n\n");
     EXPECT_EQ(DecodeText("", true), "");
     EXPECT_EQ(DecodeText("", false), "");

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 namespace {
 
 TEST(ReadFormat, OrvanelKind1ReadsEveryFieldIntoItsMember)
@@ -176,6 +178,36 @@ TEST(ReadFormat, RefusesWhatItCannotHoldSafely)
     ASSERT_TRUE(longText.ReadFormat(g.Bytes(fields), false));
     EXPECT_EQ(longText.m_strFindCode, std::string(255, 'y'));
     EXPECT_EQ(longText.m_strPieceSize, "40x20mm");
+}
+
+// Found by fuzzing: a sticker at the edge of the coordinate range widened by half a gap overflowed.
+TEST(ReadFormat, HitAreaAtTheCoordinateLimitsStopsThere)
+{
+    const struct {
+        const char* name;
+        int hGap;
+        int vGap;
+        Rect expected;
+    } cases[] = {
+        {"gaps push outwards", 400, 400, Rect{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}},
+        {"negative gaps push inwards", -400, -400, Rect{INT32_MIN + 200, INT32_MIN + 200, INT32_MAX - 200, INT32_MAX - 200}},
+        {"gaps at the int limits", INT32_MIN, INT32_MAX, Rect{-1073741824, INT32_MIN, 1073741823, INT32_MAX}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FormatFixture f;
+        f.cols = 1;
+        f.hGap = c.hGap;
+        f.vGap = c.vGap;
+        std::string bytes = f.Bytes();
+        const std::string firstPiece = FormatFixture::RectLine(1000, f.lineEnd);
+        bytes.replace(bytes.find(firstPiece), firstPiece.size(),
+                      "-2147483648\t-2147483648\t2147483647\t2147483647" + std::string(f.lineEnd));
+        CSealData2 r;
+        ASSERT_TRUE(r.ReadFormat(bytes, false));
+        ASSERT_EQ(r.m_pieces.size(), 1u);
+        EXPECT_EQ(r.m_pieces[0].m_rcHit, c.expected);
+    }
 }
 
 TEST(SealData, CopyFromKeepsTheFirstTwoReservedValuesAndCopiesStickers)

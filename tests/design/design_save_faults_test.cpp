@@ -1,0 +1,257 @@
+// Saving when the system fails at any point of a save, and when the program is killed while it
+// saves. Each save runs in a child process, where the failure is forced without touching the
+// program: a file-size limit stops the writes after N bytes, a seccomp filter makes one kind of
+// system call fail. The previous file must stay byte for byte as it was, the user must be told,
+// and the design must stay marked as modified.
+#include "design_test_support.h"
+#include "platform/file_bytes.h"
+
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstddef>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// What a save in a child process reported, in memory the parent shares.
+struct SaveReport {
+    bool done = false;
+    bool stillModified = false;
+    bool failed = false;
+    char message[1024] = {};
+};
+
+// A child process that is killed and reaped whenever the test leaves it behind.
+class Child {
+public:
+    explicit Child(const std::function<void()>& body) : m_pid(::fork())
+    {
+        if (m_pid == 0) {
+            body();
+            ::_exit(0);  // never back into the test runner
+        }
+    }
+    ~Child()
+    {
+        if (m_pid > 0 && !m_reaped) {
+            ::kill(m_pid, SIGKILL);
+            Wait();
+        }
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    bool Started() const { return m_pid > 0; }
+    void Kill() { ::kill(m_pid, SIGKILL); }
+    int Wait()
+    {
+        int status = 0;
+        while (::waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        m_reaped = true;
+        return status;
+    }
+
+private:
+    pid_t m_pid;
+    bool m_reaped = false;
+};
+
+// Every listed system call of this process fails with `error` from now on.
+void FailSystemCalls(const std::vector<int>& calls, int error)
+{
+    std::vector<sock_filter> program = {BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+    for (int call : calls) {
+        program.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
+        program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<unsigned>(error) & SECCOMP_RET_DATA)));
+    }
+    program.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    const sock_fprog filter{static_cast<unsigned short>(program.size()), program.data()};
+    if (::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0 || ::prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &filter) != 0)
+        ::_exit(3);
+}
+
+// Writes past `bytes` in any file fail with EFBIG instead of stopping the process.
+void LimitFileSize(std::size_t bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{bytes, bytes};
+    if (::setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        ::_exit(3);
+}
+
+class DesignSaveFaultTest : public DesignFileTest {
+protected:
+    void SetUp() override
+    {
+        DesignFileTest::SetUp();
+        std::string pattern = (fs::temp_directory_path() / "velmaro-save-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+        m_file = m_dir / "デザイン.zvd";
+        void* shared = ::mmap(nullptr, sizeof(SaveReport), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+        ASSERT_NE(shared, MAP_FAILED);
+        m_report = static_cast<SaveReport*>(shared);
+    }
+    void TearDown() override
+    {
+        ::munmap(m_report, sizeof(SaveReport));
+        fs::remove_all(m_dir);
+        DesignFileTest::TearDown();
+    }
+
+    // Saves the current Orvanel design in a child process that first calls `fault`.
+    void SaveInChild(const std::function<void()>& fault)
+    {
+        *m_report = SaveReport{};
+        Child child([this, &fault] {
+            fault();
+            const std::optional<std::string> message = SaveDesignFile(m_file, kKindOrvanel);
+            m_report->failed = message.has_value();
+            std::strncpy(m_report->message, message.value_or("").c_str(), sizeof m_report->message - 1);
+            m_report->stillModified = CSealFormat::IsModified(kKindOrvanel);
+            m_report->done = true;
+        });
+        ASSERT_TRUE(child.Started());
+        const int status = child.Wait();
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the save did not run to its end";
+    }
+
+    // The folder holds the design file and nothing else: no temporary is left behind.
+    void ExpectOnlyTheDesignFile(const std::string& bytes) const
+    {
+        EXPECT_EQ(ReadFileBytes(m_file).value_or("(unreadable)"), bytes);
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+    }
+
+    static void SetText(const std::string& text)
+    {
+        CSealFormat::Orvanel().m_pieces[0].m_strText = text;
+        CSealFormat::Orvanel().m_bModified = 1;
+    }
+
+    fs::path m_dir;
+    fs::path m_file;
+    SaveReport* m_report = nullptr;
+};
+
+TEST_F(DesignSaveFaultTest, WritesStoppingAfterAnyNumberOfBytesKeepThePreviousFile)
+{
+    FillCurrentDesign();
+    const std::string previous = DesignFileBytes(kKindOrvanel);
+    ASSERT_EQ(WriteFileAtomically(m_file, previous), 0);
+    SetText("a new text, longer than the one saved before");
+    const std::string next = DesignFileBytes(kKindOrvanel);
+    const std::string told = m_file.string() + " に書き込めません。(File too large)";
+
+    for (std::size_t limit = 0; limit < next.size(); ++limit) {
+        SCOPED_TRACE("writes stop after " + std::to_string(limit) + " of " + std::to_string(next.size()) + " bytes");
+        SaveInChild([limit] { LimitFileSize(limit); });
+        ASSERT_TRUE(m_report->done);
+        EXPECT_EQ(m_report->message, told);
+        EXPECT_TRUE(m_report->stillModified);
+        ExpectOnlyTheDesignFile(previous);
+        if (::testing::Test::HasFailure())
+            return;
+    }
+    // With room for the whole file the same save goes through.
+    SaveInChild([&next] { LimitFileSize(next.size()); });
+    EXPECT_FALSE(m_report->failed) << m_report->message;
+    EXPECT_FALSE(m_report->stillModified);
+    ExpectOnlyTheDesignFile(next);
+}
+
+TEST_F(DesignSaveFaultTest, EachStepOfTheSaveFailingKeepsThePreviousFile)
+{
+    const struct {
+        const char* step;
+        std::vector<int> calls;
+        int error;
+        const char* told;  // after the path
+    } cases[] = {
+        {"creating the temporary file on a full disk", {SYS_open, SYS_openat}, ENOSPC,
+         " に書き込めません。(No space left on device)"},
+        {"writing to a full disk", {SYS_write, SYS_writev, SYS_pwrite64}, ENOSPC,
+         " に書き込めません。(No space left on device)"},
+        {"flushing to the disk", {SYS_fsync, SYS_fdatasync}, EIO, " に書き込めません。(Input/output error)"},
+        {"closing the temporary file", {SYS_close}, EIO, " に書き込めません。(Input/output error)"},
+        {"replacing the previous file on a disk turned read-only", {SYS_rename, SYS_renameat, SYS_renameat2}, EROFS,
+         " は使用中または読み取り専用のため、書き込めません。"},
+        {"replacing the previous file while it is in use", {SYS_rename, SYS_renameat, SYS_renameat2}, EBUSY,
+         " は使用中または読み取り専用のため、書き込めません。"},
+    };
+    FillCurrentDesign();
+    const std::string previous = DesignFileBytes(kKindOrvanel);
+    ASSERT_EQ(WriteFileAtomically(m_file, previous), 0);
+    SetText("a new text");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.step);
+        SaveInChild([&c] { FailSystemCalls(c.calls, c.error); });
+        ASSERT_TRUE(m_report->done);
+        EXPECT_EQ(m_report->message, m_file.string() + c.told);
+        EXPECT_TRUE(m_report->stillModified);
+        ExpectOnlyTheDesignFile(previous);
+    }
+}
+
+TEST_F(DesignSaveFaultTest, KilledWhileSavingLeavesOneWholeDesign)
+{
+    FillCurrentDesign();
+    SetText("design A");
+    const std::string designA = DesignFileBytes(kKindOrvanel);
+    SetText(std::string(600, 'B'));
+    const std::string designB = DesignFileBytes(kKindOrvanel);
+    ASSERT_EQ(WriteFileAtomically(m_file, designA), 0);
+
+    std::mt19937 random(20240611);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(4);
+    int kills = 0;
+    bool sawA = false;
+    bool sawB = false;
+    while (kills < 300 && std::chrono::steady_clock::now() < end) {
+        Child saver([this] {
+            for (int i = 1;; ++i) {
+                SetText(i % 2 == 0 ? "design A" : std::string(600, 'B'));
+                SaveDesignFile(m_file, kKindOrvanel);
+            }
+        });
+        ASSERT_TRUE(saver.Started());
+        ::usleep(static_cast<useconds_t>(delayMicroseconds(random)));
+        saver.Kill();
+        saver.Wait();
+        ++kills;
+        const std::string onDisk = ReadFileBytes(m_file).value_or("(unreadable)");
+        ASSERT_TRUE(onDisk == designA || onDisk == designB) << "after kill " << kills << ": " << onDisk.size()
+                                                            << " bytes that are neither design";
+        sawA = sawA || onDisk == designA;
+        sawB = sawB || onDisk == designB;
+    }
+    RecordProperty("kills", kills);
+    EXPECT_GE(kills, 50);
+    EXPECT_TRUE(sawA && sawB) << "the kills never fell between saves";
+
+    // Temporaries of killed saves stay, but never in the way of the next save.
+    EXPECT_LE(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), kills + 1);
+    SetText("after the kills");
+    EXPECT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+    EXPECT_EQ(ReadFileBytes(m_file), DesignFileBytes(kKindOrvanel));
+}
+
+}  // namespace

@@ -6,25 +6,6 @@
 #include <QDialog>
 #include <QTest>
 
-std::unique_ptr<ModalAnswer> ActOnNextModal(std::function<void(QDialog&)> action)
-{
-    auto answer = std::make_unique<ModalAnswer>();
-    answer->poll = new QTimer;
-    answer->poll->setInterval(10);
-    ModalAnswer* report = answer.get();
-    QObject::connect(report->poll, &QTimer::timeout, report->poll, [report, action] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        report->seen = true;
-        report->className = QString::fromLatin1(dialog->metaObject()->className());
-        report->poll->stop();
-        action(*dialog);
-    });
-    answer->poll->start();
-    return answer;
-}
-
 PaintCounter::PaintCounter(QWidget* widget) : QObject(widget)
 {
     widget->installEventFilter(this);

@@ -7,8 +7,6 @@
 
 class QDialog;
 
-// Runs `action` on the next modal dialog once it is up; the action is expected to end it.
-std::unique_ptr<ModalAnswer> ActOnNextModal(std::function<void(QDialog&)> action);
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {

@@ -72,7 +72,7 @@ protected:
     // A palette dialog opened by `button` of the active page, answered with the colour `colour`.
     void PickColour(int button, int colour)
     {
-        auto pick = ActOnNextModal([colour](QDialog* dialog) { ClickOnChild(dialog, colour); });
+        auto pick = ActOnNextModal([colour](QDialog& dialog) { ClickOnChild(&dialog, colour); });
         ClickPageControl(ActiveId(), button);
         Reactivate();
         EXPECT_TRUE(pick->seen) << "no colour dialog for " << button;
@@ -130,7 +130,7 @@ protected:
     {
         const std::filesystem::path pdf = m_output.path() / "printed.pdf";
         Wizard()->KeptPrinter().setOutputFileName(QString::fromStdString(pdf.string()));
-        auto print = ActOnNextModal([](QDialog* dialog) { dialog->done(QDialog::Accepted); });
+        auto print = ActOnNextModal([](QDialog& dialog) { dialog.done(QDialog::Accepted); });
         ClickPageControl(ActiveId(), kIdcPrint);
         Reactivate();
         EXPECT_TRUE(print->seen) << "no print dialog";
@@ -183,7 +183,7 @@ protected:
         const std::string title = "velmaro_run_" + std::to_string(::getpid()) + "_" +
                                   std::to_string(QDateTime::currentMSecsSinceEpoch());
         printer.setDocName(QString::fromStdString(title));
-        auto print = ActOnNextModal([](QDialog* dialog) { dialog->done(QDialog::Accepted); });
+        auto print = ActOnNextModal([](QDialog& dialog) { dialog.done(QDialog::Accepted); });
         ClickPageControl(ActiveId(), kIdcPrint);
         Reactivate();
         const std::filesystem::path pdf = queue.WaitForPdf(title, 30000);
@@ -195,8 +195,8 @@ protected:
     std::filesystem::path Save()
     {
         const std::filesystem::path file = m_output.path() / "run.zvd";
-        auto save = ActOnNextModal([file](QDialog* dialog) {
-            auto* files = qobject_cast<QFileDialog*>(dialog);
+        auto save = ActOnNextModal([file](QDialog& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
             ASSERT_NE(files, nullptr);
             auto* name = files->findChild<QLineEdit*>("fileNameEdit");
             ASSERT_NE(name, nullptr);

@@ -87,21 +87,3 @@ void ClickOnChild(QWidget* parent, int id)
     QTest::mouseClick(child, Qt::LeftButton, {}, child->rect().center());
 }
 
-std::unique_ptr<ModalAnswer> ActOnNextModal(std::function<void(QDialog*)> act)
-{
-    auto answer = std::make_unique<ModalAnswer>();
-    answer->poll = new QTimer;
-    answer->poll->setInterval(10);
-    ModalAnswer* report = answer.get();
-    QObject::connect(report->poll, &QTimer::timeout, report->poll, [report, act] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        report->seen = true;
-        report->className = QString::fromLatin1(dialog->metaObject()->className());
-        report->poll->stop();
-        act(dialog);
-    });
-    answer->poll->start();
-    return answer;
-}

@@ -36,5 +36,3 @@ protected:
 // Clicks the child control `id` of `parent`.
 void ClickOnChild(QWidget* parent, int id);
 
-// Runs `act` on the next modal dialog once it is up, while the returned object lives.
-std::unique_ptr<ModalAnswer> ActOnNextModal(std::function<void(QDialog*)> act);

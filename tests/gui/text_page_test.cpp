@@ -147,7 +147,7 @@ TEST_F(TextPageTest, AlignmentChoicesStoreAndFollowTheSticker)
 TEST_F(TextPageTest, TheColourButtonsSetTheStickersOwnColours)
 {
     GoToTextPage(kOrvanelSheet);
-    auto pick = ActOnNextModal([](QDialog* dialog) { ClickOnChild(dialog, kColourButtonRed); });
+    auto pick = ActOnNextModal([](QDialog& dialog) { ClickOnChild(&dialog, kColourButtonRed); });
     ClickPageControl(kIddOrvanelText, kIdcStickerTextColour);
     EXPECT_EQ(pick->className, QStringLiteral("CDlgFontColor"));
     EXPECT_EQ(Piece(0).m_nTextColour, 103);

@@ -37,13 +37,13 @@ ModalAnswer::~ModalAnswer()
     delete poll;
 }
 
-std::unique_ptr<ModalAnswer> AnswerNextModal(int result)
+std::unique_ptr<ModalAnswer> ActOnNextModal(std::function<void(QDialog&)> action)
 {
     auto answer = std::make_unique<ModalAnswer>();
     answer->poll = new QTimer;
     answer->poll->setInterval(10);
     ModalAnswer* report = answer.get();
-    QObject::connect(report->poll, &QTimer::timeout, report->poll, [report, result] {
+    QObject::connect(report->poll, &QTimer::timeout, report->poll, [report, action] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         // The offscreen platform does not always make a new modal dialog the active one.
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -56,10 +56,15 @@ std::unique_ptr<ModalAnswer> AnswerNextModal(int result)
         if (auto* box = qobject_cast<QMessageBox*>(dialog))
             report->text = box->text();
         report->poll->stop();
-        dialog->done(result);
+        action(*dialog);
     });
     answer->poll->start();
     return answer;
+}
+
+std::unique_ptr<ModalAnswer> AnswerNextModal(int result)
+{
+    return ActOnNextModal([result](QDialog& dialog) { dialog.done(result); });
 }
 
 void WizardTest::SetUp()

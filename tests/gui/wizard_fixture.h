@@ -37,6 +37,8 @@ struct ModalAnswer {
     QTimer* poll = nullptr;
 };
 std::unique_ptr<ModalAnswer> AnswerNextModal(int result);
+// Does `action` to the next modal dialog once it is up.
+std::unique_ptr<ModalAnswer> ActOnNextModal(std::function<void(QDialog&)> action);
 
 class WizardTest : public ::testing::Test {
 protected:

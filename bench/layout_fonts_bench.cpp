@@ -57,10 +57,9 @@ void BM_CreateFontPool(benchmark::State& state)
 }
 BENCHMARK(BM_CreateFontPool)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Every sticker from its default size, as after choosing the layout or opening a design. The
-// measurer keeps what it shaped, as it does in the program, so after the first round this times
-// the layout with warm run advances.
-void BM_FullSheet(benchmark::State& state)
+// Lays out a fresh copy of the full sheet each round; `coldFonts` creates the fonts anew first, so
+// nothing is shaped yet.
+void LayOutFullSheet(benchmark::State& state, bool coldFonts)
 {
     CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
     const CSealData2 fresh = FullSheet();
@@ -68,29 +67,22 @@ void BM_FullSheet(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         CSealData2 sheet = fresh;
+        if (coldFonts)
+            g_fontPool.Create();
         state.ResumeTiming();
         LayoutSheet(measurer, sheet);
         benchmark::DoNotOptimize(sheet.m_pieces.back().m_lines.size());
     }
     state.counters["stickers"] = static_cast<double>(fresh.m_pieces.size());
 }
+
+// Every sticker from its default size, as after choosing the layout or opening a design. The
+// measurer keeps what it shaped, as it does in the program, so after the first round this times
+// the layout with warm run advances.
+void BM_FullSheet(benchmark::State& state) { LayOutFullSheet(state, false); }
 BENCHMARK(BM_FullSheet)->Arg(187)->Arg(188)->Unit(benchmark::kMillisecond);
 
-// The same with nothing shaped yet: fonts freshly created before every round.
-void BM_FullSheetCold(benchmark::State& state)
-{
-    CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
-    const CSealData2 fresh = FullSheet();
-    FontPoolMeasurer measurer;
-    for (auto _ : state) {
-        state.PauseTiming();
-        CSealData2 sheet = fresh;
-        g_fontPool.Create();
-        state.ResumeTiming();
-        LayoutSheet(measurer, sheet);
-        benchmark::DoNotOptimize(sheet.m_pieces.back().m_lines.size());
-    }
-}
+void BM_FullSheetCold(benchmark::State& state) { LayOutFullSheet(state, true); }
 BENCHMARK(BM_FullSheetCold)->Arg(187)->Arg(188)->Unit(benchmark::kMillisecond);
 
 // One character typed into one sticker of the full sheet, the whole sheet laid out again.

@@ -41,12 +41,6 @@ void PaintLines(QPainter& painter, const SealPiece& piece, const SealPiece& owne
                   style->fonts, style->type, style->align, DeviceOffsets{true, offsets.x(), offsets.y()}, pool);
 }
 
-bool SameTextPairs()
-{
-    const std::optional<LayoutModeInfo> mode = ModeFor(CSealFormat::s_nLayoutMode, 1);
-    return mode && mode->sameTextPairs;
-}
-
 }  // namespace
 
 PrintDevice PrintDeviceFor(const QPageLayout& layout, int dotsPerInch)
@@ -85,7 +79,7 @@ void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealDat
     painter.save();
     UsePaperUnits(painter, device);
     const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType);
-    const bool sameText = SameTextPairs();
+    const bool sameText = SameTextPairs(CSealFormat::s_nLayoutMode);
     for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i) {
         const SealPiece& piece = sheet.m_pieces[i];
         const bool second = i % 2 == 1;

@@ -79,13 +79,6 @@ void DrawStickerLines(QPainter& painter, const SealPiece& piece, const SealPiece
                   style->fonts, style->type, style->align, DeviceOffsets{}, pool);
 }
 
-// The modes in which both parts of a fold-over sticker carry the first part's text and settings.
-bool SameTextPairs()
-{
-    const std::optional<LayoutModeInfo> mode = ModeFor(CSealFormat::s_nLayoutMode, 1);
-    return mode && mode->sameTextPairs;
-}
-
 }  // namespace
 
 void DrawOrvanelSheet(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, const CFontPool& pool)
@@ -133,7 +126,7 @@ void DrawZolviSheet(QPainter& painter, const PictureFrame& frame, const CSealDat
     if (!corners)
         return;
     DrawZolviOutlines(painter, sheet, *corners);
-    const bool sameText = SameTextPairs();
+    const bool sameText = SameTextPairs(CSealFormat::s_nLayoutMode);
     for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i) {
         const SealPiece& piece = sheet.m_pieces[i];
         const bool second = i % 2 == 1;

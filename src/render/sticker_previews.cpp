@@ -72,12 +72,6 @@ QColor PreviewFrameColour(const SealPiece& piece, std::uint32_t sheetFrame)
     return FromColorRef(colour == 0xFEFFFF ? 0xFFFFFF : colour);
 }
 
-bool SameTextPairs()
-{
-    const std::optional<LayoutModeInfo> mode = ModeFor(CSealFormat::s_nLayoutMode, 1);
-    return mode && mode->sameTextPairs;
-}
-
 }  // namespace
 
 ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSealData2& sheet, const CFontPool& pool)
@@ -139,7 +133,7 @@ ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSeal
     const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType);
     if (!corners)
         return std::nullopt;
-    const bool sameText = SameTextPairs();
+    const bool sameText = SameTextPairs(CSealFormat::s_nLayoutMode);
     ReducedSize reduced;
     DrawPreviewOutline(painter, sheet, *corners);
     for (int p = 0; p < 2; ++p) {
@@ -221,7 +215,7 @@ void DrawZolviSample(QPainter& painter, const PictureFrame& frame, const CSealDa
         painter.drawPath(PartFrame(sheet.m_rcPreview[3], false, corners->partFrame));
     }
     const Faces faces = designFonts ? DesignFaces() : Faces{0, 1, false};
-    const bool ownTexts = !SameTextPairs();
+    const bool ownTexts = !SameTextPairs(CSealFormat::s_nLayoutMode);
     for (int p = 0; p < 2; ++p) {
         const Rect& box = sheet.m_rcPreview[4 + p];
         const ViewLayout layout = LayOut(pool, box, SampleText(ownTexts && p == 1), sheet.m_nDefaultSize, p, faces);

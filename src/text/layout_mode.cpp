@@ -50,3 +50,9 @@ std::optional<LayoutModeInfo> ModeFor(int layoutMode, int partParity)
     }
     return std::nullopt;
 }
+
+bool SameTextPairs(int layoutMode)
+{
+    const std::optional<LayoutModeInfo> mode = ModeFor(layoutMode, 1);
+    return mode && mode->sameTextPairs;
+}

@@ -20,3 +20,6 @@ struct LayoutModeInfo {
 // record; 1: the second part). Single-sticker modes read the same for both. No value for a number
 // that is no layout mode.
 std::optional<LayoutModeInfo> ModeFor(int layoutMode, int partParity);
+
+// Whether both parts of a fold-over sticker carry the first part's text and settings (144, 146, 148).
+bool SameTextPairs(int layoutMode);

@@ -12,24 +12,18 @@ namespace {
 
 constexpr int kStepsToTextPage = 4;
 
-// The dialogs start in the design-file folder; it is made when it is not there yet.
-QString StartFolder()
-{
-    std::error_code ignored;
-    std::filesystem::create_directories(DesignFolder(), ignored);
-    return ToQString(DesignFolder());
-}
-
 QString AskPath(QWidget* owner, QFileDialog::AcceptMode mode, const QString& filter)
 {
-    QFileDialog dialog(owner, QString(), StartFolder(), filter);
+    QFileDialog dialog(owner, QString(), ToQString(DesignFolder()), filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("zvd"));
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    const QString chosen = dialog.selectedFiles().first();
+    RememberDesignFolder(ToPath(chosen));
+    return chosen;
 }
 
 }  // namespace

@@ -56,22 +56,41 @@ const char* const kUsage =
     "usage: velmaro [FILE.zvd]\n"
     "       velmaro --catalog\n"
     "       velmaro --info [--layout] FILE.zvd\n"
-    "       velmaro --export OUT.pdf|OUT.png FILE.zvd [--offset DX,DY]\n";
+    "       velmaro --export OUT.pdf|OUT.png FILE.zvd [--offset DX,DY]\n"
+    "       velmaro --version | --help\n";
 
-// The catalog beside the program, as the wizard would load it at start.
-bool LoadCatalog(const std::filesystem::path& programFolder, std::ostream& err)
+// One line for each option, as in the manual page velmaro(1).
+const char* const kHelp =
+    "Usage: velmaro [FILE.zvd]\n"
+    "       velmaro OPTION...\n"
+    "Design text for pre-cut sticker sheets and print it; without an option the wizard opens,\n"
+    "with FILE.zvd that design.\n"
+    "\n"
+    "  --catalog                      list the sheet catalog, one JSON object per line\n"
+    "  --info [--layout] FILE.zvd     print the design file as read (laid out with --layout), as JSON\n"
+    "  --export OUT FILE.zvd [--offset DX,DY]\n"
+    "                                 write the sheet as it would print to OUT (.pdf or .png),\n"
+    "                                 shifted by DX,DY in 0.01 mm\n"
+    "  --version                      print the version and exit\n"
+    "  --help                         print this help and exit\n"
+    "\n"
+    "Sheets are read from the program's data folder and from $XDG_DATA_HOME/velmaro/印刷情報;\n"
+    "settings from $XDG_CONFIG_HOME/velmaro/velmaro.ini when present. See velmaro(1).\n";
+
+// The catalog of the program and the user, as the wizard would load it at start.
+bool LoadCatalog(const ProgramFolders& folders, std::ostream& err)
 {
     ClearCatalog();
-    if (LoadFormats(programFolder))
+    if (LoadFormats(folders.programData, folders.userData))
         return true;
     err << MissingPathMessage(g_strDataDir) << '\n';
     return false;
 }
 
 // One JSON object per catalog entry, in catalog order.
-int PrintCatalog(const std::filesystem::path& programFolder, std::ostream& out, std::ostream& err)
+int PrintCatalog(const ProgramFolders& folders, std::ostream& out, std::ostream& err)
 {
-    if (!LoadCatalog(programFolder, err))
+    if (!LoadCatalog(folders, err))
         return kExitFailure;
     for (const CatalogEntry& entry : g_sealCatalog) {
         JsonWriter json;
@@ -81,11 +100,11 @@ int PrintCatalog(const std::filesystem::path& programFolder, std::ostream& out, 
     return 0;
 }
 
-// Opens a design file as the wizard would, with the catalog beside the program.
-bool OpenForCommand(const std::filesystem::path& programFolder, const std::string& file, OpenDesignResult& opened,
+// Opens a design file as the wizard would, with the whole catalog.
+bool OpenForCommand(const ProgramFolders& folders, const std::string& file, OpenDesignResult& opened,
                     std::ostream& err)
 {
-    if (!LoadCatalog(programFolder, err))
+    if (!LoadCatalog(folders, err))
         return false;
     opened = OpenDesignFile(file);
     if (!opened.ok)
@@ -95,11 +114,11 @@ bool OpenForCommand(const std::filesystem::path& programFolder, const std::strin
 
 // The design file as opening it would leave the design (laid out first with `layout`): one JSON
 // object on one line.
-int PrintDesignInfo(const std::filesystem::path& programFolder, const std::string& file, bool layout,
+int PrintDesignInfo(const ProgramFolders& folders, const std::string& file, bool layout,
                     std::ostream& out, std::ostream& err)
 {
     OpenDesignResult opened;
-    if (!OpenForCommand(programFolder, file, opened, err))
+    if (!OpenForCommand(folders, file, opened, err))
         return kExitFailure;
     if (layout)
         LayOutOpenedDesign(HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
@@ -145,7 +164,7 @@ bool ParseOffsets(const std::string& text, QPoint& offsets)
 }
 
 // --export OUT FILE [--offset DX,DY]: the sheet exactly as it would print.
-int ExportDesign(const std::filesystem::path& programFolder, const std::vector<std::string>& args, std::ostream& err)
+int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& args, std::ostream& err)
 {
     QPoint offsets;
     if (args.size() == 5 && (args[3] != "--offset" || !ParseOffsets(args[4], offsets))) {
@@ -153,7 +172,7 @@ int ExportDesign(const std::filesystem::path& programFolder, const std::vector<s
         return kExitFailure;
     }
     OpenDesignResult opened;
-    if (!OpenForCommand(programFolder, args[2], opened, err))
+    if (!OpenForCommand(folders, args[2], opened, err))
         return kExitFailure;
     FontsWithoutDisplay fonts;
     const int kind = opened.designKind != kKindNone ? opened.designKind
@@ -173,17 +192,25 @@ bool IsHeadlessCommand(const std::vector<std::string>& args)
     return !args.empty() && args[0].rfind("--", 0) == 0;
 }
 
-int RunHeadless(const std::vector<std::string>& args, const std::filesystem::path& programFolder,
+int RunHeadless(const std::vector<std::string>& args, const ProgramFolders& folders,
                 std::ostream& out, std::ostream& err)
 {
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "velmaro " << VELMARO_VERSION << '\n';
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == "--help") {
+        out << kHelp;
+        return 0;
+    }
     if (args.size() == 1 && args[0] == "--catalog")
-        return PrintCatalog(programFolder, out, err);
+        return PrintCatalog(folders, out, err);
     if (args.size() == 2 && args[0] == "--info")
-        return PrintDesignInfo(programFolder, args[1], false, out, err);
+        return PrintDesignInfo(folders, args[1], false, out, err);
     if (args.size() == 3 && args[0] == "--info" && args[1] == "--layout")
-        return PrintDesignInfo(programFolder, args[2], true, out, err);
+        return PrintDesignInfo(folders, args[2], true, out, err);
     if ((args.size() == 3 || args.size() == 5) && args[0] == "--export")
-        return ExportDesign(programFolder, args, err);
+        return ExportDesign(folders, args, err);
     err << kUsage;
     return kExitFailure;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The options that need no display: they print JSON on standard output and errors on standard
 // error, and return the process exit status.
-#include <filesystem>
+#include "platform/program_folders.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -11,5 +12,5 @@ inline constexpr int kExitFailure = 2;
 
 // True when the arguments name a headless option.
 bool IsHeadlessCommand(const std::vector<std::string>& args);
-int RunHeadless(const std::vector<std::string>& args, const std::filesystem::path& programFolder,
+int RunHeadless(const std::vector<std::string>& args, const ProgramFolders& folders,
                 std::ostream& out, std::ostream& err);

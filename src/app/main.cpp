@@ -1,6 +1,5 @@
 #include "app/headless.h"
 #include "app/quillet_app.h"
-#include "platform/exe_dir.h"
 #include "render/font_pool.h"
 
 #include <QApplication>
@@ -30,11 +29,11 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (IsHeadlessCommand(args))
-        return RunHeadless(args, ExecutableFolder(), std::cout, std::cerr);
+        return RunHeadless(args, LocateProgramFolders(), std::cout, std::cerr);
     if (!DisplayAvailable()) {
         std::cerr << "velmaro: no display (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset), so the "
                      "wizard cannot open; showing the sheet catalog instead.\n";
-        return RunHeadless({"--catalog"}, ExecutableFolder(), std::cout, std::cerr);
+        return RunHeadless({"--catalog"}, LocateProgramFolders(), std::cout, std::cerr);
     }
     QApplication app(argc, argv);
     const FontPoolSession fonts;

@@ -1,28 +1,72 @@
 #include "app/program_folder.h"
 
-#include "platform/exe_dir.h"
+#include "format/load_formats.h"
+
+#include <QSettings>
+#include <QStandardPaths>
 
 namespace {
-std::filesystem::path& Folder()
+
+const char kLastFolderKey[] = "dialogs/lastDesignFolder";
+
+ProgramFolders& MutableFolders()
 {
-    static std::filesystem::path folder = ExecutableFolder();
-    return folder;
+    static ProgramFolders folders = LocateProgramFolders();
+    return folders;
 }
+
+QSettings RememberedState()
+{
+    return QSettings(ToQString(Folders().userState / "state.ini"), QSettings::IniFormat);
+}
+
+std::filesystem::path DocumentsFolder()
+{
+    return ToPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) / "Velmaro";
+}
+
+bool IsDirectory(const std::filesystem::path& path)
+{
+    std::error_code ignored;
+    return !path.empty() && std::filesystem::is_directory(path, ignored);
+}
+
 }  // namespace
+
+const ProgramFolders& Folders()
+{
+    return MutableFolders();
+}
 
 std::filesystem::path ProgramFolder()
 {
-    return Folder();
+    return Folders().programData;
 }
 
 void SetProgramFolder(const std::filesystem::path& folder)
 {
-    Folder() = folder;
+    MutableFolders().programData = folder;
+}
+
+bool LoadProgramFormats()
+{
+    return LoadFormats(Folders().programData, Folders().userData);
 }
 
 std::filesystem::path DesignFolder()
 {
-    return ProgramFolder() / "data";
+    const std::filesystem::path remembered = ToPath(RememberedState().value(kLastFolderKey).toString());
+    if (IsDirectory(remembered))
+        return remembered;
+    const std::filesystem::path documents = DocumentsFolder();
+    std::error_code ignored;
+    std::filesystem::create_directories(documents, ignored);
+    return documents;
+}
+
+void RememberDesignFolder(const std::filesystem::path& file)
+{
+    RememberedState().setValue(kLastFolderKey, ToQString(file.parent_path()));
 }
 
 QString ToQString(const std::filesystem::path& path)

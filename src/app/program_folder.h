@@ -1,13 +1,25 @@
 #pragma once
-// Where the program finds its files: the executable's folder, or a folder set for a test run.
+// The program's folders for the wizard (see platform/program_folders.h), and the design folder,
+// which lives at the GUI edge because only Qt knows the user's documents folder.
+#include "platform/program_folders.h"
+
 #include <QString>
 
 #include <filesystem>
 
+const ProgramFolders& Folders();
+// The read-only program data: sheets, title picture, default settings, companion.
 std::filesystem::path ProgramFolder();
+// Points the program data at `folder`, for a test run.
 void SetProgramFolder(const std::filesystem::path& folder);
-// The design-file folder, "data" beside the executable.
+// Reads the catalog from the program's and the user's data folders; false when the program's is missing.
+bool LoadProgramFormats();
+
+// Where the open and save dialogs start: the last folder used, at first "Velmaro" in the user's
+// documents folder (made when it is first needed).
 std::filesystem::path DesignFolder();
+// Remembers the folder of a design file just opened or saved, for this run and the next.
+void RememberDesignFolder(const std::filesystem::path& file);
 
 QString ToQString(const std::filesystem::path& path);
 std::filesystem::path ToPath(const QString& path);

@@ -56,7 +56,7 @@ int CQuilletApp::InitInstance(const std::vector<std::string>& args)
     if (!args.empty())
         g_strOpenPath = args.front();
     CreateWizard();
-    if (!LoadFormats(ProgramFolder())) {
+    if (!LoadProgramFormats()) {
         ShowMessage(nullptr, MissingPathMessage(g_strDataDir));
         return 0;
     }

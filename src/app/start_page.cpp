@@ -63,7 +63,8 @@ void CPageBeginningDlg::SetButtonPictures()
 void CPageBeginningDlg::StartSettingsStep()
 {
     UpdateCheckEnvironment environment;
-    environment.exeFolder = ProgramFolder();
+    environment.settingsFile = Folders().SettingsFile();
+    environment.dataFolder = Folders().userData;
     environment.report = [page = QPointer<CPageBeginningDlg>(this)](int result) {
         if (page)
             QMetaObject::invokeMethod(page, "onUpdateResult", Qt::BlockingQueuedConnection, Q_ARG(int, result));
@@ -109,7 +110,7 @@ void CPageBeginningDlg::onUpdateResult(int result)
     hooks.launchCompanion = [] {
         const std::filesystem::path companion = ProgramFolder() / kCompanionFile;
         std::error_code ignored;
-        if (!LaunchCompanion(ProgramFolder()) && std::filesystem::exists(companion, ignored))
+        if (!LaunchCompanion(ProgramFolder(), Folders().userData) && std::filesystem::exists(companion, ignored))
             QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(companion)));
     };
     hooks.setFormatsChanged = [this] { m_pSheet->m_bRefreshList = 1; };
@@ -120,6 +121,6 @@ void CPageBeginningDlg::onUpdateResult(int result)
 void CPageBeginningDlg::ReloadCatalog()
 {
     ClearCatalog();
-    if (!LoadFormats(ProgramFolder()))
+    if (!LoadProgramFormats())
         ShowMessage(nullptr, MissingPathMessage(g_strDataDir));
 }

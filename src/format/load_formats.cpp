@@ -2,6 +2,7 @@
 
 #include "platform/file_bytes.h"
 
+#include <map>
 #include <system_error>
 
 std::string g_strDataDir;
@@ -9,11 +10,65 @@ std::string g_strDataDir;
 namespace {
 const char* const kDataFolderName = "印刷情報";
 const char* const kFormatFileName = "format.tsd";
+
+// Where each code's format was read from; the first sheet with a code is the one lookups find.
+std::map<std::string, std::filesystem::path>& SheetFolders()
+{
+    static std::map<std::string, std::filesystem::path> folders;
+    return folders;
+}
+
+struct FoundSheet {
+    CatalogEntry entry;
+    std::filesystem::path folder;
+};
+
+// Every readable sheet one level below `dataDir`, in the order the folder lists them. An
+// unreadable folder or entry is skipped like a folder without a format file.
+std::vector<FoundSheet> ReadSheets(const std::filesystem::path& dataDir)
+{
+    std::vector<FoundSheet> sheets;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dataDir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code entryError;
+        if (!it->is_directory(entryError))
+            continue;
+        const std::filesystem::path file = it->path() / kFormatFileName;
+        if (!std::filesystem::is_regular_file(file, entryError))
+            continue;
+        if (std::optional<CatalogEntry> entry = ReadFormatFile(file))
+            sheets.push_back({std::move(*entry), it->path()});
+    }
+    return sheets;
+}
+
+void AppendSheet(FoundSheet&& sheet)
+{
+    SheetFolders().emplace(CodeOf(sheet.entry), sheet.folder);
+    g_sealCatalog.push_back(std::move(sheet.entry));
+}
+
+void AddUserSheet(FoundSheet&& sheet)
+{
+    const std::string code = CodeOf(sheet.entry);
+    const auto same = FindFormat(code);
+    if (same == g_sealCatalog.end()) {
+        AppendSheet(std::move(sheet));
+        return;
+    }
+    g_sealCatalog[static_cast<std::size_t>(same - g_sealCatalog.cbegin())] = std::move(sheet.entry);
+    SheetFolders()[code] = sheet.folder;
+}
+
 }  // namespace
 
 std::string MissingPathMessage(const std::string& path) { return path + "が存在しません"; }
 
-std::filesystem::path SheetFolder(const std::string& code) { return std::filesystem::path(g_strDataDir) / code; }
+std::filesystem::path SheetFolder(const std::string& code)
+{
+    const auto found = SheetFolders().find(code);
+    return found != SheetFolders().end() ? found->second : std::filesystem::path(g_strDataDir) / code;
+}
 
 std::optional<CatalogEntry> ReadFormatFile(const std::filesystem::path& file)
 {
@@ -37,19 +92,20 @@ bool LoadFormats(const std::filesystem::path& programFolder)
 {
     const std::filesystem::path dataDir = programFolder / kDataFolderName;
     g_strDataDir = dataDir.string();
+    SheetFolders().clear();
     std::error_code ec;
     if (!std::filesystem::is_directory(dataDir, ec))
         return false;
-    // An unreadable folder or entry is skipped like a folder without a format file.
-    for (std::filesystem::directory_iterator it(dataDir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code entryError;
-        if (!it->is_directory(entryError))
-            continue;
-        const std::filesystem::path file = it->path() / kFormatFileName;
-        if (!std::filesystem::is_regular_file(file, entryError))
-            continue;
-        if (std::optional<CatalogEntry> entry = ReadFormatFile(file))
-            g_sealCatalog.push_back(std::move(*entry));
-    }
+    for (FoundSheet& sheet : ReadSheets(dataDir))
+        AppendSheet(std::move(sheet));
+    return true;
+}
+
+bool LoadFormats(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder)
+{
+    if (!LoadFormats(programFolder))
+        return false;
+    for (FoundSheet& sheet : ReadSheets(userFolder / kDataFolderName))
+        AddUserSheet(std::move(sheet));
     return true;
 }

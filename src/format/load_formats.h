@@ -5,12 +5,16 @@
 
 #include "format/catalog.h"
 
-// The data folder, "印刷情報" beside the executable (UTF-8 path); set by LoadFormats.
+// The program's data folder, "印刷情報" among the program data (UTF-8 path); set by LoadFormats.
 extern std::string g_strDataDir;
 
 // Reads every "format.tsd" one level below the data folder of `programFolder` and appends it to
 // g_sealCatalog in the order the folder lists them. False when the data folder is missing.
 bool LoadFormats(const std::filesystem::path& programFolder);
+// The same, then the sheets of the user's own data folder below `userFolder` (from updates), which
+// may be missing: a user's sheet replaces the program's sheet with the same code, any other one
+// is appended.
+bool LoadFormats(const std::filesystem::path& programFolder, const std::filesystem::path& userFolder);
 
 // Reads one format file into a catalog entry; nothing for an unknown kind byte or a file the
 // reader refuses.
@@ -19,5 +23,5 @@ std::optional<CatalogEntry> ReadFormatFile(const std::filesystem::path& file);
 // "%sが存在しません" with the path in place of %s.
 std::string MissingPathMessage(const std::string& path);
 
-// The picture files of a sheet in its own folder.
+// The folder of the sheet with `code`, which holds its pictures: where its format was read from.
 std::filesystem::path SheetFolder(const std::string& code);

@@ -20,13 +20,14 @@ bool IsExecutableFile(const std::filesystem::path& path)
 
 // Forks twice: the grandchild runs the companion and is adopted by init, the child ends at once
 // and is reaped here, so no zombie is left and this process never waits for the companion.
-bool LaunchCompanion(const std::filesystem::path& exeFolder)
+bool LaunchCompanion(const std::filesystem::path& programFolder, const std::filesystem::path& updateFolder)
 {
-    const std::filesystem::path program = exeFolder / kCompanionName;
+    const std::filesystem::path program = programFolder / kCompanionName;
     if (!IsExecutableFile(program))
         return false;
     std::string path = program.string();
-    char* argv[] = {path.data(), nullptr};
+    std::string folder = updateFolder.string();
+    char* argv[] = {path.data(), folder.data(), nullptr};
     const pid_t child = fork();
     if (child < 0)
         return false;

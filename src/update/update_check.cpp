@@ -53,6 +53,12 @@ int CheckForUpdate(const FtpAccount& account, const std::string& fileName, const
         std::cerr << "update file name refused: " << fileName << std::endl;
         return kNoUpdate;
     }
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) {
+        std::cerr << "cannot make " << folder.string() << ": " << ec.message() << std::endl;
+        return kNoUpdate;
+    }
     const std::filesystem::path marker = folder / kMarkerName;
     const std::filesystem::path storedMarker = folder / kStoredMarkerName;
     if (!Fetch(account, kMarkerName, marker))
@@ -92,7 +98,7 @@ void run_update_check(std::string server, std::string user, std::string password
     account.deadline = environment.deadline;
     int result = kNoUpdate;
     try {
-        result = CheckForUpdate(account, fileName, environment.exeFolder);
+        result = CheckForUpdate(account, fileName, environment.dataFolder);
     } catch (const std::exception& error) {
         std::cerr << error.what() << std::endl;
     }

@@ -7,12 +7,11 @@
 
 namespace {
 
-const char kSettingsFileName[] = "velmaro.ini";
-
 UpdateSettings SettingsFrom(const ini_file& ini)
 {
     UpdateSettings settings;
     settings.server = ini.get("FTP", "SERVER");
+    settings.port = ini.get("FTP", "PORT");
     settings.userId = ini.get("FTP", "USERID");
     settings.password = ini.get("FTP", "PASSWORD");
     settings.remoteDir = ini.get("FTP", "URL");
@@ -41,9 +40,8 @@ bool UpdateSettings::complete() const
            !fileName.empty() && !index.empty() && !supportUrl.empty();
 }
 
-UpdateSettings ReadUpdateSettings(const std::filesystem::path& exeFolder)
+UpdateSettings ReadUpdateSettings(const std::filesystem::path& path)
 {
-    const std::filesystem::path path = exeFolder / kSettingsFileName;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return {};

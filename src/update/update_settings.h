@@ -1,10 +1,11 @@
 #pragma once
-// The update settings from "velmaro.ini" beside the executable, and the unscrambling of the account.
+// The update settings from "velmaro.ini", and the unscrambling of the account.
 #include <filesystem>
 #include <string>
 
 struct UpdateSettings {
     std::string server;      // FTP/SERVER
+    std::string port;        // FTP/PORT, optional: the FTP port when the server does not listen on 21
     std::string userId;      // FTP/USERID, scrambled
     std::string password;    // FTP/PASSWORD, scrambled
     std::string remoteDir;   // FTP/URL
@@ -16,9 +17,9 @@ struct UpdateSettings {
     bool complete() const;
 };
 
-// The settings read from the folder's "velmaro.ini". A missing file gives empty values; a file
-// that does not parse gives empty values too, after its error has been written to standard error.
-UpdateSettings ReadUpdateSettings(const std::filesystem::path& exeFolder);
+// The settings read from the file at `path`. A missing file gives empty values; a file that does
+// not parse gives empty values too, after its error has been written to standard error.
+UpdateSettings ReadUpdateSettings(const std::filesystem::path& path);
 
 // The account is stored scrambled: the user is every other byte from the first, each raised by
 // one; the password every other byte from the second, each lowered by one (wrapping at 0 and 255).

@@ -32,7 +32,7 @@ bool StartCheckThread(const UpdateSettings& settings, const UpdateCheckEnvironme
 
 SettingsStepOutcome StartUpdateCheck(const UpdateCheckEnvironment& environment)
 {
-    const UpdateSettings settings = ReadUpdateSettings(environment.exeFolder);
+    const UpdateSettings settings = ReadUpdateSettings(environment.settingsFile);
     SettingsStepOutcome outcome;
     outcome.supportUrl = settings.supportUrl;
     if (!settings.complete()) {
@@ -40,6 +40,9 @@ SettingsStepOutcome StartUpdateCheck(const UpdateCheckEnvironment& environment)
         outcome.noticeCaption = kIncompleteSettingsCaption;
         return outcome;
     }
-    outcome.checkStarted = StartCheckThread(settings, environment);
+    UpdateCheckEnvironment forThread = environment;
+    if (!settings.port.empty())
+        forThread.service = settings.port;
+    outcome.checkStarted = StartCheckThread(settings, forThread);
     return outcome;
 }

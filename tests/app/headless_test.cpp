@@ -76,7 +76,10 @@ protected:
     {
         m_out.str("");
         m_err.str("");
-        return RunHeadless(args, program, m_out, m_err);
+        ProgramFolders folders;
+        folders.programData = program;
+        folders.userData = m_root / "user";
+        return RunHeadless(args, folders, m_out, m_err);
     }
 
     fs::path m_root;
@@ -116,6 +119,20 @@ TEST_F(HeadlessTest, InfoLooksOlderFilesUpInTheCatalogBesideTheProgram)
               0u)
         << json;
     EXPECT_NE(json.find("\"nOutlineRound\":150,\"nOutlinePen\":25"), std::string::npos) << json;
+}
+
+TEST_F(HeadlessTest, VersionAndHelpNeedNoDataFolder)
+{
+    const fs::path bare = m_root / "bare";
+    EXPECT_EQ(Run({"--version"}, bare), 0);
+    EXPECT_EQ(m_out.str(), std::string("velmaro ") + VELMARO_VERSION + "\n");
+    EXPECT_EQ(Run({"--help"}, bare), 0);
+    for (const char* option : {"--catalog", "--info [--layout] FILE.zvd", "--export OUT FILE.zvd [--offset DX,DY]",
+                               "--version", "--help"})
+        EXPECT_NE(m_out.str().find(std::string("\n  ") + option), std::string::npos) << option;
+    EXPECT_EQ(m_err.str(), "");
+    EXPECT_EQ(Run({"--version", "--help"}, bare), 2);
+    EXPECT_NE(m_err.str().find("velmaro --version | --help"), std::string::npos);
 }
 
 TEST_F(HeadlessTest, ErrorsGoToStandardErrorWithExitStatusTwo)

@@ -24,9 +24,10 @@ protected:
         ClearCatalog();
         fs::remove_all(m_program);
     }
-    void AddSheet(const std::string& folder, const std::string& bytes)
+    void AddSheet(const std::string& folder, const std::string& bytes) { AddSheetTo(m_program, folder, bytes); }
+    void AddSheetTo(const fs::path& base, const std::string& folder, const std::string& bytes)
     {
-        const fs::path dir = m_program / "印刷情報" / folder;
+        const fs::path dir = base / "印刷情報" / folder;
         fs::create_directories(dir);
         std::ofstream(dir / "format.tsd", std::ios::binary) << bytes;
     }
@@ -87,6 +88,52 @@ TEST_F(CatalogTest, DuplicateCodesAreBothListedAndTheFirstOneIsFound)
 
     ClearCatalog();
     EXPECT_EQ(FindFormat("M100AA00"), g_sealCatalog.end());
+}
+
+// Sheets from updates live in the user's data folder: a code the program has is replaced in its
+// place, pictures included; a new code is added after the program's sheets.
+TEST_F(CatalogTest, TheUsersSheetsJoinTheProgramsAndReplaceTheSameCode)
+{
+    FormatFixture installed;
+    installed.cols = 1;
+    AddSheet("M100AA00", installed.Bytes());
+    FormatFixture other;
+    other.code = "M101AA00";
+    AddSheet("M101AA00", other.Bytes());
+    const fs::path user = m_program / "user";
+    FormatFixture replacement;
+    replacement.cols = 3;
+    AddSheetTo(user, "M100AA00", replacement.Bytes());
+    FormatFixture added;
+    added.code = "M102AB00";
+    AddSheetTo(user, "M102AB00", added.Bytes());
+
+    ASSERT_TRUE(LoadFormats(m_program, user));
+
+    ASSERT_EQ(g_sealCatalog.size(), 3u);
+    EXPECT_EQ(CodeOf(g_sealCatalog.back()), "M102AB00");
+    const auto replaced = FindFormat("M100AA00");
+    EXPECT_EQ(AsOrvanel(*replaced).m_nCols, 3);
+    EXPECT_EQ(std::count_if(g_sealCatalog.begin(), g_sealCatalog.end(),
+                            [](const CatalogEntry& entry) { return CodeOf(entry) == "M100AA00"; }),
+              1);
+    EXPECT_EQ(SheetFolder("M100AA00"), user / "印刷情報" / "M100AA00");
+    EXPECT_EQ(SheetFolder("M101AA00"), m_program / "印刷情報" / "M101AA00");
+    EXPECT_EQ(SheetFolder("M102AB00"), user / "印刷情報" / "M102AB00");
+    EXPECT_EQ(g_strDataDir, (m_program / "印刷情報").string());
+}
+
+TEST_F(CatalogTest, AMissingUserFolderLeavesTheProgramsSheetsAndAMissingProgramFolderStillFails)
+{
+    const fs::path user = m_program / "user";
+    AddSheetTo(user, "M100AA00", FormatFixture().Bytes());
+    EXPECT_FALSE(LoadFormats(m_program, user));
+
+    AddSheet("M100AA00", FormatFixture().Bytes());
+    ClearCatalog();
+    EXPECT_TRUE(LoadFormats(m_program, m_program / "nobody"));
+    ASSERT_EQ(g_sealCatalog.size(), 1u);
+    EXPECT_EQ(SheetFolder("M100AA00"), m_program / "印刷情報" / "M100AA00");
 }
 
 }  // namespace

@@ -15,13 +15,13 @@ using namespace std::chrono_literals;
 const char kUpdateName[] = "sheets.zip";
 
 // The check's result, taken from its report; run_update_check reports before it returns.
-int RunCheck(const std::string& port, const std::filesystem::path& exeFolder, const std::string& fileName = kUpdateName,
+int RunCheck(const std::string& port, const std::filesystem::path& dataFolder, const std::string& fileName = kUpdateName,
              std::chrono::steady_clock::duration deadline = 10s)
 {
     int reported = 0;
     int reports = 0;
     UpdateCheckEnvironment environment;
-    environment.exeFolder = exeFolder;
+    environment.dataFolder = dataFolder;
     environment.service = port;
     environment.deadline = deadline;
     environment.report = [&](int result) {
@@ -67,6 +67,14 @@ TEST_F(UpdateCheck, FirstCheckFetchesUpdateAndKeepsMarker)
     EXPECT_EQ(exe.read(kUpdateName), "new sheets");
     EXPECT_EQ(exe.read("update_.dt"), "2024-06-01\r\n");
     expect_exe_folder_holds({kUpdateName, "update_.dt"});
+}
+
+TEST_F(UpdateCheck, AUserDataFolderNotMadeYetIsMadeForTheUpdate)
+{
+    const std::filesystem::path folder = exe.path() / "share" / "velmaro";
+
+    EXPECT_EQ(RunCheck(server->port(), folder), kUpdateFetched);
+    EXPECT_EQ(exe.read("share/velmaro/" + std::string(kUpdateName)), "new sheets");
 }
 
 TEST_F(UpdateCheck, SecondCheckFetchesNothing)

@@ -1,4 +1,4 @@
-// Reading the update settings beside the executable and unscrambling the account.
+// Reading the update settings file and unscrambling the account.
 #include <gtest/gtest.h>
 
 #include "temp_folder.h"
@@ -7,7 +7,7 @@
 namespace {
 
 const char kCompleteSettings[] =
-    "[FTP]\nSERVER=ftp.example\nUSERID=`b\nPASSWORD=xbxc\nURL=/pub\nFILENAME=sheets.zip\n"
+    "[FTP]\nSERVER=ftp.example\nPORT=2121\nUSERID=`b\nPASSWORD=xbxc\nURL=/pub\nFILENAME=sheets.zip\n"
     "[SETTING]\nINDEX=1\nSUPPORTURL=https://support.example/\n";
 
 TEST(UpdateSettings, ReadsEveryValue)
@@ -15,9 +15,10 @@ TEST(UpdateSettings, ReadsEveryValue)
     TempFolder folder;
     folder.write("velmaro.ini", kCompleteSettings);
 
-    const UpdateSettings settings = ReadUpdateSettings(folder.path());
+    const UpdateSettings settings = ReadUpdateSettings(folder.path() / "velmaro.ini");
 
     EXPECT_EQ(settings.server, "ftp.example");
+    EXPECT_EQ(settings.port, "2121");
     EXPECT_EQ(settings.userId, "`b");
     EXPECT_EQ(settings.password, "xbxc");
     EXPECT_EQ(settings.remoteDir, "/pub");
@@ -32,7 +33,7 @@ TEST(UpdateSettings, IndexIsAlsoTakenFromTheFtpSection)
     TempFolder folder;
     folder.write("velmaro.ini", "[FTP]\nINDEX=7\n");
 
-    EXPECT_EQ(ReadUpdateSettings(folder.path()).index, "7");
+    EXPECT_EQ(ReadUpdateSettings(folder.path() / "velmaro.ini").index, "7");
 }
 
 TEST(UpdateSettings, MissingOrBrokenFileGivesEmptyValues)
@@ -46,7 +47,7 @@ TEST(UpdateSettings, MissingOrBrokenFileGivesEmptyValues)
         TempFolder folder;
         if (c.content)
             folder.write("velmaro.ini", c.content);
-        const UpdateSettings settings = ReadUpdateSettings(folder.path());
+        const UpdateSettings settings = ReadUpdateSettings(folder.path() / "velmaro.ini");
         EXPECT_FALSE(settings.complete());
         EXPECT_EQ(settings.supportUrl, "");
     }

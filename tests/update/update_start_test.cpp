@@ -78,7 +78,7 @@ TEST(SettingsStep, IncompleteSettingsGiveTheNoticeAndStartNoCheck)
             exe.write("velmaro.ini", *content);
         int reports = 0;
         UpdateCheckEnvironment environment;
-        environment.exeFolder = exe.path();
+        environment.settingsFile = exe.path() / "velmaro.ini";
         environment.report = [&reports](int) { ++reports; };
 
         const SettingsStepOutcome outcome = StartUpdateCheck(environment);
@@ -95,11 +95,12 @@ TEST(SettingsStep, SupportAddressIsKeptEvenWhenIncomplete)
     TempFolder exe;
     exe.write("velmaro.ini", "[SETTING]\nSUPPORTURL=https://support.example/\n");
     UpdateCheckEnvironment environment;
-    environment.exeFolder = exe.path();
+    environment.settingsFile = exe.path() / "velmaro.ini";
 
     EXPECT_EQ(StartUpdateCheck(environment).supportUrl, "https://support.example/");
 }
 
+// The server's port comes from FTP/PORT; the update lands in the data folder, not beside the settings.
 TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledAccount)
 {
     TempFolder served;
@@ -108,12 +109,15 @@ TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledA
     PyftpdServer server("velmaro", "s3cret", served.path());
     if (!server.running())
         GTEST_SKIP() << "python3-pyftpdlib is not available";
-    TempFolder exe;
-    exe.write("velmaro.ini", IniText(CompleteSettings()));
+    TempFolder config;
+    std::vector<SettingLine> lines = CompleteSettings();
+    lines.push_back({"FTP", "PORT", server.port()});
+    config.write("velmaro.ini", IniText(lines));
+    TempFolder data;
     auto result = std::make_shared<std::promise<int>>();
     UpdateCheckEnvironment environment;
-    environment.exeFolder = exe.path();
-    environment.service = server.port();
+    environment.settingsFile = config.path() / "velmaro.ini";
+    environment.dataFolder = data.path();
     environment.deadline = 10s;
     environment.report = [result](int value) { result->set_value(value); };
 
@@ -125,7 +129,8 @@ TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledA
     auto reported = result->get_future();
     ASSERT_EQ(reported.wait_for(15s), std::future_status::ready);
     EXPECT_EQ(reported.get(), kUpdateFetched);
-    EXPECT_EQ(exe.read("sheets.zip"), "new sheets");
+    EXPECT_EQ(data.read("sheets.zip"), "new sheets");
+    EXPECT_FALSE(config.has("sheets.zip"));
 }
 
 TEST(UpdateResult, StartPageStepsForEachResult)
@@ -164,24 +169,26 @@ bool AppearsWithin(const std::filesystem::path& path, std::chrono::milliseconds 
     return false;
 }
 
-TEST(CompanionLaunch, StartsTheCompanionBesideTheExecutable)
+TEST(CompanionLaunch, StartsTheCompanionOfTheProgramWithTheUpdateFolder)
 {
     TempFolder exe;
-    exe.write("VelmaroInf.exe", "#!/bin/sh\necho launched > \"$(dirname \"$0\")/launched.txt\"\n");
+    exe.write("VelmaroInf.exe", "#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/launched.tmp\"\n"
+                                "mv \"$(dirname \"$0\")/launched.tmp\" \"$(dirname \"$0\")/launched.txt\"\n");
     chmod((exe.path() / "VelmaroInf.exe").c_str(), 0755);
 
-    EXPECT_TRUE(LaunchCompanion(exe.path()));
-    EXPECT_TRUE(AppearsWithin(exe.path() / "launched.txt", 5000ms));
+    EXPECT_TRUE(LaunchCompanion(exe.path(), "/home/someone/.local/share/velmaro"));
+    ASSERT_TRUE(AppearsWithin(exe.path() / "launched.txt", 5000ms));
+    EXPECT_EQ(exe.read("launched.txt"), "/home/someone/.local/share/velmaro\n");
 }
 
 TEST(CompanionLaunch, MissingOrNotExecutableCompanionIsNotStarted)
 {
     TempFolder exe;
-    EXPECT_FALSE(LaunchCompanion(exe.path()));
+    EXPECT_FALSE(LaunchCompanion(exe.path(), exe.path()));
 
     exe.write("VelmaroInf.exe", "#!/bin/sh\n");
     chmod((exe.path() / "VelmaroInf.exe").c_str(), 0644);
-    EXPECT_FALSE(LaunchCompanion(exe.path()));
+    EXPECT_FALSE(LaunchCompanion(exe.path(), exe.path()));
 }
 
 }  // namespace

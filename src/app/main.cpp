@@ -1,8 +1,11 @@
 #include "app/headless.h"
 #include "app/quillet_app.h"
 #include "render/font_pool.h"
+#include "res/app_icon.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 
 #include <cstdlib>
 #include <iostream>
@@ -36,6 +39,9 @@ int main(int argc, char** argv)
         return RunHeadless({"--catalog"}, LocateProgramFolders(), std::cout, std::cerr);
     }
     QApplication app(argc, argv);
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmaro.Velmaro"));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(kIconUnits))));
     const FontPoolSession fonts;
     std::vector<std::string> wizardArgs;
     for (const QString& arg : app.arguments().mid(1))

@@ -1,5 +1,6 @@
 // Test entry for the wizard: a widget application on the offscreen platform.
 #include "render/font_pool.h"
+#include "test_home.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    UseTestHome();
     QApplication app(argc, argv);
     const FontPoolSession fonts;
     ::testing::InitGoogleTest(&argc, argv);

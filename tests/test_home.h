@@ -1,0 +1,13 @@
+#pragma once
+// Tests never read or write the user folders of whoever runs them: the program's user folders
+// point into the build folder (VELMARO_TEST_HOME), whose settings name its documents folder there.
+#include <cstdlib>
+#include <string>
+
+inline void UseTestHome()
+{
+    const std::string home = VELMARO_TEST_HOME;
+    setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    setenv("XDG_STATE_HOME", (home + "/state").c_str(), 1);
+}

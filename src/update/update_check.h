@@ -13,7 +13,7 @@ constexpr int kNoUpdate = 2010;  // no new update, or the check failed
 struct UpdateCheckEnvironment {
     std::filesystem::path settingsFile;  // "velmaro.ini": the user's own, or the program's default
     std::filesystem::path dataFolder;    // the user's data folder: the markers and the update file live here
-    std::string service = "ftp";      // port or service name of the FTP server
+    std::string service = "ftp";         // port or service name of the FTP server (FTP/PORT sets it)
     std::chrono::steady_clock::duration deadline = std::chrono::seconds(300);
     // Receives the result on the update thread; the start page handles it before returning.
     std::function<void(int result)> report;

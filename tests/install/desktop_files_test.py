@@ -68,6 +68,18 @@ class DesktopFiles(unittest.TestCase):
             self.assertTrue((DESKTOP / "icons" / size / f"{APP_ID}.{suffix}").is_file(), size)
         self.assertIn(f'"{APP_ID}"', (SOURCE / "src" / "app" / "main.cpp").read_text())
 
+    def test_the_icons_are_what_make_icons_draws(self):
+        with tempfile.TemporaryDirectory() as drawn:
+            result = run([str(BUILD / "src" / "res" / "make_icons"), drawn], QT_QPA_PLATFORM="offscreen")
+            self.assertEqual(result.returncode, 0, result.stderr)
+            svg = f"scalable/{APP_ID}.svg"
+            self.assertEqual((Path(drawn) / svg).read_text(), (DESKTOP / "icons" / svg).read_text(),
+                             "desktop/icons is out of date: run tools/make_icons")
+        for pixels in (48, 256):
+            png = (DESKTOP / "icons" / f"{pixels}x{pixels}" / f"{APP_ID}.png").read_bytes()
+            width, height = int.from_bytes(png[16:20], "big"), int.from_bytes(png[20:24], "big")
+            self.assertEqual((width, height), (pixels, pixels))
+
     def test_the_magic_recognises_both_kinds_of_sample_design(self):
         mime = ElementTree.parse(DESKTOP / f"{APP_ID}.mime.xml").getroot()
         matches = [(int(m.get("offset")), m.get("value").encode())

@@ -2,10 +2,17 @@
 // the proportions they have on the sheet (a square stays square, a round sticker round), on the
 // text page's preview and map, the layout and font samples, the whole-sheet window, the print
 // page and the selection picture.
+//
+// The whole-sheet view also shows what the paper will: every frame and text line lands where the
+// exported page puts it, within one screen pixel.
 #include "controls/layout_font_static.h"
 #include "pages/layout_page.h"
 #include "pages/preview_windows.h"
 #include "pages2_fixture.h"
+#include "platform/cp932.h"
+#include "render/print_page.h"
+#include "render/sheet_views.h"
+#include "render/view_frame.h"
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"
 
@@ -217,6 +224,117 @@ TEST_P(ViewProportionsTest, LayoutAndFontSamplesAndTheSelectionPicture)
 // smaller canvas).
 INSTANTIATE_TEST_SUITE_P(Sheets, ViewProportionsTest,
                          ::testing::Values(SheetCase{"L102AA00", false}, SheetCase{"M100AA00", false},
+                                           SheetCase{"M000AA00", true}, SheetCase{"M010AA00", true}),
+                         [](const ::testing::TestParamInfo<SheetCase>& info) { return std::string(info.param.code); });
+
+// Ink on a picture whose pixels are `unitsPerPixel` sheet units wide, measured in sheet units.
+struct InkPicture {
+    QImage image;
+    double unitsPerPixel;
+};
+
+// By hue, not brightness: on screen a kind-5 sheet's grey bands darken the frames drawn over them.
+bool FrameRed(QRgb p) { return qRed(p) > 90 && qRed(p) > 2 * std::max(qGreen(p), qBlue(p)); }
+bool TextBlue(QRgb p) { return qBlue(p) > 90 && qBlue(p) > 2 * std::max(qRed(p), qGreen(p)); }
+
+// The pixels of `area` (sheet units) that `ink` accepts, as one box per band of rows with ink:
+// the lines of a horizontally written text, or one box for a frame.
+template <typename Ink>
+std::vector<QRectF> InkBands(const InkPicture& picture, const Rect& area, Ink ink)
+{
+    const double u = picture.unitsPerPixel;
+    const int x0 = std::max(0, static_cast<int>(area.left / u));
+    const int x1 = std::min(picture.image.width() - 1, static_cast<int>(area.right / u));
+    const int y0 = std::max(0, static_cast<int>(area.top / u));
+    const int y1 = std::min(picture.image.height() - 1, static_cast<int>(area.bottom / u));
+    std::vector<QRectF> bands;
+    QRect band;
+    for (int y = y0; y <= y1 + 1; ++y) {
+        QRect row;
+        for (int x = x0; y <= y1 && x <= x1; ++x)
+            if (ink(picture.image.pixel(x, y)))
+                row = row.united(QRect(x, y, 1, 1));
+        if (!row.isNull()) {
+            band = band.united(row);
+            continue;
+        }
+        if (!band.isNull())
+            bands.emplace_back(band.left() * u, band.top() * u, band.width() * u, band.height() * u);
+        band = QRect();
+    }
+    return bands;
+}
+
+QRectF Merged(const std::vector<QRectF>& boxes)
+{
+    QRectF all;
+    for (const QRectF& box : boxes)
+        all = all.united(box);
+    return all;
+}
+
+void ExpectSameBox(const QRectF& screen, const QRectF& paper, double tolerance, const std::string& what)
+{
+    ASSERT_FALSE(paper.isNull()) << what << ": no ink on paper";
+    ASSERT_FALSE(screen.isNull()) << what << ": no ink on screen";
+    EXPECT_NEAR(screen.left(), paper.left(), tolerance) << what << " left";
+    EXPECT_NEAR(screen.top(), paper.top(), tolerance) << what << " top";
+    EXPECT_NEAR(screen.right(), paper.right(), tolerance) << what << " right";
+    EXPECT_NEAR(screen.bottom(), paper.bottom(), tolerance) << what << " bottom";
+}
+
+Rect Grown(const Rect& r, int by) { return Rect{r.left - by, r.top - by, r.right + by, r.bottom + by}; }
+
+class ScreenAndPaperTest : public ViewProportionsTest {};
+
+TEST_P(ScreenAndPaperTest, WholeSheetViewShowsWhatThePagePrints)
+{
+    GoToTextPage(GetParam().code);
+    const bool zolvi = GetParam().zolvi;
+    const int blue = TextColourId(0xff0000);
+    ASSERT_NE(blue, kNoTextColour);
+    Design().sheet.m_bFrame = 1;
+    Design().sheet.m_crFrame = 0x0000ff;
+    const std::vector<int> written = {0, 1, static_cast<int>(Design().pieces.size()) - 1};
+    for (int i : written) {
+        Piece(i).m_strText = cp932::FromUtf8(i == 0 ? "山田 花子\n3年2組" : "Velmaro\nありがとう");
+        Piece(i).m_nTextColour = blue;
+    }
+
+    ClickOnChild(TextPage(), kIdcWholePreview);
+    QPointer<CModelessPreviewDlg> window = TextPage()->WholePreview();
+    ASSERT_NE(window, nullptr);
+    CLayoutFontStatic* view = Picture(window, zolvi ? kIdcZolviSheet : kIdcOrvanelSheet);
+    ASSERT_NE(view, nullptr);
+    const QImage shown = Rendered(view);
+    const int scale = zolvi ? ZolviSheetScale(CSealFormat::Zolvi()) : kScaleSheet;
+    const double viewScale = view->MemorySize().height() / WindowExtent(view->PictureSize(), scale).height();
+    const double screenPixel = 1.0 / viewScale;
+    const InkPicture screen{shown, screenPixel / shown.devicePixelRatio()};
+    window->close();
+
+    const std::string png = (m_folder.path() / "page.png").string();
+    ASSERT_EQ(ExportSheet(png, Wizard()->m_nKind, QPoint(0, 0)), "");
+    const InkPicture paper{QImage(QString::fromStdString(png)), 2540.0 / 300};
+    ASSERT_FALSE(paper.image.isNull());
+
+    const double tolerance = screenPixel + paper.unitsPerPixel;
+    for (int i : written) {
+        const SealPiece& piece = Piece(i);
+        const Rect frameArea = Grown(piece.m_rcFrame, 90);
+        ExpectSameBox(Merged(InkBands(screen, frameArea, FrameRed)), Merged(InkBands(paper, frameArea, FrameRed)),
+                      tolerance, "frame of sticker " + std::to_string(i + 1));
+        const std::vector<QRectF> paperLines = InkBands(paper, Grown(piece.m_rcText, 90), TextBlue);
+        const std::vector<QRectF> screenLines = InkBands(screen, Grown(piece.m_rcText, 90), TextBlue);
+        ASSERT_EQ(screenLines.size(), paperLines.size()) << "lines of sticker " << i + 1;
+        for (std::size_t line = 0; line < paperLines.size(); ++line)
+            ExpectSameBox(screenLines[line], paperLines[line], tolerance,
+                          "line " + std::to_string(line + 1) + " of sticker " + std::to_string(i + 1));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, ScreenAndPaperTest,
+                         ::testing::Values(SheetCase{"M100AA00", false}, SheetCase{"L101AA00", false},
                                            SheetCase{"M000AA00", true}, SheetCase{"M010AA00", true}),
                          [](const ::testing::TestParamInfo<SheetCase>& info) { return std::string(info.param.code); });
 

@@ -49,7 +49,7 @@ void CImageButton::paintEvent(QPaintEvent*)
     if (m_bStretch) {
         target = QRect(3 * kBorder, 3 * kBorder, inner.width(), inner.height()).intersected(inner);
     } else {
-        target = QRect(QPoint(), picture.size());
+        target = QRect(QPoint(), picture.deviceIndependentSize().toSize());
         target.moveCenter(inner.center());
     }
     if (pushed)

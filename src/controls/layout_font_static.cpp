@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 #include "platform/mul_div.h"
 
 CLayoutFontStatic::CLayoutFontStatic(int controlId, QWidget* parent) : QWidget(parent), m_nControlId(controlId)
@@ -37,34 +39,53 @@ void CLayoutFontStatic::SetDisplayFlag(bool on)
 
 void CLayoutFontStatic::DropPictures()
 {
+    m_source = QImage();
     m_background = QImage();
     m_memory = QImage();
     m_pictureSize = QSize();
 }
 
+QSize CLayoutFontStatic::MemorySize() const { return m_memory.deviceIndependentSize().toSize(); }
+
+// The pictures are kept at the device's resolution, so views stay sharp on dense screens.
 void CLayoutFontStatic::BuildPictures(const QImage& picture)
 {
     if (picture.isNull())
         return;
+    m_source = picture;
     m_pictureSize = picture.size();
-    const int width = MulDiv(picture.width(), logicalDpiX(), 150);
-    const int height = MulDiv(picture.height(), logicalDpiY(), 150);
+    const qreal ratio = devicePixelRatioF();
+    const QSize logical(MulDiv(picture.width(), logicalDpiX(), 150), MulDiv(picture.height(), logicalDpiY(), 150));
+    const QSize device = (QSizeF(logical) * ratio).toSize();
     m_background = picture.convertToFormat(QImage::Format_RGB32)
-                       .scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    m_memory = QImage(width, height, QImage::Format_RGB32);
+                       .scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_background.setDevicePixelRatio(ratio);
+    m_memory = QImage(device, QImage::Format_RGB32);
+    m_memory.setDevicePixelRatio(ratio);
+    TakePictureProportions();
+}
+
+void CLayoutFontStatic::TakePictureProportions()
+{
+    if (m_place.isNull())
+        m_place = geometry();
+    const int width = static_cast<int>(std::lround(double(m_place.height()) * m_pictureSize.width() / m_pictureSize.height()));
+    setGeometry(m_place.x() + (m_place.width() - width) / 2, m_place.y(), width, m_place.height());
 }
 
 void CLayoutFontStatic::paintEvent(QPaintEvent*)
 {
     if (m_background.isNull())
         return;
+    if (!qFuzzyCompare(m_memory.devicePixelRatio(), devicePixelRatioF()))
+        BuildPictures(QImage(m_source));
     const LayoutView view = FindLayoutView(m_nControlId);
     m_memory.fill(Qt::white);
     {
         QPainter memory(&m_memory);
         memory.drawImage(0, 0, m_background);
         if (view.draw)
-            view.draw(memory, ViewFrame{m_nControlId, m_pictureSize, m_memory.size(), size(), m_bDisplay});
+            view.draw(memory, ViewFrame{m_nControlId, m_pictureSize, MemorySize(), size(), m_bDisplay});
     }
     QPainter window(this);
     if (view.copy == ViewCopy::StretchWhenFlagged && m_bDisplay) {

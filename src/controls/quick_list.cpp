@@ -171,7 +171,11 @@ void QuickListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     int textLeft = option.rect.left() + 2;
     const int size = m_list->ImageSize();
     if (cell.image >= 0 && size > 0) {
-        QImage image = m_list->ImageStrip().copy(cell.image * size, 0, size, size);
+        const QImage& strip = m_list->ImageStrip();
+        const qreal ratio = strip.devicePixelRatio();
+        const int device = qRound(size * ratio);
+        QImage image = strip.copy(cell.image * device, 0, device, device);
+        image.setDevicePixelRatio(ratio);
         if (cell.selected && !cell.noImageBlend)
             image = BlendedImage(image, option.palette.color(QPalette::Highlight), cell.imageBlend);
         const QPoint at(option.rect.left() + 2, option.rect.top() + (option.rect.height() - size) / 2);

@@ -147,11 +147,17 @@ void CPrintStepPage::BuildOffsetControls()
         m_made.insert(m_made.end(), {edit, spin, unit});
     }
     m_frame = new OffsetFrameOverlay(this, [this] { return OffsetFrame(); });
+    PlaceOffsetFrame();
+    m_frame->raise();
+    m_made.push_back(m_frame);
+}
+
+// The sheet picture takes its canvas's proportions when the canvas is loaded; the frame follows it.
+void CPrintStepPage::PlaceOffsetFrame()
+{
     m_frame->setGeometry(Control(SheetPictureId(m_nDesignKind))
                              ->geometry()
                              .adjusted(-kFrameMargin, -kFrameMargin, kFrameMargin, kFrameMargin));
-    m_frame->raise();
-    m_made.push_back(m_frame);
 }
 
 void CPrintStepPage::OnDestroyPage()
@@ -204,6 +210,8 @@ void CPrintStepPage::LoadCanvas()
     auto* picture = ControlAs<CLayoutFontStatic>(SheetPictureId(m_nDesignKind));
     picture->LoadPicture(small ? kBmpCanvasPaperSmall : kBmpCanvasPaper);
     picture->update();
+    if (m_frame)
+        PlaceOffsetFrame();
 }
 
 void CPrintStepPage::EnableOutput()

@@ -30,6 +30,7 @@ protected:
 
 private:
     void BuildOffsetControls();
+    void PlaceOffsetFrame();
     void ShowOffsets();
     void TakeOffset(bool vertical);
     void LoadCanvas();

@@ -62,5 +62,5 @@ void RegisterTextPageViews(int kind, std::function<void(ReducedSize)> painted)
 
 PictureFrame FrameOf(const CLayoutFontStatic& control)
 {
-    return PictureFrame{control.PictureSize(), control.Background().size(), control.size(), true};
+    return PictureFrame{control.PictureSize(), control.MemorySize(), control.size(), true};
 }

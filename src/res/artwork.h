@@ -33,7 +33,8 @@ struct ArtworkEntry {
 
 // The table entry, or nullptr for a number the product does not have.
 const ArtworkEntry* FindArtwork(int id);
-// The picture (a null image for an unknown number).
+// The picture (a null image for an unknown number), at the device pixel ratio of the densest
+// screen: its size in device-independent pixels is the table's.
 const QImage& Artwork(int id);
-// Draws the picture of a table entry.
-QImage DrawArtwork(const ArtworkEntry& art);
+// Draws the picture of a table entry with `ratio` device pixels per pixel of the table.
+QImage DrawArtwork(const ArtworkEntry& art, qreal ratio = 1.0);

@@ -5,6 +5,7 @@
 #include "res/print_art.h"
 
 #include <QLinearGradient>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -231,10 +232,11 @@ void DrawInto(QPainter& p, const ArtworkEntry& art, const QRectF& r)
 
 }  // namespace
 
-QImage DrawArtwork(const ArtworkEntry& art)
+QImage DrawArtwork(const ArtworkEntry& art, qreal ratio)
 {
-    QImage image(art.width, art.height,
+    QImage image(qRound(art.width * ratio), qRound(art.height * ratio),
                  art.kind == ArtKind::Icon ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -250,5 +252,10 @@ const QImage& Artwork(int id)
     if (found != drawn.end())
         return found->second;
     const ArtworkEntry* art = FindArtwork(id);
-    return drawn.emplace(id, art ? DrawArtwork(*art) : QImage()).first->second;
+    if (!art)
+        return drawn.emplace(id, QImage()).first->second;
+    // Drawn for the densest screen, so the pictures stay sharp there; a canvas is plain paper
+    // whose size the views read as 150-dpi pixels.
+    const qreal ratio = art->kind == ArtKind::Canvas || !qGuiApp ? 1.0 : qGuiApp->devicePixelRatio();
+    return drawn.emplace(id, DrawArtwork(*art, ratio)).first->second;
 }

@@ -36,7 +36,7 @@ DialogTemplate OrvanelLayoutPage()
                   {kIdcFrameColour, K::FontButton, 231, 85, 45, 22},
                   {kIdcColourHint, K::Picture, 230, 107, 85, 46, "", kBmpColourHint},
                   {kIdcSampleArrow, K::Picture, 339, 129, 22, 24, "", kBmpSampleArrow},
-                  {kIdcSample, K::LayoutPicture, 269, 158, 162, 139},
+                  {kIdcSample, K::LayoutPicture, 272, 158, 162, 139},
                   {kIdcSampleCaption, K::Picture, 309, 299, 83, 25, "", kBmpSampleCaption}});
     return page;
 }
@@ -110,7 +110,7 @@ DialogTemplate OrvanelFontPage()
 {
     DialogTemplate page = FontPage(kIddOrvanelFont, 7, 7, 155, 76);
     AddAll(page, {{kIdcSampleArrow, K::Picture, 339, 129, 22, 24, "", kBmpSampleArrow},
-                  {kIdcSample, K::LayoutPicture, 269, 158, 162, 139},
+                  {kIdcSample, K::LayoutPicture, 272, 158, 162, 139},
                   {kIdcSampleCaption, K::Picture, 309, 299, 83, 25, "", kBmpSampleCaption}});
     return page;
 }

@@ -53,7 +53,7 @@ DialogTemplate OrvanelTextTemplate()
                {1148, K::Picture, 346, 100, 83, 25, "", kBmpSampleCaption},
                {1147, K::Picture, 352, 128, 22, 24, "", kBmpSampleArrow},
                {kIdcWholePreview, K::FontButton, 380, 125, 57, 27},
-               {kIdcOrvanelPreview, K::LayoutPicture, 269, 158, 162, 139}});
+               {kIdcOrvanelPreview, K::LayoutPicture, 272, 158, 162, 139}});
     Add(page, BulkButtons(122, 247));
     return page;
 }
@@ -93,7 +93,7 @@ DialogTemplate PrintPage(int id, int sheetId, int sheetX, int buttonX)
 {
     DialogTemplate page = Page(id, kBmpFooterPrint);
     Add(page, {{1168, K::Picture, 12, 48, 130, 40, "", kBmpPrintCaption},
-               {1169, K::Picture, 313, 45, 132, 96, "", kBmpOffsetCaption},
+               {1169, K::Picture, 319, 45, 132, 96, "", kBmpOffsetCaption},
                {1170, K::Picture, 12, 200, 118, 90, "", kBmpThanksCaption},
                {sheetId, K::LayoutPicture, sheetX, 43, 160, 256},
                {kIdcPrint, K::PictureButton, buttonX, 211, 97, 29, "", kBmpPrintButton},
@@ -105,10 +105,10 @@ DialogTemplate PrintPage(int id, int sheetId, int sheetX, int buttonX)
 
 DialogTemplate OrvanelPrintTemplate()
 {
-    return PrintPage(kIddOrvanelPrint, kIdcOrvanelSheet, 143, 327);
+    return PrintPage(kIddOrvanelPrint, kIdcOrvanelSheet, 150, 331);
 }
 
 DialogTemplate ZolviPrintTemplate()
 {
-    return PrintPage(kIddZolviPrint, kIdcZolviSheet, 147, 328);
+    return PrintPage(kIddZolviPrint, kIdcZolviSheet, 154, 332);
 }

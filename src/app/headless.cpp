@@ -3,8 +3,8 @@
 #include "app/record_json.h"
 #include "design/design_file.h"
 #include "format/load_formats.h"
+#include "pages/line_break_setting.h"
 #include "platform/cp932.h"
-
 #include "render/font_pool.h"
 #include "render/pool_measurer.h"
 #include "render/print_page.h"
@@ -12,7 +12,9 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <variant>
 
@@ -42,21 +44,23 @@ private:
 };
 
 // Lays the opened design of `kind` out with the real fonts, as the pages do before drawing.
-void LayOutOpenedDesign(int kind)
+void LayOutOpenedDesign(int kind, LineBreaks breaks)
 {
     FontsWithoutDisplay fonts;
     FontPoolMeasurer measurer;
     if (kind == kKindZolvi)
-        LayoutSheet(measurer, CSealFormat::Zolvi());
+        LayoutSheet(measurer, CSealFormat::Zolvi(), breaks);
     else
-        LayoutSheet(measurer, CSealFormat::Orvanel());
+        LayoutSheet(measurer, CSealFormat::Orvanel(), breaks);
 }
 
 const char* const kUsage =
     "usage: velmaro [FILE.zvd]\n"
     "       velmaro --catalog\n"
-    "       velmaro --info [--layout] FILE.zvd\n"
-    "       velmaro --export OUT.pdf|OUT.png FILE.zvd [--offset DX,DY]\n";
+    "       velmaro --info [--layout [--plain-breaks]] FILE.zvd\n"
+    "       velmaro --export OUT.pdf|OUT.png FILE.zvd [--offset DX,DY] [--plain-breaks]\n";
+
+constexpr const char* kPlainBreaks = "--plain-breaks";
 
 // The catalog beside the program, as the wizard would load it at start.
 bool LoadCatalog(const std::filesystem::path& programFolder, std::ostream& err)
@@ -95,14 +99,14 @@ bool OpenForCommand(const std::filesystem::path& programFolder, const std::strin
 
 // The design file as opening it would leave the design (laid out first with `layout`): one JSON
 // object on one line.
-int PrintDesignInfo(const std::filesystem::path& programFolder, const std::string& file, bool layout,
-                    std::ostream& out, std::ostream& err)
+int PrintDesignInfo(const std::filesystem::path& programFolder, const std::string& file,
+                    std::optional<LineBreaks> layout, std::ostream& out, std::ostream& err)
 {
     OpenDesignResult opened;
     if (!OpenForCommand(programFolder, file, opened, err))
         return kExitFailure;
     if (layout)
-        LayOutOpenedDesign(HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
+        LayOutOpenedDesign(HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi, *layout);
     JsonWriter json;
     json.BeginObject();
     json.Key("variant").String(VariantName(opened.variant));
@@ -145,7 +149,8 @@ bool ParseOffsets(const std::string& text, QPoint& offsets)
 }
 
 // --export OUT FILE [--offset DX,DY]: the sheet exactly as it would print.
-int ExportDesign(const std::filesystem::path& programFolder, const std::vector<std::string>& args, std::ostream& err)
+int ExportDesign(const std::filesystem::path& programFolder, const std::vector<std::string>& args, LineBreaks breaks,
+                 std::ostream& err)
 {
     QPoint offsets;
     if (args.size() == 5 && (args[3] != "--offset" || !ParseOffsets(args[4], offsets))) {
@@ -158,12 +163,23 @@ int ExportDesign(const std::filesystem::path& programFolder, const std::vector<s
     FontsWithoutDisplay fonts;
     const int kind = opened.designKind != kKindNone ? opened.designKind
                                                      : (HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
-    const std::string error = ExportSheet(args[1], kind, offsets);
+    const std::string error = ExportSheet(args[1], kind, offsets, breaks);
     if (!error.empty()) {
         err << error << '\n';
         return kExitFailure;
     }
     return 0;
+}
+
+// The user's line breaking, or plain breaks when `args` hold "--plain-breaks", which is then taken
+// out of them.
+LineBreaks TakeLineBreaks(std::vector<std::string>& args)
+{
+    const auto plain = std::find(args.begin(), args.end(), kPlainBreaks);
+    if (plain == args.end())
+        return UserLineBreaks();
+    args.erase(plain);
+    return LineBreaks::kPlain;
 }
 
 }  // namespace
@@ -179,11 +195,13 @@ int RunHeadless(const std::vector<std::string>& args, const std::filesystem::pat
     if (args.size() == 1 && args[0] == "--catalog")
         return PrintCatalog(programFolder, out, err);
     if (args.size() == 2 && args[0] == "--info")
-        return PrintDesignInfo(programFolder, args[1], false, out, err);
-    if (args.size() == 3 && args[0] == "--info" && args[1] == "--layout")
-        return PrintDesignInfo(programFolder, args[2], true, out, err);
-    if ((args.size() == 3 || args.size() == 5) && args[0] == "--export")
-        return ExportDesign(programFolder, args, err);
+        return PrintDesignInfo(programFolder, args[1], std::nullopt, out, err);
+    std::vector<std::string> options = args;
+    const LineBreaks breaks = TakeLineBreaks(options);
+    if (options.size() == 3 && options[0] == "--info" && options[1] == "--layout")
+        return PrintDesignInfo(programFolder, options[2], breaks, out, err);
+    if ((options.size() == 3 || options.size() == 5) && options[0] == "--export")
+        return ExportDesign(programFolder, options, breaks, err);
     err << kUsage;
     return kExitFailure;
 }

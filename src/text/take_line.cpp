@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -16,12 +17,18 @@ struct Run {
     CharClass charClass = CharClass::kSingleByte;
 };
 
+// A run the line has gone past, with its measurement.
+struct ClosedRun {
+    Run run;
+    TextExtent measured;
+};
+
 int Saturated(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)); }
 
 class LineTaker {
 public:
     LineTaker(TextMeasurer& measurer, const Rect& box, std::string_view rest, int& pitch, JapaneseFont& japanese,
-              LatinFont& latin, WritingFamily family)
+              LatinFont& latin, WritingFamily family, RestBreaks breaks)
         : m_measurer(measurer),
           m_width(static_cast<long long>(box.right) - box.left),
           m_height(static_cast<long long>(box.bottom) - box.top),
@@ -30,7 +37,8 @@ public:
           m_pitch(pitch),
           m_japanese(japanese),
           m_latin(latin),
-          m_family(family)
+          m_family(family),
+          m_breaks(breaks)
     {
     }
 
@@ -57,7 +65,10 @@ private:
     {
         return sum < m_limit && sum + Along(run, measured) >= m_limit;
     }
-    LineEnd EndInside(long long sum, const Run& run, const TextExtent& measured, std::string& line, int& extent) const;
+    LineEnd EndInside(const Run& run, const TextExtent& measured, std::string& line, int& extent) const;
+    std::size_t KinsokuEnd(const Run& run, std::size_t cut) const;
+    long long AlongTo(std::size_t end, const Run& run, const TextExtent& measured) const;
+    void Close(const Run& run, const TextExtent& measured, long long& sum);
 
     TextMeasurer& m_measurer;
     const long long m_width;
@@ -68,6 +79,8 @@ private:
     JapaneseFont& m_japanese;
     LatinFont& m_latin;
     const WritingFamily m_family;
+    const RestBreaks m_breaks;
+    std::vector<ClosedRun> m_closed;
 };
 
 TextExtent LineTaker::Measure(const Run& run) const
@@ -110,21 +123,64 @@ bool LineTaker::MeasureGrowingRun(const Run& run, TextExtent& measured)
     return true;
 }
 
-// The run's last character would make the line reach the limit: the line ends before it.
-LineEnd LineTaker::EndInside(long long sum, const Run& run, const TextExtent& measured, std::string& line,
-                             int& extent) const
+// The run's last character would make the line reach the limit: the line ends before it, or under
+// the kinsoku rules at the last opportunity before that.
+LineEnd LineTaker::EndInside(const Run& run, const TextExtent& measured, std::string& line, int& extent) const
 {
-    Run shorter = run;
-    --shorter.chars;
-    shorter.bytes -= CharBytes(run.charClass);
-    long long along = 0;
-    if (IsUpright(run.charClass))
-        along = static_cast<long long>(shorter.chars) * measured.cy;
-    else if (shorter.chars > 0)
-        along = Measure(shorter).cx;
-    line.assign(m_rest.substr(0, shorter.start + shorter.bytes));
-    extent = Saturated(sum + along);
+    const std::size_t cut = run.start + run.bytes - CharBytes(run.charClass);
+    const std::size_t end = m_breaks.Kinsoku() ? KinsokuEnd(run, cut) : cut;
+    line.assign(m_rest.substr(0, end));
+    extent = Saturated(AlongTo(end, run, measured));
     return LineEnd::kMoreText;
+}
+
+// The last opportunity at or before `cut`, without the spaces before it; `cut` itself when the
+// line has none.
+std::size_t LineTaker::KinsokuEnd(const Run& run, std::size_t cut) const
+{
+    std::size_t end = 0;
+    const auto latestIn = [&](const Run& part) {
+        const std::size_t step = CharBytes(part.charClass);
+        for (std::size_t pos = part.start; pos < part.start + part.bytes && pos <= cut; pos += step)
+            if (pos > 0 && m_breaks.Allows(pos))
+                end = pos;
+    };
+    for (const ClosedRun& closed : m_closed)
+        latestIn(closed.run);
+    latestIn(run);
+    if (end == 0)
+        return cut;
+    std::size_t trimmed = end;
+    while (trimmed > 0 && m_rest[trimmed - 1] == ' ')
+        --trimmed;
+    return trimmed > 0 ? trimmed : end;
+}
+
+// The length along the line of its first `end` bytes; `run` is the run still open.
+long long LineTaker::AlongTo(std::size_t end, const Run& run, const TextExtent& measured) const
+{
+    const auto partAlong = [&](const Run& whole, const TextExtent& wholeMeasured) -> long long {
+        if (whole.start >= end)
+            return 0;
+        if (whole.start + whole.bytes <= end)
+            return Along(whole, wholeMeasured);
+        Run part = whole;
+        part.bytes = end - whole.start;
+        part.chars = static_cast<int>(part.bytes / CharBytes(whole.charClass));
+        return IsUpright(part.charClass) ? static_cast<long long>(part.chars) * wholeMeasured.cy : Measure(part).cx;
+    };
+    long long along = 0;
+    for (const ClosedRun& closed : m_closed)
+        along += partAlong(closed.run, closed.measured);
+    return along + partAlong(run, measured);
+}
+
+void LineTaker::Close(const Run& run, const TextExtent& measured, long long& sum)
+{
+    if (run.chars == 0)
+        return;
+    sum += Along(run, measured);
+    m_closed.push_back({run, measured});
 }
 
 LineEnd LineTaker::Take(std::string& line, int& extent)
@@ -139,17 +195,17 @@ LineEnd LineTaker::Take(std::string& line, int& extent)
             if (!MeasureGrowingRun(run, measured))
                 return LineEnd::kTooSmall;
             if (EndsInside(sum, run, measured))
-                return EndInside(sum, run, measured, line, extent);
+                return EndInside(run, measured, line, extent);
         }
         const CharClass charClass = ClassifyChar(m_rest, pos, m_family);
         if (charClass == CharClass::kControl) {
-            sum += Along(run, measured);
+            Close(run, measured, sum);
             line.assign(m_rest.substr(0, pos));
             extent = Saturated(sum);
             return LineEnd::kMoreText;
         }
         if (run.chars == 0 || charClass != run.charClass) {
-            sum += Along(run, measured);
+            Close(run, measured, sum);
             run = Run{pos, 0, 0, charClass};
         }
         run.bytes += CharBytes(charClass);
@@ -160,7 +216,7 @@ LineEnd LineTaker::Take(std::string& line, int& extent)
         if (!MeasureGrowingRun(run, measured))
             return LineEnd::kTooSmall;
         if (EndsInside(sum, run, measured))
-            return EndInside(sum, run, measured, line, extent);
+            return EndInside(run, measured, line, extent);
         sum += Along(run, measured);
     }
     line.assign(m_rest);
@@ -171,8 +227,8 @@ LineEnd LineTaker::Take(std::string& line, int& extent)
 }  // namespace
 
 LineEnd TakeLine(TextMeasurer& measurer, const Rect& box, std::string_view rest, std::string& line, int& extent,
-                 int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family)
+                 int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family, RestBreaks breaks)
 {
     ClampSizeIndices(japanese, latin);
-    return LineTaker(measurer, box, rest, pitch, japanese, latin, family).Take(line, extent);
+    return LineTaker(measurer, box, rest, pitch, japanese, latin, family, breaks).Take(line, extent);
 }

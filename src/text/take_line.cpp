@@ -65,9 +65,10 @@ private:
     {
         return sum < m_limit && sum + Along(run, measured) >= m_limit;
     }
-    LineEnd EndInside(const Run& run, const TextExtent& measured, std::string& line, int& extent) const;
+    LineEnd EndInside(long long sum, const Run& run, const TextExtent& measured, std::string& line, int& extent) const;
     std::size_t KinsokuEnd(const Run& run, std::size_t cut) const;
-    long long AlongTo(std::size_t end, const Run& run, const TextExtent& measured) const;
+    long long PartAlong(const Run& run, const TextExtent& measured, std::size_t end) const;
+    long long ClosedAlongTo(std::size_t end) const;
     void Close(const Run& run, const TextExtent& measured, long long& sum);
 
     TextMeasurer& m_measurer;
@@ -124,13 +125,14 @@ bool LineTaker::MeasureGrowingRun(const Run& run, TextExtent& measured)
 }
 
 // The run's last character would make the line reach the limit: the line ends before it, or under
-// the kinsoku rules at the last opportunity before that.
-LineEnd LineTaker::EndInside(const Run& run, const TextExtent& measured, std::string& line, int& extent) const
+// the kinsoku rules at the last opportunity before that. `sum` is the length of the closed runs.
+LineEnd LineTaker::EndInside(long long sum, const Run& run, const TextExtent& measured, std::string& line,
+                             int& extent) const
 {
     const std::size_t cut = run.start + run.bytes - CharBytes(run.charClass);
     const std::size_t end = m_breaks.Kinsoku() ? KinsokuEnd(run, cut) : cut;
     line.assign(m_rest.substr(0, end));
-    extent = Saturated(AlongTo(end, run, measured));
+    extent = Saturated(end >= run.start ? sum + PartAlong(run, measured, end) : ClosedAlongTo(end));
     return LineEnd::kMoreText;
 }
 
@@ -156,31 +158,36 @@ std::size_t LineTaker::KinsokuEnd(const Run& run, std::size_t cut) const
     return trimmed > 0 ? trimmed : end;
 }
 
-// The length along the line of its first `end` bytes; `run` is the run still open.
-long long LineTaker::AlongTo(std::size_t end, const Run& run, const TextExtent& measured) const
+// The length along the line of the part of `run` before byte `end`.
+long long LineTaker::PartAlong(const Run& run, const TextExtent& measured, std::size_t end) const
 {
-    const auto partAlong = [&](const Run& whole, const TextExtent& wholeMeasured) -> long long {
-        if (whole.start >= end)
-            return 0;
-        if (whole.start + whole.bytes <= end)
-            return Along(whole, wholeMeasured);
-        Run part = whole;
-        part.bytes = end - whole.start;
-        part.chars = static_cast<int>(part.bytes / CharBytes(whole.charClass));
-        return IsUpright(part.charClass) ? static_cast<long long>(part.chars) * wholeMeasured.cy : Measure(part).cx;
-    };
-    long long along = 0;
-    for (const ClosedRun& closed : m_closed)
-        along += partAlong(closed.run, closed.measured);
-    return along + partAlong(run, measured);
+    if (run.start >= end)
+        return 0;
+    if (run.start + run.bytes <= end)
+        return Along(run, measured);
+    Run part = run;
+    part.bytes = end - run.start;
+    part.chars = static_cast<int>(part.bytes / CharBytes(run.charClass));
+    return IsUpright(part.charClass) ? static_cast<long long>(part.chars) * measured.cy : Measure(part).cx;
 }
 
+// The length of the line's first `end` bytes when they end among the closed runs.
+long long LineTaker::ClosedAlongTo(std::size_t end) const
+{
+    long long along = 0;
+    for (const ClosedRun& closed : m_closed)
+        along += PartAlong(closed.run, closed.measured, end);
+    return along;
+}
+
+// Adds a finished run to the line; the kinsoku rules may take the line back into it.
 void LineTaker::Close(const Run& run, const TextExtent& measured, long long& sum)
 {
     if (run.chars == 0)
         return;
     sum += Along(run, measured);
-    m_closed.push_back({run, measured});
+    if (m_breaks.Kinsoku())
+        m_closed.push_back({run, measured});
 }
 
 LineEnd LineTaker::Take(std::string& line, int& extent)
@@ -195,7 +202,7 @@ LineEnd LineTaker::Take(std::string& line, int& extent)
             if (!MeasureGrowingRun(run, measured))
                 return LineEnd::kTooSmall;
             if (EndsInside(sum, run, measured))
-                return EndInside(run, measured, line, extent);
+                return EndInside(sum, run, measured, line, extent);
         }
         const CharClass charClass = ClassifyChar(m_rest, pos, m_family);
         if (charClass == CharClass::kControl) {
@@ -216,7 +223,7 @@ LineEnd LineTaker::Take(std::string& line, int& extent)
         if (!MeasureGrowingRun(run, measured))
             return LineEnd::kTooSmall;
         if (EndsInside(sum, run, measured))
-            return EndInside(run, measured, line, extent);
+            return EndInside(sum, run, measured, line, extent);
         sum += Along(run, measured);
     }
     line.assign(m_rest);

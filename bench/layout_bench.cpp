@@ -58,6 +58,12 @@ const std::string& NameTag()
     return text;
 }
 
+// The second argument: 0 plain line breaks, 1 the kinsoku rules.
+LineBreaks BreaksArg(const benchmark::State& state)
+{
+    return state.range(1) != 0 ? LineBreaks::kKinsoku : LineBreaks::kPlain;
+}
+
 std::string LongText()
 {
     const std::string chunk = cp932::FromUtf8("お名前 Name ﾅﾏｴ (1-2) ");
@@ -75,7 +81,7 @@ void BM_KeystrokeLayout(benchmark::State& state)
     CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
     FixedAdvanceMeasurer measurer;
     CSealData2 sheet = Sheet(NameTag());
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, BreaksArg(state));
     std::string& typed = sheet.m_pieces[17].m_strText;
     bool grow = true;
     for (auto _ : state) {
@@ -84,11 +90,11 @@ void BM_KeystrokeLayout(benchmark::State& state)
         else
             typed.pop_back();
         grow = !grow;
-        LayoutSheet(measurer, sheet);
+        LayoutSheet(measurer, sheet, BreaksArg(state));
         benchmark::DoNotOptimize(sheet.m_pieces[17].m_lines.data());
     }
 }
-BENCHMARK(BM_KeystrokeLayout)->Arg(187)->Arg(188)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeLayout)->ArgsProduct({{187, 188}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
 // Every sticker at the 1000-byte limit, laid out from the default size each time.
 void BM_FullSheetLayout(benchmark::State& state)
@@ -100,10 +106,10 @@ void BM_FullSheetLayout(benchmark::State& state)
     CSealData2 sheet;
     for (auto _ : state) {
         sheet = fresh;
-        LayoutSheet(measurer, sheet);
+        LayoutSheet(measurer, sheet, BreaksArg(state));
         benchmark::DoNotOptimize(sheet.m_pieces[0].m_lines.data());
     }
 }
-BENCHMARK(BM_FullSheetLayout)->Arg(187)->Arg(188)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullSheetLayout)->ArgsProduct({{187, 188}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace

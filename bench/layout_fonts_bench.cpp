@@ -41,6 +41,12 @@ std::string MixedText(int seed)
     return text;
 }
 
+// The second argument: 0 plain line breaks, 1 the kinsoku rules.
+LineBreaks BreaksArg(const benchmark::State& state)
+{
+    return state.range(1) != 0 ? LineBreaks::kKinsoku : LineBreaks::kPlain;
+}
+
 CSealData2 FullSheet()
 {
     CSealData2 sheet = BusiestSheet();
@@ -70,7 +76,7 @@ void LayOutFullSheet(benchmark::State& state, bool coldFonts)
         if (coldFonts)
             g_fontPool.Create();
         state.ResumeTiming();
-        LayoutSheet(measurer, sheet);
+        LayoutSheet(measurer, sheet, BreaksArg(state));
         benchmark::DoNotOptimize(sheet.m_pieces.back().m_lines.size());
     }
     state.counters["stickers"] = static_cast<double>(fresh.m_pieces.size());
@@ -80,10 +86,10 @@ void LayOutFullSheet(benchmark::State& state, bool coldFonts)
 // measurer keeps what it shaped, as it does in the program, so after the first round this times
 // the layout with warm run advances.
 void BM_FullSheet(benchmark::State& state) { LayOutFullSheet(state, false); }
-BENCHMARK(BM_FullSheet)->Arg(187)->Arg(188)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullSheet)->ArgsProduct({{187, 188}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 void BM_FullSheetCold(benchmark::State& state) { LayOutFullSheet(state, true); }
-BENCHMARK(BM_FullSheetCold)->Arg(187)->Arg(188)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullSheetCold)->ArgsProduct({{187, 188}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // One character typed into one sticker of the full sheet, the whole sheet laid out again.
 void BM_Keystroke(benchmark::State& state)
@@ -92,18 +98,18 @@ void BM_Keystroke(benchmark::State& state)
     CSealData2 sheet = FullSheet();
     FontPoolMeasurer measurer;
     LayoutCache cache;
-    LayoutSheet(measurer, sheet, &cache);
+    LayoutSheet(measurer, sheet, BreaksArg(state), &cache);
     // A character in the middle of the text changes, so every line after it is taken anew.
     std::string& text = sheet.m_pieces[5].m_strText;
     const std::size_t middle = text.find('H', text.size() / 2);
     int typed = 0;
     for (auto _ : state) {
         text[middle] = static_cast<char>('A' + typed++ % 26);
-        LayoutSheet(measurer, sheet, &cache);
+        LayoutSheet(measurer, sheet, BreaksArg(state), &cache);
         benchmark::DoNotOptimize(sheet.m_pieces[5].m_lines.size());
     }
 }
-BENCHMARK(BM_Keystroke)->Arg(187)->Arg(188)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Keystroke)->ArgsProduct({{187, 188}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // A sheet of texts that fit, as a user fills it: typing one character into one sticker.
 void BM_KeystrokeFitting(benchmark::State& state)
@@ -114,16 +120,16 @@ void BM_KeystrokeFitting(benchmark::State& state)
         sheet.m_pieces[i].m_strText = cp932::FromUtf8("山田 花子\n") + std::to_string(i + 1);
     FontPoolMeasurer measurer;
     LayoutCache cache;
-    LayoutSheet(measurer, sheet, &cache);
+    LayoutSheet(measurer, sheet, BreaksArg(state), &cache);
     std::string& text = sheet.m_pieces[5].m_strText;
     int typed = 0;
     for (auto _ : state) {
         text.back() = static_cast<char>('0' + typed++ % 10);
-        LayoutSheet(measurer, sheet, &cache);
+        LayoutSheet(measurer, sheet, BreaksArg(state), &cache);
         benchmark::DoNotOptimize(sheet.m_pieces[5].m_lines.size());
     }
 }
-BENCHMARK(BM_KeystrokeFitting)->Arg(187)->Arg(188)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeystrokeFitting)->ArgsProduct({{187, 188}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -69,7 +69,7 @@ Record FilledSheet(bool zolvi, int textKind)
     for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i)
         sheet.m_pieces[i].m_strText = StickerText(textKind, i);
     FontPoolMeasurer measurer;
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     return sheet;
 }
 

@@ -1,10 +1,12 @@
 // Laying out any bytes in any box with the tests' fake measurer, which checks the measuring
 // contract. Either one text is fitted directly, or a small sheet is laid out with any design
-// settings, once afresh and once more from the layout cache.
+// settings, once afresh and once more from the layout cache. A byte chooses plain or kinsoku line
+// breaks.
 //
-// A fitted text's lines are the text cut at line ends or between characters, each shorter than
-// the box and stacked within it; a text that does not fit leaves both fonts at the smallest size.
-// A sheet laid out from the cache comes out exactly as laid out afresh.
+// A fitted text's lines are the text cut at line ends or between characters (under the kinsoku
+// rules less the spaces where a line wrapped), each shorter than the box and stacked within it; a
+// text that does not fit leaves both fonts at the smallest size. A sheet laid out from the cache
+// comes out exactly as laid out afresh, also when the cache holds a layout with the other breaks.
 #include "design/seal_format.h"
 #include "fake_measurer.h"
 #include "format/font_sizes.h"
@@ -61,14 +63,20 @@ void RequireContractKept()
     Require(!testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed(), "the measuring contract holds");
 }
 
-// The lines put back together with one control byte where a line ended at one give the text.
-void CheckLinesCoverText(std::string_view text, const std::vector<std::string>& lines)
+LineBreaks AnyBreaks(FuzzedDataProvider& in) { return in.ConsumeBool() ? LineBreaks::kKinsoku : LineBreaks::kPlain; }
+
+// The lines put back together with one control byte where a line ended at one, and under the
+// kinsoku rules the spaces where a line wrapped, give the text.
+void CheckLinesCoverText(std::string_view text, const std::vector<std::string>& lines, LineBreaks breaks)
 {
     std::string_view rest = text;
     for (const std::string& line : lines) {
         Require(rest.substr(0, line.size()) == line, "each line continues the text");
         rest.remove_prefix(line.size());
-        rest.remove_prefix(LineEndLength(rest, 0));
+        const std::size_t lineEnd = LineEndLength(rest, 0);
+        if (lineEnd == 0 && breaks == LineBreaks::kKinsoku && !line.empty())
+            rest.remove_prefix(LeadingSpaces(rest));
+        rest.remove_prefix(lineEnd);
     }
     Require(rest.empty(), "the lines hold the whole text");
 }
@@ -81,13 +89,14 @@ void FitOneText(FuzzedDataProvider& in, Measurer& measurer)
                           in.ConsumeIntegral<int>()};
     LatinFont latin{in.ConsumeIntegralInRange(0, 3), japanese.bold, in.ConsumeIntegralInRange(0, 3),
                     in.ConsumeIntegral<int>()};
+    const LineBreaks breaks = AnyBreaks(in);
     const std::string text = in.ConsumeRemainingBytesAsString();
 
     std::vector<std::string> lines;
     std::vector<int> extents;
     int pitch = 0;
     const auto fit = vertical ? FitVerticalText : FitHorizontalText;
-    const int result = fit(measurer, box, text, lines, extents, pitch, japanese, latin);
+    const int result = fit(measurer, box, text, lines, extents, pitch, japanese, latin, breaks);
     RequireContractKept();
     Require(japanese.sizeIndex >= 0 && japanese.sizeIndex < 22 && latin.sizeIndex >= 0 && latin.sizeIndex < 22,
             "the sizes used are listed sizes");
@@ -95,7 +104,7 @@ void FitOneText(FuzzedDataProvider& in, Measurer& measurer)
         Require(result == -1 && japanese.sizeIndex == 0 && latin.sizeIndex == 0, "a text that does not fit is -1");
         return;
     }
-    CheckLinesCoverText(text, lines);
+    CheckLinesCoverText(text, lines, breaks);
     Require(extents.size() == lines.size(), "one extent per line");
     const bool alongX = AxisOfRotation(japanese.rotation) == LineAxis::kX;
     const long long along = alongX ? static_cast<long long>(box.right) - box.left : static_cast<long long>(box.bottom) - box.top;
@@ -114,6 +123,8 @@ void LayOutSheet(FuzzedDataProvider& in, Measurer& measurer)
     CSealFormat::s_nJapaneseFace = in.ConsumeIntegralInRange(-1, 3);
     CSealFormat::s_nLatinFace = in.ConsumeIntegralInRange(-1, 4);
     CSealFormat::s_bBold = in.ConsumeIntegral<int>();
+    const LineBreaks breaks = AnyBreaks(in);
+    const LineBreaks other = breaks == LineBreaks::kKinsoku ? LineBreaks::kPlain : LineBreaks::kKinsoku;
     Sheet sheet;
     sheet.m_nDefaultSize = in.ConsumeIntegral<int>();
     sheet.m_pieces.resize(in.ConsumeIntegralInRange(1, 4));
@@ -124,13 +135,15 @@ void LayOutSheet(FuzzedDataProvider& in, Measurer& measurer)
     }
     const Sheet original = sheet;
     Sheet cached = sheet;
-    LayoutSheet(measurer, sheet);
-    // The second layout finds every sticker's inputs as they were the first time.
+    LayoutSheet(measurer, sheet, breaks);
+    // The cache first holds the layout with the other breaks, which must not be taken; then the
+    // last layout finds every sticker's inputs as they were the time before.
     LayoutCache cache;
-    LayoutSheet(measurer, cached, &cache);
-    for (std::size_t i = 0; i < cached.m_pieces.size(); ++i)
-        cached.m_pieces[i].m_nSize = original.m_pieces[i].m_nSize;
-    LayoutSheet(measurer, cached, &cache);
+    for (const LineBreaks pass : {other, breaks, breaks}) {
+        for (std::size_t i = 0; i < cached.m_pieces.size(); ++i)
+            cached.m_pieces[i].m_nSize = original.m_pieces[i].m_nSize;
+        LayoutSheet(measurer, cached, pass, &cache);
+    }
     RequireContractKept();
     for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i) {
         const SealPiece& fresh = sheet.m_pieces[i];

@@ -3,8 +3,8 @@
 #include "app/record_json.h"
 #include "design/design_file.h"
 #include "format/load_formats.h"
+#include "pages/line_break_setting.h"
 #include "platform/cp932.h"
-
 #include "render/font_pool.h"
 #include "render/pool_measurer.h"
 #include "render/print_page.h"
@@ -12,7 +12,9 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <variant>
 
@@ -42,22 +44,24 @@ private:
 };
 
 // Lays the opened design of `kind` out with the real fonts, as the pages do before drawing.
-void LayOutOpenedDesign(int kind)
+void LayOutOpenedDesign(int kind, LineBreaks breaks)
 {
     FontsWithoutDisplay fonts;
     FontPoolMeasurer measurer;
     if (kind == kKindZolvi)
-        LayoutSheet(measurer, CSealFormat::Zolvi());
+        LayoutSheet(measurer, CSealFormat::Zolvi(), breaks);
     else
-        LayoutSheet(measurer, CSealFormat::Orvanel());
+        LayoutSheet(measurer, CSealFormat::Orvanel(), breaks);
 }
 
 const char* const kUsage =
     "usage: velmaro [FILE.zvd]\n"
     "       velmaro --catalog\n"
-    "       velmaro --info [--layout] FILE.zvd\n"
-    "       velmaro --export OUT.pdf|OUT.png FILE.zvd [--offset DX,DY]\n"
+    "       velmaro --info [--layout [--plain-breaks]] FILE.zvd\n"
+    "       velmaro --export OUT.pdf|OUT.png FILE.zvd [--offset DX,DY] [--plain-breaks]\n"
     "       velmaro --version | --help\n";
+
+constexpr const char* kPlainBreaks = "--plain-breaks";
 
 // One line for each option, as in the manual page velmaro(1).
 const char* const kHelp =
@@ -71,6 +75,8 @@ const char* const kHelp =
     "  --export OUT FILE.zvd [--offset DX,DY]\n"
     "                                 write the sheet as it would print to OUT (.pdf or .png),\n"
     "                                 shifted by DX,DY in 0.01 mm\n"
+    "  --plain-breaks                 with --export or --info --layout: break lines between any two\n"
+    "                                 characters, as before the line-breaking rules\n"
     "  --version                      print the version and exit\n"
     "  --help                         print this help and exit\n"
     "\n"
@@ -114,14 +120,14 @@ bool OpenForCommand(const ProgramFolders& folders, const std::string& file, Open
 
 // The design file as opening it would leave the design (laid out first with `layout`): one JSON
 // object on one line.
-int PrintDesignInfo(const ProgramFolders& folders, const std::string& file, bool layout,
+int PrintDesignInfo(const ProgramFolders& folders, const std::string& file, std::optional<LineBreaks> layout,
                     std::ostream& out, std::ostream& err)
 {
     OpenDesignResult opened;
     if (!OpenForCommand(folders, file, opened, err))
         return kExitFailure;
     if (layout)
-        LayOutOpenedDesign(HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
+        LayOutOpenedDesign(HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi, *layout);
     JsonWriter json;
     json.BeginObject();
     json.Key("variant").String(VariantName(opened.variant));
@@ -164,7 +170,8 @@ bool ParseOffsets(const std::string& text, QPoint& offsets)
 }
 
 // --export OUT FILE [--offset DX,DY]: the sheet exactly as it would print.
-int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& args, std::ostream& err)
+int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& args, LineBreaks breaks,
+                 std::ostream& err)
 {
     QPoint offsets;
     if (args.size() == 5 && (args[3] != "--offset" || !ParseOffsets(args[4], offsets))) {
@@ -177,12 +184,23 @@ int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& 
     FontsWithoutDisplay fonts;
     const int kind = opened.designKind != kKindNone ? opened.designKind
                                                      : (HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
-    const std::string error = ExportSheet(args[1], kind, offsets);
+    const std::string error = ExportSheet(args[1], kind, offsets, breaks);
     if (!error.empty()) {
         err << error << '\n';
         return kExitFailure;
     }
     return 0;
+}
+
+// The user's line breaking, or plain breaks when `args` hold "--plain-breaks", which is then taken
+// out of them.
+LineBreaks TakeLineBreaks(std::vector<std::string>& args)
+{
+    const auto plain = std::find(args.begin(), args.end(), kPlainBreaks);
+    if (plain == args.end())
+        return UserLineBreaks();
+    args.erase(plain);
+    return LineBreaks::kPlain;
 }
 
 }  // namespace
@@ -206,11 +224,13 @@ int RunHeadless(const std::vector<std::string>& args, const ProgramFolders& fold
     if (args.size() == 1 && args[0] == "--catalog")
         return PrintCatalog(folders, out, err);
     if (args.size() == 2 && args[0] == "--info")
-        return PrintDesignInfo(folders, args[1], false, out, err);
-    if (args.size() == 3 && args[0] == "--info" && args[1] == "--layout")
-        return PrintDesignInfo(folders, args[2], true, out, err);
-    if ((args.size() == 3 || args.size() == 5) && args[0] == "--export")
-        return ExportDesign(folders, args, err);
+        return PrintDesignInfo(folders, args[1], std::nullopt, out, err);
+    std::vector<std::string> options = args;
+    const LineBreaks breaks = TakeLineBreaks(options);
+    if (options.size() == 3 && options[0] == "--info" && options[1] == "--layout")
+        return PrintDesignInfo(folders, options[2], breaks, out, err);
+    if ((options.size() == 3 || options.size() == 5) && options[0] == "--export")
+        return ExportDesign(folders, options, breaks, err);
     err << kUsage;
     return kExitFailure;
 }

@@ -1,5 +1,6 @@
 #include "pages/design_of_kind.h"
 
+#include "pages/line_break_setting.h"
 #include "render/pool_measurer.h"
 #include "text/layout_cache.h"
 #include "text/layout_sheet.h"
@@ -31,9 +32,9 @@ void LayOutDesign(int kind)
 {
     FontPoolMeasurer measurer;
     if (kind == kKindZolvi)
-        LayoutSheet(measurer, CSealFormat::Zolvi(), &CacheOf(kind));
+        LayoutSheet(measurer, CSealFormat::Zolvi(), UserLineBreaks(), &CacheOf(kind));
     else
-        LayoutSheet(measurer, CSealFormat::Orvanel(), &CacheOf(kind));
+        LayoutSheet(measurer, CSealFormat::Orvanel(), UserLineBreaks(), &CacheOf(kind));
 }
 
 bool AnyOverflow(int kind)

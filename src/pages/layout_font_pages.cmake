@@ -3,6 +3,7 @@ target_sources(velmaro_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/colour_palette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/data_folder_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/face_choice.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/line_break_setting.cpp
   ${CMAKE_CURRENT_LIST_DIR}/font_colour_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/other_faces_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sample_views.cpp

@@ -5,6 +5,7 @@
 #include "controls/layout_font_static.h"
 #include "pages/data_folder_check.h"
 #include "pages/font_colour_dialog.h"
+#include "pages/line_break_setting.h"
 #include "pages/sample_views.h"
 #include "render/font_pool.h"
 #include "res/look.h"
@@ -72,6 +73,9 @@ bool CLayoutPage::OnInitDialog()
     auto* frame = ControlAs<QCheckBox>(kIdcPrintFrame);
     frame->setFont(CaptionFont(kCheckPixels, 700));
     connect(frame, &QCheckBox::clicked, this, &CLayoutPage::OnPrintFrame);
+    auto* kinsoku = ControlAs<QCheckBox>(kIdcKinsoku);
+    kinsoku->setFont(CaptionFont(kCheckPixels, 700));
+    connect(kinsoku, &QCheckBox::clicked, this, &CLayoutPage::OnKinsoku);
     auto* colour = ControlAs<CFontButton>(kIdcFrameColour);
     colour->CreateFont(CaptionFont(kFrameButtonPixels));
     colour->SetCaption(QStringLiteral("枠の色"));
@@ -89,6 +93,7 @@ void CLayoutPage::OnSetActive()
     if (FontsWanted())
         g_fontPool.Create();
     ShowFrameControls();
+    ControlAs<QCheckBox>(kIdcKinsoku)->setChecked(UserLineBreaks() == LineBreaks::kKinsoku);
     QWidget* chosen = ShowChosenArrangement();
     Sample()->update();
     if (chosen)
@@ -132,6 +137,13 @@ void CLayoutPage::OnPrintFrame(bool on)
     Sheet().m_crFrame = kNoFrameColour;
     Sheet().m_bFrame = on ? 1 : 0;
     Control(kIdcFrameColour)->setEnabled(on);
+    Sample()->update();
+}
+
+// A choice of the user's, not of the design: it is stored at once and changes nothing in the design.
+void CLayoutPage::OnKinsoku(bool on)
+{
+    SetUserLineBreaks(on ? LineBreaks::kKinsoku : LineBreaks::kPlain);
     Sample()->update();
 }
 

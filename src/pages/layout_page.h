@@ -1,6 +1,7 @@
 #pragma once
 // The layout pages (Orvanel 171, Zolvi 221): how the text is arranged on every sticker, whether
-// a frame is printed around each sticker and in which colour, with a sample of the choice.
+// a frame is printed around each sticker and in which colour, with a sample of the choice; and the
+// user's own choice of line breaking.
 #include "pages/design_step_page.h"
 
 #include <vector>
@@ -42,6 +43,7 @@ protected:
 private:
     void OnArrangement(const ArrangementButton& chosen);
     void OnPrintFrame(bool on);
+    void OnKinsoku(bool on);
     void OnFrameColour();
 
     std::vector<ArrangementButton> m_buttons;

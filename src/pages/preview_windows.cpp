@@ -5,6 +5,7 @@
 #include "controls/layout_font_static.h"
 #include "design/seal_format.h"
 #include "format/load_formats.h"
+#include "pages/line_break_setting.h"
 #include "render/pool_measurer.h"
 #include "res/dialog_template.h"
 #include "res/look.h"
@@ -81,9 +82,9 @@ void CModelessPreviewDlg::Refresh()
     m_picture->LoadPicture(zolvi && CSealFormat::Zolvi().m_nKind == 5 ? kBmpCanvasPaperSmall : kBmpCanvasPaper);
     FontPoolMeasurer measurer;
     if (zolvi)
-        LayoutSheet(measurer, CSealFormat::Zolvi());
+        LayoutSheet(measurer, CSealFormat::Zolvi(), UserLineBreaks());
     else
-        LayoutSheet(measurer, CSealFormat::Orvanel());
+        LayoutSheet(measurer, CSealFormat::Orvanel(), UserLineBreaks());
     m_picture->update();
 }
 

@@ -2,6 +2,7 @@
 
 #include "controls/layout_view.h"
 #include "design/seal_format.h"
+#include "pages/line_break_setting.h"
 #include "render/sticker_previews.h"
 #include "res/resource_ids.h"
 
@@ -17,15 +18,15 @@ PictureFrame FrameOf(const ViewFrame& view)
 void RegisterSampleViews()
 {
     RegisterLayoutView(kIdcSample, {[](QPainter& painter, const ViewFrame& view) {
-                                        DrawOrvanelSample(painter, FrameOf(view), CSealFormat::Orvanel());
+                                        DrawOrvanelSample(painter, FrameOf(view), CSealFormat::Orvanel(), UserLineBreaks());
                                     },
                                     ViewCopy::Direct});
     RegisterLayoutView(kIdcZolviLayoutSample, {[](QPainter& painter, const ViewFrame& view) {
-                                                   DrawZolviSample(painter, FrameOf(view), CSealFormat::Zolvi(), false);
+                                                   DrawZolviSample(painter, FrameOf(view), CSealFormat::Zolvi(), false, UserLineBreaks());
                                                },
                                                ViewCopy::Direct});
     RegisterLayoutView(kIdcZolviFontSample, {[](QPainter& painter, const ViewFrame& view) {
-                                                 DrawZolviSample(painter, FrameOf(view), CSealFormat::Zolvi(), true);
+                                                 DrawZolviSample(painter, FrameOf(view), CSealFormat::Zolvi(), true, UserLineBreaks());
                                              },
                                              ViewCopy::Direct});
 }

@@ -3,6 +3,7 @@
 #include "controls/layout_font_static.h"
 #include "controls/layout_view.h"
 #include "design/seal_format.h"
+#include "pages/line_break_setting.h"
 #include "render/sheet_views.h"
 #include "render/sticker_previews.h"
 #include "res/text_print_ids.h"
@@ -44,7 +45,7 @@ void RegisterTextPageViews(int kind, std::function<void(ReducedSize)> painted)
                                           ViewCopy::StretchWhenFlagged});
         RegisterLayoutView(kIdcZolviPreview, {[painted](QPainter& painter, const ViewFrame& view) {
                                                   Notify(painted,
-                                                         DrawZolviPreview(painter, FrameOf(view), CSealFormat::Zolvi()));
+                                                         DrawZolviPreview(painter, FrameOf(view), CSealFormat::Zolvi(), UserLineBreaks()));
                                               },
                                               ViewCopy::Direct});
         return;
@@ -55,7 +56,7 @@ void RegisterTextPageViews(int kind, std::function<void(ReducedSize)> painted)
                                         ViewCopy::StretchWhenFlagged});
     RegisterLayoutView(kIdcOrvanelPreview, {[painted](QPainter& painter, const ViewFrame& view) {
                                                 Notify(painted,
-                                                       DrawOrvanelPreview(painter, FrameOf(view), CSealFormat::Orvanel()));
+                                                       DrawOrvanelPreview(painter, FrameOf(view), CSealFormat::Orvanel(), UserLineBreaks()));
                                             },
                                             ViewCopy::Direct});
 }

@@ -116,15 +116,15 @@ void PaintKind(QPainter& painter, const PrintDevice& device, int kind, QPoint of
 
 }  // namespace
 
-std::string ExportSheet(const std::string& path, int kind, QPoint offsets, const CFontPool& pool)
+std::string ExportSheet(const std::string& path, int kind, QPoint offsets, LineBreaks breaks, const CFontPool& pool)
 {
     if (kind != kKindOrvanel && kind != kKindZolvi)
         return "用紙が選ばれていないため、出力できません。";
     FontPoolMeasurer measurer(pool);
     if (kind == kKindZolvi)
-        LayoutSheet(measurer, CSealFormat::Zolvi());
+        LayoutSheet(measurer, CSealFormat::Zolvi(), breaks);
     else
-        LayoutSheet(measurer, CSealFormat::Orvanel());
+        LayoutSheet(measurer, CSealFormat::Orvanel(), breaks);
     const bool zolviKind5 = kind == kKindZolvi && CSealFormat::Zolvi().m_nKind == 5;
     const QSizeF paper = PaperSizeMm(zolviKind5);
     const QString file = QString::fromStdString(path);

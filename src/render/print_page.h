@@ -5,6 +5,7 @@
 #include "format/seal_data.h"
 #include "render/font_pool.h"
 #include "render/line_renderer.h"
+#include "text/line_breaks.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -36,6 +37,8 @@ QSize PaperCanvas(bool zolviKind5);
 QSizeF PaperSizeMm(bool zolviKind5);
 
 // Writes the current design of `kind` (1 Orvanel, -2 Zolvi) as a one-page PDF or a PNG picture at
-// 300 dots per inch, chosen by the file's extension, after laying the sheet out. The page is the
-// sheet's paper, all of it printable. Returns an error message, or an empty string on success.
-std::string ExportSheet(const std::string& path, int kind, QPoint offsets, const CFontPool& pool = g_fontPool);
+// 300 dots per inch, chosen by the file's extension, after laying the sheet out with `breaks`. The
+// page is the sheet's paper, all of it printable. Returns an error message, or an empty string on
+// success.
+std::string ExportSheet(const std::string& path, int kind, QPoint offsets, LineBreaks breaks,
+                        const CFontPool& pool = g_fontPool);

@@ -23,13 +23,18 @@ struct ViewLayout {
     bool reduced() const { return fonts.japanese.sizeIndex != start && fonts.latin.sizeIndex != start; }
 };
 
+// What the text is laid out with besides its box and size: the faces and where lines may wrap.
 struct Faces {
     int japanese;
     int latin;
     bool bold;
+    LineBreaks breaks;
 };
 
-Faces DesignFaces() { return {CSealFormat::s_nJapaneseFace, CSealFormat::s_nLatinFace, CSealFormat::s_bBold != 0}; }
+Faces DesignFaces(LineBreaks breaks)
+{
+    return {CSealFormat::s_nJapaneseFace, CSealFormat::s_nLatinFace, CSealFormat::s_bBold != 0, breaks};
+}
 
 ViewLayout LayOut(const CFontPool& pool, const Rect& box, const std::string& text, int sizeTenths, int partParity,
                   const Faces& faces)
@@ -43,7 +48,7 @@ ViewLayout LayOut(const CFontPool& pool, const Rect& box, const std::string& tex
     LatinFont latin{faces.latin, faces.bold, mode->latinRotation, out.start};
     FontPoolMeasurer measurer(pool);
     const auto fit = mode->family == WritingFamily::kVertical ? FitVerticalText : FitHorizontalText;
-    out.overflow = fit(measurer, box, text, out.lines, out.extents, out.pitch, japanese, latin);
+    out.overflow = fit(measurer, box, text, out.lines, out.extents, out.pitch, japanese, latin, faces.breaks);
     out.fonts = LineFonts{japanese, latin};
     return out;
 }
@@ -74,7 +79,8 @@ QColor PreviewFrameColour(const SealPiece& piece, std::uint32_t sheetFrame)
 
 }  // namespace
 
-ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSealData2& sheet, const CFontPool& pool)
+ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSealData2& sheet, LineBreaks breaks,
+                               const CFontPool& pool)
 {
     if (sheet.m_nCurPiece < 0 || sheet.m_nCurPiece >= static_cast<int>(sheet.m_pieces.size()))
         return std::nullopt;
@@ -88,7 +94,7 @@ ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSe
         DrawRoundRect(painter, sheet.m_rcPreview[1], sheet.m_nFrameRound);
     }
     const ViewLayout layout =
-        LayOut(pool, sheet.m_rcPreview[2], piece.m_strText, SizeOf(piece, sheet.m_nDefaultSize), 0, DesignFaces());
+        LayOut(pool, sheet.m_rcPreview[2], piece.m_strText, SizeOf(piece, sheet.m_nDefaultSize), 0, DesignFaces(breaks));
     piece.m_bOverflow = layout.overflow;
     if (layout.reduced()) {
         piece.m_nSize = 10 * pool.PointsAt(layout.fonts.japanese.sizeIndex);
@@ -123,7 +129,8 @@ void DrawPreviewOutline(QPainter& painter, const CSealData3& sheet, const ZolviC
 
 }  // namespace
 
-ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSealData3& sheet, const CFontPool& pool)
+ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSealData3& sheet, LineBreaks breaks,
+                             const CFontPool& pool)
 {
     const int count = static_cast<int>(sheet.m_pieces.size());
     const int first = sheet.m_nCurPiece - sheet.m_nCurPiece % 2;
@@ -142,7 +149,7 @@ ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSeal
         const Rect& textBox = sheet.m_rcPreview[4 + p];
         const Rect& frameBox = sheet.m_rcPreview[2 + p];
         const ViewLayout layout =
-            LayOut(pool, textBox, owner.m_strText, SizeOf(owner, sheet.m_nDefaultSize), p, DesignFaces());
+            LayOut(pool, textBox, owner.m_strText, SizeOf(owner, sheet.m_nDefaultSize), p, DesignFaces(breaks));
         part.m_bOverflow = layout.overflow;
         if (layout.reduced()) {
             owner.m_nSize = 10 * pool.PointsAt(layout.fonts.japanese.sizeIndex);
@@ -187,7 +194,8 @@ QColor SampleColour()
 
 }  // namespace
 
-void DrawOrvanelSample(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, const CFontPool& pool)
+void DrawOrvanelSample(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, LineBreaks breaks,
+                       const CFontPool& pool)
 {
     CSealFormat::s_nOldSheetType = 137;
     UseSheetMapping(painter, frame, PreviewExtent(frame.picture, sheet.m_nPreviewScale));
@@ -197,12 +205,13 @@ void DrawOrvanelSample(QPainter& painter, const PictureFrame& frame, const CSeal
         SetPen(painter, SolidPen(FromColorRef(sheet.m_crFrame), sheet.m_nFramePen));
         DrawRoundRect(painter, sheet.m_rcPreview[1], sheet.m_nFrameRound);
     }
-    const ViewLayout layout = LayOut(pool, sheet.m_rcPreview[2], SampleText(false), sheet.m_nDefaultSize, 0, DesignFaces());
+    const ViewLayout layout = LayOut(pool, sheet.m_rcPreview[2], SampleText(false), sheet.m_nDefaultSize, 0,
+                                     DesignFaces(breaks));
     DrawLayout(painter, layout, sheet.m_rcPreview[2], 0, 0, 0, SampleColour(), pool);
 }
 
 void DrawZolviSample(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, bool designFonts,
-                     const CFontPool& pool)
+                     LineBreaks breaks, const CFontPool& pool)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleMap));
     const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType);
@@ -214,7 +223,7 @@ void DrawZolviSample(QPainter& painter, const PictureFrame& frame, const CSealDa
         painter.drawPath(PartFrame(sheet.m_rcPreview[2], true, corners->partFrame));
         painter.drawPath(PartFrame(sheet.m_rcPreview[3], false, corners->partFrame));
     }
-    const Faces faces = designFonts ? DesignFaces() : Faces{0, 1, false};
+    const Faces faces = designFonts ? DesignFaces(breaks) : Faces{0, 1, false, breaks};
     const bool ownTexts = !SameTextPairs(CSealFormat::s_nLayoutMode);
     for (int p = 0; p < 2; ++p) {
         const Rect& box = sheet.m_rcPreview[4 + p];

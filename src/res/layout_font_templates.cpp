@@ -36,6 +36,7 @@ DialogTemplate OrvanelLayoutPage()
                   {kIdcFrameColour, K::FontButton, 231, 85, 45, 22},
                   {kIdcColourHint, K::Picture, 230, 107, 85, 46, "", kBmpColourHint},
                   {kIdcSampleArrow, K::Picture, 339, 129, 22, 24, "", kBmpSampleArrow},
+                  {kIdcKinsoku, K::CheckBox, 219, 312, 110, 10, "禁則処理・単語で改行"},
                   {kIdcSample, K::LayoutPicture, 272, 158, 162, 139},
                   {kIdcSampleCaption, K::Picture, 309, 299, 83, 25, "", kBmpSampleCaption}});
     return page;
@@ -63,6 +64,7 @@ DialogTemplate ZolviLayoutPage()
                   {kIdcFrameColour, K::FontButton, 338, 79, 45, 22},
                   {kIdcColourHint, K::Picture, 337, 108, 85, 46, "", kBmpColourHint},
                   {kIdcSampleArrow, K::Picture, 370, 159, 22, 24, "", kBmpSampleArrow},
+                  {kIdcKinsoku, K::CheckBox, 252, 312, 110, 10, "禁則処理・単語で改行"},
                   {kIdcZolviLayoutSample, K::LayoutPicture, 327, 186, 108, 106},
                   {kIdcSampleCaption, K::Picture, 343, 294, 83, 25, "", kBmpSampleCaption}});
     return page;
@@ -110,6 +112,7 @@ DialogTemplate OrvanelFontPage()
 {
     DialogTemplate page = FontPage(kIddOrvanelFont, 7, 7, 155, 76);
     AddAll(page, {{kIdcSampleArrow, K::Picture, 339, 129, 22, 24, "", kBmpSampleArrow},
+                  {kIdcKinsoku, K::CheckBox, 219, 312, 110, 10, "禁則処理・単語で改行"},
                   {kIdcSample, K::LayoutPicture, 272, 158, 162, 139},
                   {kIdcSampleCaption, K::Picture, 309, 299, 83, 25, "", kBmpSampleCaption}});
     return page;

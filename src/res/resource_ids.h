@@ -95,6 +95,7 @@ inline constexpr int kIdcZolviFrameWarning = 1149;
 inline constexpr int kIdcFaceTitle = 1150;
 inline constexpr int kIdcColourTitle = 1151;
 inline constexpr int kIdcFaceNames = 1152;
+inline constexpr int kIdcKinsoku = 1160;       // the user's line-breaking choice on the layout pages
 inline constexpr int kIdcGothic = 3034;          // 3033..3039: the typeface buttons
 inline constexpr int kIdcMincho = 3033;
 inline constexpr int kIdcOtherFace = 3039;

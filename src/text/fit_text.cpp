@@ -25,9 +25,20 @@ Limits LimitsOf(const Rect& box, int japaneseRotation)
     return {height, width};
 }
 
+// Bytes of `rest` that a line that is not the last one uses up: its text, and the line end after it,
+// or under the kinsoku rules the spaces where it was wrapped.
+std::size_t TakenWith(std::string_view rest, const std::string& line, bool kinsoku)
+{
+    const std::size_t lineEnd = LineEndLength(rest, line.size());
+    if (lineEnd > 0 || !kinsoku || line.empty())
+        return line.size() + lineEnd;
+    return line.size() + LeadingSpaces(rest.substr(line.size()));
+}
+
 // One pass over the text at the current sizes.
 Attempt TryFit(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
-               std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family)
+               std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family,
+               const BreakOpportunities& breaks)
 {
     lines.clear();
     extents.clear();
@@ -38,7 +49,8 @@ Attempt TryFit(TextMeasurer& measurer, const Rect& box, std::string_view text, s
     for (;;) {
         std::string line;
         int extent = 0;
-        const LineEnd end = TakeLine(measurer, box, rest, line, extent, pitch, japanese, latin, family);
+        const RestBreaks restBreaks{&breaks, text.size() - rest.size()};
+        const LineEnd end = TakeLine(measurer, box, rest, line, extent, pitch, japanese, latin, family, restBreaks);
         if (end == LineEnd::kTooSmall)
             return Attempt::kTooSmall;
         if (end == LineEnd::kLastLine && extent == 0)
@@ -53,7 +65,7 @@ Attempt TryFit(TextMeasurer& measurer, const Rect& box, std::string_view text, s
             extents.push_back(extent);
             return Attempt::kFits;
         }
-        const std::size_t taken = line.size() + LineEndLength(rest, line.size());
+        const std::size_t taken = TakenWith(rest, line, breaks.Kinsoku());
         lines.push_back(std::move(line));
         extents.push_back(extent);
         // Not even one character fits along the line at this size: the same line would come again.
@@ -64,11 +76,14 @@ Attempt TryFit(TextMeasurer& measurer, const Rect& box, std::string_view text, s
 }
 
 int FitText(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
-            std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family)
+            std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family,
+            LineBreaks breaks)
 {
     ClampSizeIndices(japanese, latin);
+    const BreakOpportunities opportunities(text, breaks);
     for (;;) {
-        const Attempt attempt = TryFit(measurer, box, text, lines, extents, pitch, japanese, latin, family);
+        const Attempt attempt =
+            TryFit(measurer, box, text, lines, extents, pitch, japanese, latin, family, opportunities);
         if (attempt == Attempt::kFits)
             return 0;
         if (attempt == Attempt::kTooSmall || !ShrinkTogether(japanese, latin)) {
@@ -82,13 +97,15 @@ int FitText(TextMeasurer& measurer, const Rect& box, std::string_view text, std:
 }  // namespace
 
 int FitHorizontalText(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
-                      std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin)
+                      std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin,
+                      LineBreaks breaks)
 {
-    return FitText(measurer, box, text, lines, extents, pitch, japanese, latin, WritingFamily::kHorizontal);
+    return FitText(measurer, box, text, lines, extents, pitch, japanese, latin, WritingFamily::kHorizontal, breaks);
 }
 
 int FitVerticalText(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
-                    std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin)
+                    std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin,
+                    LineBreaks breaks)
 {
-    return FitText(measurer, box, text, lines, extents, pitch, japanese, latin, WritingFamily::kVertical);
+    return FitText(measurer, box, text, lines, extents, pitch, japanese, latin, WritingFamily::kVertical, breaks);
 }

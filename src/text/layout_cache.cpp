@@ -5,7 +5,7 @@ bool LayoutInputs::operator==(const LayoutInputs& o) const
     return sizeTenths == o.sizeTenths && box == o.box && mode.family == o.mode.family &&
            mode.vertical == o.mode.vertical && mode.japaneseRotation == o.mode.japaneseRotation &&
            mode.latinRotation == o.mode.latinRotation && mode.axis == o.mode.axis &&
-           japaneseFace == o.japaneseFace && latinFace == o.latinFace && bold == o.bold &&
+           japaneseFace == o.japaneseFace && latinFace == o.latinFace && bold == o.bold && breaks == o.breaks &&
            fontsVersion == o.fontsVersion && text == o.text;
 }
 

@@ -4,6 +4,7 @@
 // out again would give.
 #include "platform/rect.h"
 #include "text/layout_mode.h"
+#include "text/line_breaks.h"
 #include "text/text_measurer.h"
 
 #include <cstdint>
@@ -18,6 +19,7 @@ struct LayoutInputs {
     int japaneseFace = 0;
     int latinFace = 0;
     bool bold = false;
+    LineBreaks breaks = LineBreaks::kPlain;
     std::uint64_t fontsVersion = 0;
 
     bool operator==(const LayoutInputs& o) const;

@@ -38,7 +38,7 @@ LayoutResult LayoutPiece(TextMeasurer& measurer, const LayoutInputs& in)
     JapaneseFont japanese{in.japaneseFace, in.mode.vertical, in.bold, in.mode.japaneseRotation, start};
     LatinFont latin{in.latinFace, in.bold, in.mode.latinRotation, start};
     const auto fit = in.mode.family == WritingFamily::kVertical ? FitVerticalText : FitHorizontalText;
-    out.overflow = fit(measurer, in.box, in.text, out.lines, out.extents, out.pitch, japanese, latin);
+    out.overflow = fit(measurer, in.box, in.text, out.lines, out.extents, out.pitch, japanese, latin, in.breaks);
     if (japanese.sizeIndex != start && latin.sizeIndex != start)
         out.reducedSize = 10 * kFontSizes[japanese.sizeIndex];
     return out;
@@ -55,7 +55,7 @@ void Apply(const LayoutResult& result, SealPiece& piece, SealPiece& source)
 }
 
 void LayoutPieces(TextMeasurer& measurer, std::vector<SealPiece>& pieces, int defaultSize, bool foldOver,
-                  LayoutCache* cache)
+                  LineBreaks breaks, LayoutCache* cache)
 {
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const int part = foldOver ? static_cast<int>(i % 2) : 0;
@@ -75,6 +75,7 @@ void LayoutPieces(TextMeasurer& measurer, std::vector<SealPiece>& pieces, int de
                             JapaneseFaceSetting(),
                             LatinFaceSetting(),
                             CSealFormat::s_bBold != 0,
+                            breaks,
                             measurer.FontsVersion()};
         if (const LayoutResult* cached = cache ? cache->Find(i, inputs) : nullptr) {
             Apply(*cached, pieces[i], source);
@@ -89,12 +90,12 @@ void LayoutPieces(TextMeasurer& measurer, std::vector<SealPiece>& pieces, int de
 
 }  // namespace
 
-void LayoutSheet(TextMeasurer& measurer, CSealData2& sheet, LayoutCache* cache)
+void LayoutSheet(TextMeasurer& measurer, CSealData2& sheet, LineBreaks breaks, LayoutCache* cache)
 {
-    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, false, cache);
+    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, false, breaks, cache);
 }
 
-void LayoutSheet(TextMeasurer& measurer, CSealData3& sheet, LayoutCache* cache)
+void LayoutSheet(TextMeasurer& measurer, CSealData3& sheet, LineBreaks breaks, LayoutCache* cache)
 {
-    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, true, cache);
+    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, true, breaks, cache);
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <vector>
 
 namespace {
 
@@ -16,12 +17,18 @@ struct Run {
     CharClass charClass = CharClass::kSingleByte;
 };
 
+// A run the line has gone past, with its measurement.
+struct ClosedRun {
+    Run run;
+    TextExtent measured;
+};
+
 int Saturated(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)); }
 
 class LineTaker {
 public:
     LineTaker(TextMeasurer& measurer, const Rect& box, std::string_view rest, int& pitch, JapaneseFont& japanese,
-              LatinFont& latin, WritingFamily family)
+              LatinFont& latin, WritingFamily family, RestBreaks breaks)
         : m_measurer(measurer),
           m_width(static_cast<long long>(box.right) - box.left),
           m_height(static_cast<long long>(box.bottom) - box.top),
@@ -30,7 +37,8 @@ public:
           m_pitch(pitch),
           m_japanese(japanese),
           m_latin(latin),
-          m_family(family)
+          m_family(family),
+          m_breaks(breaks)
     {
     }
 
@@ -58,6 +66,10 @@ private:
         return sum < m_limit && sum + Along(run, measured) >= m_limit;
     }
     LineEnd EndInside(long long sum, const Run& run, const TextExtent& measured, std::string& line, int& extent) const;
+    std::size_t KinsokuEnd(const Run& run, std::size_t cut) const;
+    long long PartAlong(const Run& run, const TextExtent& measured, std::size_t end) const;
+    long long ClosedAlongTo(std::size_t end) const;
+    void Close(const Run& run, const TextExtent& measured, long long& sum);
 
     TextMeasurer& m_measurer;
     const long long m_width;
@@ -68,6 +80,8 @@ private:
     JapaneseFont& m_japanese;
     LatinFont& m_latin;
     const WritingFamily m_family;
+    const RestBreaks m_breaks;
+    std::vector<ClosedRun> m_closed;
 };
 
 TextExtent LineTaker::Measure(const Run& run) const
@@ -110,21 +124,70 @@ bool LineTaker::MeasureGrowingRun(const Run& run, TextExtent& measured)
     return true;
 }
 
-// The run's last character would make the line reach the limit: the line ends before it.
+// The run's last character would make the line reach the limit: the line ends before it, or under
+// the kinsoku rules at the last opportunity before that. `sum` is the length of the closed runs.
 LineEnd LineTaker::EndInside(long long sum, const Run& run, const TextExtent& measured, std::string& line,
                              int& extent) const
 {
-    Run shorter = run;
-    --shorter.chars;
-    shorter.bytes -= CharBytes(run.charClass);
-    long long along = 0;
-    if (IsUpright(run.charClass))
-        along = static_cast<long long>(shorter.chars) * measured.cy;
-    else if (shorter.chars > 0)
-        along = Measure(shorter).cx;
-    line.assign(m_rest.substr(0, shorter.start + shorter.bytes));
-    extent = Saturated(sum + along);
+    const std::size_t cut = run.start + run.bytes - CharBytes(run.charClass);
+    const std::size_t end = m_breaks.Kinsoku() ? KinsokuEnd(run, cut) : cut;
+    line.assign(m_rest.substr(0, end));
+    extent = Saturated(end >= run.start ? sum + PartAlong(run, measured, end) : ClosedAlongTo(end));
     return LineEnd::kMoreText;
+}
+
+// The last opportunity at or before `cut`, without the spaces before it; `cut` itself when the
+// line has none.
+std::size_t LineTaker::KinsokuEnd(const Run& run, std::size_t cut) const
+{
+    std::size_t end = 0;
+    const auto latestIn = [&](const Run& part) {
+        const std::size_t step = CharBytes(part.charClass);
+        for (std::size_t pos = part.start; pos < part.start + part.bytes && pos <= cut; pos += step)
+            if (pos > 0 && m_breaks.Allows(pos))
+                end = pos;
+    };
+    for (const ClosedRun& closed : m_closed)
+        latestIn(closed.run);
+    latestIn(run);
+    if (end == 0)
+        return cut;
+    std::size_t trimmed = end;
+    while (trimmed > 0 && m_rest[trimmed - 1] == ' ')
+        --trimmed;
+    return trimmed > 0 ? trimmed : end;
+}
+
+// The length along the line of the part of `run` before byte `end`.
+long long LineTaker::PartAlong(const Run& run, const TextExtent& measured, std::size_t end) const
+{
+    if (run.start >= end)
+        return 0;
+    if (run.start + run.bytes <= end)
+        return Along(run, measured);
+    Run part = run;
+    part.bytes = end - run.start;
+    part.chars = static_cast<int>(part.bytes / CharBytes(run.charClass));
+    return IsUpright(part.charClass) ? static_cast<long long>(part.chars) * measured.cy : Measure(part).cx;
+}
+
+// The length of the line's first `end` bytes when they end among the closed runs.
+long long LineTaker::ClosedAlongTo(std::size_t end) const
+{
+    long long along = 0;
+    for (const ClosedRun& closed : m_closed)
+        along += PartAlong(closed.run, closed.measured, end);
+    return along;
+}
+
+// Adds a finished run to the line; the kinsoku rules may take the line back into it.
+void LineTaker::Close(const Run& run, const TextExtent& measured, long long& sum)
+{
+    if (run.chars == 0)
+        return;
+    sum += Along(run, measured);
+    if (m_breaks.Kinsoku())
+        m_closed.push_back({run, measured});
 }
 
 LineEnd LineTaker::Take(std::string& line, int& extent)
@@ -143,13 +206,13 @@ LineEnd LineTaker::Take(std::string& line, int& extent)
         }
         const CharClass charClass = ClassifyChar(m_rest, pos, m_family);
         if (charClass == CharClass::kControl) {
-            sum += Along(run, measured);
+            Close(run, measured, sum);
             line.assign(m_rest.substr(0, pos));
             extent = Saturated(sum);
             return LineEnd::kMoreText;
         }
         if (run.chars == 0 || charClass != run.charClass) {
-            sum += Along(run, measured);
+            Close(run, measured, sum);
             run = Run{pos, 0, 0, charClass};
         }
         run.bytes += CharBytes(charClass);
@@ -171,8 +234,8 @@ LineEnd LineTaker::Take(std::string& line, int& extent)
 }  // namespace
 
 LineEnd TakeLine(TextMeasurer& measurer, const Rect& box, std::string_view rest, std::string& line, int& extent,
-                 int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family)
+                 int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family, RestBreaks breaks)
 {
     ClampSizeIndices(japanese, latin);
-    return LineTaker(measurer, box, rest, pitch, japanese, latin, family).Take(line, extent);
+    return LineTaker(measurer, box, rest, pitch, japanese, latin, family, breaks).Take(line, extent);
 }

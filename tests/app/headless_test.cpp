@@ -107,6 +107,66 @@ TEST_F(HeadlessTest, InfoPrintsTheDesignAsOpenedOnOneLine)
     EXPECT_EQ(m_err.str(), "");
 }
 
+// The laid-out lines of the first sticker in the JSON of --info --layout.
+std::vector<std::string> FirstStickerLines(const std::string& json)
+{
+    const std::string key = "\"lines\":[";
+    const std::size_t start = json.find(key);
+    std::vector<std::string> lines;
+    if (start == std::string::npos)
+        return lines;
+    std::size_t pos = start + key.size();
+    while (pos < json.size() && json[pos] == '"') {
+        const std::size_t end = json.find('"', pos + 1);
+        lines.push_back(json.substr(pos + 1, end - pos - 1));
+        pos = end + 1 + (json[end + 1] == ',' ? 1 : 0);
+    }
+    return lines;
+}
+
+TEST_F(HeadlessTest, LayoutKeepsWordsWholeUnlessPlainBreaksAreAskedFor)
+{
+    EXPECT_TRUE(LoadFormats(m_program));
+    UseFormat(*FindFormat("M100AA00"));
+    std::string words = "velmaro";
+    for (int i = 0; i < 11; ++i)
+        words += " velmaro";
+    CSealFormat::Orvanel().m_pieces[0].m_strText = words;
+    CSealFormat::Orvanel().m_pieces[0].m_rcText = Rect{0, 0, 4000, 3000};
+    CSealFormat::s_nLayoutMode = 187;
+    const fs::path file = m_root / "designs" / "words.zvd";
+    fs::create_directories(file.parent_path());
+    ASSERT_EQ(SaveDesignFile(file, kKindOrvanel), std::nullopt);
+    CSealFormat::ResetAll();
+
+    ASSERT_EQ(Run({"--info", "--layout", file.string()}, m_program), 0) << m_err.str();
+    const std::vector<std::string> kinsoku = FirstStickerLines(m_out.str());
+    ASSERT_GT(kinsoku.size(), 1u) << m_out.str();
+    for (const std::string& line : kinsoku) {
+        std::istringstream split(line);
+        std::string word;
+        std::string rebuilt;
+        while (split >> word) {
+            EXPECT_EQ(word, "velmaro") << line;
+            rebuilt += (rebuilt.empty() ? "" : " ") + word;
+        }
+        EXPECT_EQ(rebuilt, line) << "no space at either end";
+    }
+    ASSERT_EQ(Run({"--info", "--layout", "--plain-breaks", file.string()}, m_program), 0) << m_err.str();
+    const std::vector<std::string> plain = FirstStickerLines(m_out.str());
+    std::string joined;
+    for (const std::string& line : plain)
+        joined += line;
+    EXPECT_EQ(joined, words) << "plain breaks cut between characters and keep every space";
+    EXPECT_NE(plain, kinsoku);
+
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--info", "--plain-breaks", file.string()}, {"--catalog", "--plain-breaks"}}) {
+        EXPECT_EQ(Run(args, m_program), 2) << args[0];
+        EXPECT_NE(m_err.str().find("usage:"), std::string::npos);
+    }
+}
+
 TEST_F(HeadlessTest, InfoLooksOlderFilesUpInTheCatalogBesideTheProgram)
 {
     DesignFixture old;

@@ -3,6 +3,8 @@
 #include "test_home.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,11 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     UseTestHome();
+    // Settings a test changes (the line-breaking choice) stay with its own process; the folder
+    // keeps the test home's naming of the documents folder.
+    const QTemporaryDir settings;
+    QFile::copy(QStringLiteral(VELMARO_TEST_HOME "/config/user-dirs.dirs"), settings.filePath("user-dirs.dirs"));
+    setenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()).constData(), 1);
     QApplication app(argc, argv);
     const FontPoolSession fonts;
     ::testing::InitGoogleTest(&argc, argv);

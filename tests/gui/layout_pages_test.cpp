@@ -4,6 +4,7 @@
 #include "controls/font_button.h"
 #include "controls/image_button.h"
 #include "format/load_formats.h"
+#include "pages/line_break_setting.h"
 #include "render/font_pool.h"
 #include "res/artwork.h"
 #include "res/resource_ids.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QMessageBox>
+#include <QSettings>
 #include <QTest>
 
 #include <filesystem>
@@ -69,6 +71,33 @@ TEST_F(LayoutPages, EachArrangementButtonStoresItsModeAndRepaintsTheSampleWithou
         EXPECT_FALSE(CSealFormat::IsModified(Wizard()->m_nKind)) << kind.code;
         BackToStart();
     }
+}
+
+// The line-breaking box is the user's, not the design's: it shows and stores their setting, which
+// outlives the program, and repaints the sample.
+TEST_F(LayoutPages, LineBreakingBoxShowsAndStoresTheUsersChoiceWithoutModifyingTheDesign)
+{
+    for (const KindCase& kind : kKinds) {
+        SetUserLineBreaks(LineBreaks::kKinsoku);
+        OpenPage(kind.code, 1);
+        auto* box = PageControlAs<QCheckBox>(kIdcKinsoku);
+        ASSERT_TRUE(box && box->isVisible()) << kind.code;
+        EXPECT_EQ(box->text(), QStringLiteral("禁則処理・単語で改行"));
+        EXPECT_TRUE(box->isChecked()) << kind.code;
+        const PaintCounter paints(PageControl(kind.sampleId));
+        ClickOnPage(kIdcKinsoku);
+        EXPECT_EQ(UserLineBreaks(), LineBreaks::kPlain) << kind.code;
+        EXPECT_GT(paints.count(), 0) << kind.code;
+        const QSettings stored(QSettings::IniFormat, QSettings::UserScope, "velmaro", "preferences");
+        EXPECT_EQ(stored.value("layout/kinsoku"), QVariant(false)) << kind.code;
+        EXPECT_FALSE(CSealFormat::IsModified(Wizard()->m_nKind)) << kind.code;
+        PressBack();
+        ClickSheet(kind.code);
+        PressNext();
+        EXPECT_FALSE(PageControlAs<QCheckBox>(kIdcKinsoku)->isChecked()) << kind.code;
+        BackToStart();
+    }
+    SetUserLineBreaks(LineBreaks::kKinsoku);
 }
 
 TEST_F(LayoutPages, EveryArrangementHasItsOwnPictureAndADifferentOneWhileChosen)

@@ -5,6 +5,7 @@
 #include "controls/font_static.h"
 #include "controls/num_spin_ctrl.h"
 #include "controls/scroll_lb.h"
+#include "pages/line_break_setting.h"
 #include "pages/preview_windows.h"
 #include "platform/cp932.h"
 #include "res/look.h"
@@ -16,6 +17,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <sstream>
 
 namespace {
 
@@ -340,6 +342,37 @@ TEST_F(TextPageTest, AMissingDataFolderIsReportedOnTheTextAndPrintPages)
     }
     ASSERT_EQ(ActiveId(), kIddOrvanelText);
     EXPECT_EQ(TextPage()->Edit()->toPlainText(), QString()) << "the page stops before loading the sticker";
+}
+
+// The sheet is laid out with the user's line breaking (here when the page shows again): whole
+// words under the kinsoku rules, cut anywhere with plain breaks.
+TEST_F(TextPageTest, StickerLinesFollowTheUsersLineBreaking)
+{
+    SetUserLineBreaks(LineBreaks::kKinsoku);
+    GoToTextPage(kSmallOrvanelSheet);
+    const std::string text = "Velmaro Velmaro Velmaro Velmaro Velmaro";
+    Commit(TextPage()->Edit(), QString::fromStdString(text));
+    ShowTextPageAgain();
+    const std::vector<std::string> kinsoku = Piece(0).m_lines;
+    ASSERT_GT(kinsoku.size(), 1u);
+    for (const std::string& line : kinsoku) {
+        std::istringstream words(line);
+        std::string word;
+        std::string rebuilt;
+        while (words >> word)
+            rebuilt += (rebuilt.empty() ? "" : " ") + word;
+        EXPECT_EQ(rebuilt, line);
+        EXPECT_EQ(line.size() % 8, 7u) << line << ": whole words only";
+    }
+
+    SetUserLineBreaks(LineBreaks::kPlain);
+    ShowTextPageAgain();
+    std::string joined;
+    for (const std::string& line : Piece(0).m_lines)
+        joined += line;
+    EXPECT_EQ(joined, text);
+    EXPECT_NE(Piece(0).m_lines, kinsoku);
+    SetUserLineBreaks(LineBreaks::kKinsoku);
 }
 
 }  // namespace

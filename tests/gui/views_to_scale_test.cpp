@@ -7,6 +7,7 @@
 // exported page puts it, within one screen pixel.
 #include "controls/layout_font_static.h"
 #include "pages/layout_page.h"
+#include "pages/line_break_setting.h"
 #include "pages/preview_windows.h"
 #include "pages2_fixture.h"
 #include "platform/cp932.h"
@@ -314,7 +315,7 @@ TEST_P(ScreenAndPaperTest, WholeSheetViewShowsWhatThePagePrints)
     window->close();
 
     const std::string png = (m_folder.path() / "page.png").string();
-    ASSERT_EQ(ExportSheet(png, Wizard()->m_nKind, QPoint(0, 0)), "");
+    ASSERT_EQ(ExportSheet(png, Wizard()->m_nKind, QPoint(0, 0), UserLineBreaks()), "");
     const InkPicture paper{QImage(QString::fromStdString(png)), 2540.0 / 300};
     ASSERT_FALSE(paper.image.isNull());
 

@@ -129,7 +129,7 @@ TEST_F(LineRendererTest, LaidOutTextIsDrawnWithinItsArea)
     JapaneseFont japanese{0, false, false, 0, 13};
     LatinFont latin{1, false, 0, 13};
     const std::string text = cp932::FromUtf8("あいうえおかきくけこABCさしすせそ");
-    ASSERT_EQ(FitHorizontalText(measurer, box, text, lines, extents, pitch, japanese, latin), 0);
+    ASSERT_EQ(FitHorizontalText(measurer, box, text, lines, extents, pitch, japanese, latin, LineBreaks::kPlain), 0);
     ASSERT_GE(lines.size(), 2u);
     QImage image = WhiteSheet(5000, 3000);
     QPainter painter(&image);

@@ -29,7 +29,7 @@ protected:
         piece.m_strText = cp932::FromUtf8("見本");
         sheet.m_pieces = {piece};
         FontPoolMeasurer measurer;
-        LayoutSheet(measurer, sheet);
+        LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     }
     void TearDown() override { CSealFormat::ResetAll(); }
 
@@ -70,7 +70,7 @@ TEST_F(PrintPageTest, PrintsNoOutlinesAndAGreyBoxForOverflow)
 {
     CSealFormat::Orvanel().m_pieces[0].m_strText.clear();
     FontPoolMeasurer measurer;
-    LayoutSheet(measurer, CSealFormat::Orvanel());
+    LayoutSheet(measurer, CSealFormat::Orvanel(), LineBreaks::kPlain);
     EXPECT_TRUE(PrintedInk(0, 0, QPoint()).isNull());  // frames off, no text: a blank page
 
     CSealFormat::Orvanel().m_pieces[0].m_bOverflow = -1;
@@ -96,12 +96,12 @@ TEST_F(PrintPageTest, ExportWritesAPageOfThePaperSize)
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "kind " << c.kind << ", Zolvi kind " << c.zolviKind);
         CSealFormat::Zolvi().m_nKind = c.zolviKind;
-        EXPECT_EQ(ExportSheet(dir + "/velmaro-export.png", c.kind, QPoint()), "");
+        EXPECT_EQ(ExportSheet(dir + "/velmaro-export.png", c.kind, QPoint(), LineBreaks::kPlain), "");
         EXPECT_EQ(QImage(QString::fromStdString(dir + "/velmaro-export.png")).size(), c.png);
     }
-    EXPECT_EQ(ExportSheet(dir + "/velmaro-export.pdf", kKindOrvanel, QPoint()), "");
-    EXPECT_NE(ExportSheet(dir + "/velmaro-export.bmp", kKindOrvanel, QPoint()), "");
-    EXPECT_NE(ExportSheet(dir + "/velmaro-export.pdf", kKindNone, QPoint()), "");
+    EXPECT_EQ(ExportSheet(dir + "/velmaro-export.pdf", kKindOrvanel, QPoint(), LineBreaks::kPlain), "");
+    EXPECT_NE(ExportSheet(dir + "/velmaro-export.bmp", kKindOrvanel, QPoint(), LineBreaks::kPlain), "");
+    EXPECT_NE(ExportSheet(dir + "/velmaro-export.pdf", kKindNone, QPoint(), LineBreaks::kPlain), "");
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ protected:
     static QImage ExportedPage(int kind, QPoint offsets)
     {
         const std::string pdf = ::testing::TempDir() + "velmaro-placement-" + std::to_string(::getpid()) + ".pdf";
-        EXPECT_EQ(ExportSheet(pdf, kind, offsets), "");
+        EXPECT_EQ(ExportSheet(pdf, kind, offsets, LineBreaks::kPlain), "");
         std::string error;
         const QImage page = RasterisePdf(pdf, error);
         EXPECT_FALSE(page.isNull()) << error;

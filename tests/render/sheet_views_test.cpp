@@ -149,7 +149,7 @@ TEST_F(SheetViewTest, PreviewReducesTheSizeFirstThenDrawsTheText)
     const QSize picture(444, 330);
     QImage image = White(picture);
     QPainter painter(&image);
-    const ReducedSize reduced = DrawOrvanelPreview(painter, Frame(picture), sheet);
+    const ReducedSize reduced = DrawOrvanelPreview(painter, Frame(picture), sheet, LineBreaks::kPlain);
     painter.end();
     ASSERT_TRUE(reduced.has_value());
     EXPECT_LT(*reduced, 21);
@@ -157,7 +157,7 @@ TEST_F(SheetViewTest, PreviewReducesTheSizeFirstThenDrawsTheText)
 
     QImage again = White(picture);
     QPainter second(&again);
-    EXPECT_FALSE(DrawOrvanelPreview(second, Frame(picture), sheet).has_value());
+    EXPECT_FALSE(DrawOrvanelPreview(second, Frame(picture), sheet, LineBreaks::kPlain).has_value());
     second.end();
     EXPECT_EQ(sheet.m_pieces[0].m_bOverflow, 0);
     // Text now shows inside the preview's text area.

@@ -29,14 +29,14 @@ struct Fitted {
 };
 
 Fitted Fit(FakeMeasurer& measurer, const std::string& text, int width, int height, int sizeIndex = 9,
-           int rotation = 0, bool vertical = false, int latinRotation = -1)
+           int rotation = 0, bool vertical = false, int latinRotation = -1, LineBreaks breaks = LineBreaks::kPlain)
 {
     JapaneseFont japanese{0, vertical, false, rotation, sizeIndex};
     LatinFont latin{1, false, latinRotation < 0 ? rotation : latinRotation, sizeIndex};
     Fitted f;
     const Rect box{1000, 2000, 1000 + width, 2000 + height};
-    f.result = vertical ? FitVerticalText(measurer, box, text, f.lines, f.extents, f.pitch, japanese, latin)
-                        : FitHorizontalText(measurer, box, text, f.lines, f.extents, f.pitch, japanese, latin);
+    f.result = vertical ? FitVerticalText(measurer, box, text, f.lines, f.extents, f.pitch, japanese, latin, breaks)
+                        : FitHorizontalText(measurer, box, text, f.lines, f.extents, f.pitch, japanese, latin, breaks);
     EXPECT_EQ(japanese.sizeIndex, latin.sizeIndex) << "the two fonts must shrink together";
     f.sizeIndex = japanese.sizeIndex;
     return f;
@@ -340,3 +340,71 @@ TEST(FitText, HorizontalWritingHasNoBracketClass)
 }
 
 }  // namespace
+
+// Kinsoku line breaks against plain ones. Horizontal cases: index 9, a line stays below `length`
+// (double-byte 100, Latin 50 per letter). Vertical cases: columns along y, upright Latin letters
+// 110 a cell.
+struct KinsokuCase {
+    const char* name;
+    std::string text;
+    int length;
+    bool vertical;
+    std::vector<std::string> plainLines;
+    std::vector<std::string> kinsokuLines;
+    std::vector<int> kinsokuExtents;
+};
+
+void PrintTo(const KinsokuCase& c, std::ostream* os) { *os << c.name; }
+
+class KinsokuBreaks : public ::testing::TestWithParam<KinsokuCase> {};
+
+Fitted FitAlong(const KinsokuCase& c, LineBreaks breaks)
+{
+    FakeMeasurer measurer;
+    const int width = c.vertical ? 1000 : c.length;
+    const int height = c.vertical ? c.length : 1000;
+    return Fit(measurer, c.text, width, height, 9, c.vertical ? 1 : 0, c.vertical, 0, breaks);
+}
+
+TEST_P(KinsokuBreaks, MoveTheBreakToTheLastOpportunityAndLeavePlainBreaksAsTheyWere)
+{
+    const KinsokuCase& c = GetParam();
+    const Fitted plain = FitAlong(c, LineBreaks::kPlain);
+    EXPECT_EQ(plain.result, 0);
+    EXPECT_EQ(plain.lines, c.plainLines);
+    const Fitted kinsoku = FitAlong(c, LineBreaks::kKinsoku);
+    EXPECT_EQ(kinsoku.result, 0);
+    EXPECT_EQ(kinsoku.sizeIndex, 9);
+    EXPECT_EQ(kinsoku.lines, c.kinsokuLines);
+    EXPECT_EQ(kinsoku.extents, c.kinsokuExtents);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KinsokuBreaks,
+    ::testing::Values(
+        KinsokuCase{"LatinWordsStayWholeAndTheSpaceGoes", "Velmaro 2024", 500, false, {"Velmaro 2", "024"},
+                    {"Velmaro", "2024"}, {350, 200}},
+        KinsokuCase{"SpaceThatDoesNotFitEndsTheLine", "abcd efg", 250, false, {"abcd", " efg"}, {"abcd", "efg"},
+                    {200, 150}},
+        KinsokuCase{"FullStopNeverStartsALine", J("あいう。え"), 350, false, Js({"あいう", "。え"}),
+                    Js({"あい", "う。え"}), {200, 300}},
+        KinsokuCase{"CommaNeverStartsALine", J("あいう、え"), 350, false, Js({"あいう", "、え"}),
+                    Js({"あい", "う、え"}), {200, 300}},
+        KinsokuCase{"ClosingBracketNeverStartsALine", J("あいう」"), 350, false, Js({"あいう", "」"}),
+                    Js({"あい", "う」"}), {200, 200}},
+        KinsokuCase{"OpeningBracketNeverEndsALine", J("あい「う"), 350, false, Js({"あい「", "う"}),
+                    Js({"あい", "「う"}), {200, 200}},
+        KinsokuCase{"SmallKanaNeverStartsALine", J("あいちょ"), 350, false, Js({"あいち", "ょ"}),
+                    Js({"あい", "ちょ"}), {200, 200}},
+        KinsokuCase{"ProlongedSoundMarkNeverStartsALine", J("あいコー"), 350, false, Js({"あいコ", "ー"}),
+                    Js({"あい", "コー"}), {200, 200}},
+        KinsokuCase{"WordLongerThanTheLineBreaksBetweenCharacters", "ab cdefghij", 300, false,
+                    {"ab cd", "efghi", "j"}, {"ab", "cdefg", "hij"}, {100, 250, 150}},
+        KinsokuCase{"RunOfClosingMarksAloneBreaksBetweenCharacters", J("」」」」"), 350, false,
+                    Js({"」」」", "」"}), Js({"」」」", "」"}), {300, 100}},
+        KinsokuCase{"LineFeedsStillEndLines", J("ab\nあいう。"), 350, false, Js({"ab", "あいう", "。"}),
+                    Js({"ab", "あい", "う。"}), {100, 200, 200}},
+        KinsokuCase{"VerticalMixedTextKeepsTheNumberWhole", J("あい2024年"), 450, true,
+                    Js({"あい20", "24年"}), Js({"あい", "2024", "年"}), {200, 440, 100}},
+        KinsokuCase{"VerticalFullStopStaysWithItsWord", J("あabc。"), 450, true, Js({"あabc", "。"}),
+                    Js({"あ", "abc。"}), {100, 430}}));

@@ -61,7 +61,7 @@ TEST_F(LayoutSheetTest, StickerWithoutSizeUsesTheSheetDefaultAndKeepsMinusOne)
 {
     CSealFormat::s_nLayoutMode = 187;
     auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 1000)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     const SealPiece& p = sheet.m_pieces[0];
     EXPECT_EQ(p.m_lines, std::vector<std::string>{"ab"});
     EXPECT_EQ(p.m_lineExtents, std::vector<int>{100});
@@ -75,11 +75,11 @@ TEST_F(LayoutSheetTest, ReducedSizeIsWrittenBackAndTheNextLayoutStartsFromIt)
     // Two lines 115 high fit from index 4 (2 x 55) on.
     CSealFormat::s_nLayoutMode = 187;
     auto sheet = SheetOf<CSealData2>({Piece("ab\ncd", 1000, 115)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, 70);
     EXPECT_EQ(sheet.m_pieces[0].m_lineExtents, (std::vector<int>{50, 50}));
 
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, 70);
     EXPECT_EQ(sheet.m_pieces[0].m_lineExtents, (std::vector<int>{50, 50}));
 }
@@ -101,7 +101,7 @@ TEST_P(SizeAfterLayout, ChangesOnlyWhenTheLayoutReducedIt)
     const SizeCase& c = GetParam();
     CSealFormat::s_nLayoutMode = 187;
     auto sheet = SheetOf<CSealData2>({Piece("a", c.width, 1000, c.size)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, c.expectedSize);
     EXPECT_EQ(sheet.m_pieces[0].m_bOverflow, c.overflow);
 }
@@ -134,7 +134,7 @@ TEST_P(SingleStickerModes, ChooseFamilyAxisAndFonts)
     const ModeCase& c = GetParam();
     CSealFormat::s_nLayoutMode = c.mode;
     auto sheet = SheetOf<CSealData2>({Piece("abcd", 150, 1000), Piece(J("あ"), 1000, 1000)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_lineExtents, c.extents);
     ASSERT_FALSE(measurer.log.empty());
     for (const MeasuredRun& run : measurer.log) {
@@ -169,7 +169,7 @@ TEST_P(FoldOverModes, TurnEachPartAndRepeatTheFirstPartsText)
     const PairCase& c = GetParam();
     CSealFormat::s_nLayoutMode = c.mode;
     auto sheet = SheetOf<CSealData3>({Piece(J("aあ"), 1000, 1000), Piece(J("bい"), 1000, 1000)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     // Each part measures its Latin letter, then its double-byte character.
     ASSERT_EQ(measurer.log.size(), 4u);
     EXPECT_EQ(measurer.log[0].rotation, c.firstLatin);
@@ -191,7 +191,7 @@ TEST_F(LayoutSheetTest, Mode146SecondPartShrinksTheFirstPartsSize)
 {
     CSealFormat::s_nLayoutMode = 146;
     auto sheet = SheetOf<CSealData3>({Piece("ab\ncd", 1000, 1000), Piece("zz", 1000, 115, 300)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_lineExtents, (std::vector<int>{100, 100}));
     EXPECT_EQ(sheet.m_pieces[1].m_lines, (std::vector<std::string>{"ab", "cd"}));
     EXPECT_EQ(sheet.m_pieces[1].m_lineExtents, (std::vector<int>{50, 50}));
@@ -203,7 +203,7 @@ TEST_F(LayoutSheetTest, Mode146SecondPartStartsFromTheFirstPartsReducedSize)
 {
     CSealFormat::s_nLayoutMode = 146;
     auto sheet = SheetOf<CSealData3>({Piece("ab\ncd", 1000, 115), Piece("", 1000, 1000)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, 70);
     EXPECT_EQ(sheet.m_pieces[1].m_lineExtents, (std::vector<int>{50, 50}));
 }
@@ -212,7 +212,7 @@ TEST_F(LayoutSheetTest, Mode147PartsKeepTheirOwnTextAndSize)
 {
     CSealFormat::s_nLayoutMode = 147;
     auto sheet = SheetOf<CSealData3>({Piece("ab\ncd", 1000, 1000), Piece("zz\nzz", 1000, 115, 100)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[1].m_lines, (std::vector<std::string>{"zz", "zz"}));
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, -1);
     EXPECT_EQ(sheet.m_pieces[1].m_nSize, 70);
@@ -222,7 +222,7 @@ TEST_F(LayoutSheetTest, SingleStickersAreNeverPairedEvenUnderAFoldOverMode)
 {
     CSealFormat::s_nLayoutMode = 146;
     auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 1000), Piece("cd", 1000, 1000)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[1].m_lines, std::vector<std::string>{"cd"});
     EXPECT_EQ(measurer.log.back().rotation, 2) << "every sticker reads as a first part";
 }
@@ -236,7 +236,7 @@ TEST_F(LayoutSheetTest, NumberThatIsNoLayoutModeLeavesStickersWithoutLines)
     p.m_lineExtents = {5};
     p.m_nPitch = 7;
     p.m_bOverflow = -1;
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     EXPECT_TRUE(p.m_lines.empty());
     EXPECT_TRUE(p.m_lineExtents.empty());
     EXPECT_EQ(p.m_nPitch, 0);
@@ -252,7 +252,7 @@ TEST_F(LayoutSheetTest, FaceSettingsOutsideTheTablesReadAsTheDefaultFaces)
     CSealFormat::s_nLatinFace = -2;
     CSealFormat::s_bBold = 1;
     auto sheet = SheetOf<CSealData2>({Piece(J("aあ"), 1000, 1000)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     ASSERT_EQ(measurer.log.size(), 2u);
     EXPECT_EQ(measurer.log[0].face, 1);
     EXPECT_EQ(measurer.log[1].face, 0);
@@ -266,7 +266,7 @@ TEST_F(LayoutSheetTest, ChosenFacesReachTheFonts)
     CSealFormat::s_nJapaneseFace = 2;
     CSealFormat::s_nLatinFace = 3;
     auto sheet = SheetOf<CSealData2>({Piece(J("aあ"), 1000, 1000)});
-    LayoutSheet(measurer, sheet);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
     ASSERT_EQ(measurer.log.size(), 2u);
     EXPECT_EQ(measurer.log[0].face, 3);
     EXPECT_EQ(measurer.log[1].face, 2);
@@ -282,11 +282,11 @@ namespace {
 class CachedLayoutTest : public LayoutSheetTest {
 protected:
     // Lays out `sheet` once with the cache and once without, from the same state, and compares.
-    void ExpectSameAsUncached(CSealData2& sheet)
+    void ExpectSameAsUncached(CSealData2& sheet, LineBreaks breaks = LineBreaks::kPlain)
     {
         CSealData2 plain = sheet;
-        LayoutSheet(measurer, plain);
-        LayoutSheet(measurer, sheet, &cache);
+        LayoutSheet(measurer, plain, breaks);
+        LayoutSheet(measurer, sheet, breaks, &cache);
         for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i) {
             EXPECT_EQ(sheet.m_pieces[i].m_lines, plain.m_pieces[i].m_lines) << i;
             EXPECT_EQ(sheet.m_pieces[i].m_lineExtents, plain.m_pieces[i].m_lineExtents) << i;
@@ -307,21 +307,28 @@ TEST_F(CachedLayoutTest, RedoesOnlyWhatChangedAndMatchesAFreshLayout)
     ExpectSameAsUncached(sheet);  // starts from the reduced size: a miss, then stable
 
     measurer.log.clear();
-    LayoutSheet(measurer, sheet, &cache);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain, &cache);
     EXPECT_TRUE(measurer.log.empty());  // nothing changed: nothing measured
 
     sheet.m_pieces[2].m_strText = "cde";
     CSealData2 before = sheet;
     measurer.log.clear();
-    LayoutSheet(measurer, sheet, &cache);
+    LayoutSheet(measurer, sheet, LineBreaks::kPlain, &cache);
     ASSERT_FALSE(measurer.log.empty());
     for (const MeasuredRun& run : measurer.log)
         EXPECT_EQ(run.text.front(), 'c') << run.text;  // only the edited sticker was measured
     sheet = before;
     ExpectSameAsUncached(sheet);
 
-    // Every other input counts: the box, the mode, the faces, boldness.
+    // Every other input counts: the box, the line breaking, the mode, the faces, boldness.
     sheet.m_pieces[0].m_rcText.right -= 100;
+    ExpectSameAsUncached(sheet);
+    sheet.m_pieces[0].m_strText = "ab cdef";
+    sheet.m_pieces[0].m_rcText.right = sheet.m_pieces[0].m_rcText.left + 300;
+    ExpectSameAsUncached(sheet);
+    ASSERT_EQ(sheet.m_pieces[0].m_lines, (std::vector<std::string>{"ab cd", "ef"}));
+    ExpectSameAsUncached(sheet, LineBreaks::kKinsoku);
+    ASSERT_EQ(sheet.m_pieces[0].m_lines, (std::vector<std::string>{"ab", "cdef"}));
     ExpectSameAsUncached(sheet);
     CSealFormat::s_nLayoutMode = 188;
     ExpectSameAsUncached(sheet);
@@ -343,12 +350,12 @@ TEST_F(LayoutSheetTest, CachedLayoutIsRedoneWhenTheFontsChange)
     auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 500)});
     VersionedMeasurer fonts;
     LayoutCache cache;
-    LayoutSheet(fonts, sheet, &cache);
+    LayoutSheet(fonts, sheet, LineBreaks::kPlain, &cache);
     fonts.log.clear();
-    LayoutSheet(fonts, sheet, &cache);
+    LayoutSheet(fonts, sheet, LineBreaks::kPlain, &cache);
     EXPECT_TRUE(fonts.log.empty());
     fonts.version = 2;
-    LayoutSheet(fonts, sheet, &cache);
+    LayoutSheet(fonts, sheet, LineBreaks::kPlain, &cache);
     EXPECT_FALSE(fonts.log.empty());
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -43,9 +44,10 @@ TEST(TakeLine, StopsAtTheSmallestSizeWhenOneCharacterNeverFits)
     EXPECT_EQ(latin.sizeIndex, 0);
 }
 
-// Whatever bytes and whatever area: the layout ends, measures only with fonts of the pool (the
-// fake fails the test otherwise) and, when it reports a fit, its lines hold the whole text without
-// the control characters, each line and the stack within the area.
+// Whatever bytes, whatever area and either line breaking: the layout ends, measures only with fonts
+// of the pool (the fake fails the test otherwise) and, when it reports a fit, its lines hold the
+// whole text without the control characters (and under the kinsoku rules without some spaces),
+// each line and the stack within the area.
 TEST(FitText, AnyBytesInAnyAreaEndWithAConsistentResult)
 {
     std::mt19937 random(20240611);
@@ -69,9 +71,10 @@ TEST(FitText, AnyBytesInAnyAreaEndWithAConsistentResult)
         std::vector<std::string> lines;
         std::vector<int> extents;
         int pitch = 0;
+        const LineBreaks breaks = i % 4 < 2 ? LineBreaks::kPlain : LineBreaks::kKinsoku;
         const int result = i % 2 == 1
-                               ? FitVerticalText(measurer, box, text, lines, extents, pitch, japanese, latin)
-                               : FitHorizontalText(measurer, box, text, lines, extents, pitch, japanese, latin);
+                               ? FitVerticalText(measurer, box, text, lines, extents, pitch, japanese, latin, breaks)
+                               : FitHorizontalText(measurer, box, text, lines, extents, pitch, japanese, latin, breaks);
         SCOPED_TRACE(testing::Message() << "case " << i);
         ASSERT_TRUE(result == 0 || result == -1);
         ASSERT_TRUE(japanese.sizeIndex >= 0 && japanese.sizeIndex <= 21);
@@ -85,6 +88,10 @@ TEST(FitText, AnyBytesInAnyAreaEndWithAConsistentResult)
         for (std::size_t pos = 0; pos < text.size(); ++pos)
             if (LineEndLength(text, pos) == 0)
                 printable += text[pos];
+        if (breaks == LineBreaks::kKinsoku) {
+            joined.erase(std::remove(joined.begin(), joined.end(), ' '), joined.end());
+            printable.erase(std::remove(printable.begin(), printable.end(), ' '), printable.end());
+        }
         EXPECT_EQ(joined, printable);
         const bool alongX = japanese.rotation % 2 == 0;
         const long long along = alongX ? box.right : box.bottom;

@@ -2,13 +2,50 @@
 
 #include "platform/file_bytes.h"
 
+#include <algorithm>
 #include <system_error>
+#include <vector>
 
 std::string g_strDataDir;
 
 namespace {
+
 const char* const kDataFolderName = "印刷情報";
 const char* const kFormatFileName = "format.tsd";
+
+std::optional<CatalogEntry> ParseFormatBytes(const std::string& bytes)
+{
+    const auto kind = static_cast<unsigned char>(bytes[0]);
+    if (kind == 1 || kind == 3) {
+        CSealData2 record;
+        if (record.ReadFormat(bytes, kind == 3))
+            return CatalogEntry(std::move(record));
+    } else if (kind == 2 || kind == 4 || kind == 5) {
+        CSealData3 record;
+        if (record.ReadFormat(bytes, kind != 2))
+            return CatalogEntry(std::move(record));
+    }
+    return std::nullopt;
+}
+
+// The sub-folders of the data folder sorted by name; an unreadable folder or entry is skipped like
+// a folder without a format file, and so are hidden ones (an installer's staging folder).
+std::vector<std::filesystem::path> SheetFoldersByName(const std::filesystem::path& dataDir)
+{
+    std::vector<std::filesystem::path> folders;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dataDir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code entryError;
+        const std::string name = it->path().filename().string();
+        if (!name.empty() && name[0] != '.' && it->is_directory(entryError))
+            folders.push_back(it->path());
+    }
+    std::sort(folders.begin(), folders.end(), [](const auto& a, const auto& b) {
+        return a.filename().native() < b.filename().native();
+    });
+    return folders;
+}
+
 }  // namespace
 
 std::string MissingPathMessage(const std::string& path) { return path + "が存在しません"; }
@@ -17,20 +54,13 @@ std::filesystem::path SheetFolder(const std::string& code) { return std::filesys
 
 std::optional<CatalogEntry> ReadFormatFile(const std::filesystem::path& file)
 {
-    std::optional<std::string> bytes = ReadFileBytes(file);
+    std::optional<std::string> bytes = ReadFileBytes(file, kMaxFormatFileBytes);
     if (!bytes || bytes->empty())
         return std::nullopt;
-    const auto kind = static_cast<unsigned char>((*bytes)[0]);
-    if (kind == 1 || kind == 3) {
-        CSealData2 record;
-        if (record.ReadFormat(*bytes, kind == 3))
-            return CatalogEntry(std::move(record));
-    } else if (kind == 2 || kind == 4 || kind == 5) {
-        CSealData3 record;
-        if (record.ReadFormat(*bytes, kind != 2))
-            return CatalogEntry(std::move(record));
-    }
-    return std::nullopt;
+    std::optional<CatalogEntry> entry = ParseFormatBytes(*bytes);
+    if (entry && !IsSheetCode(CodeOf(*entry)))
+        return std::nullopt;
+    return entry;
 }
 
 bool LoadFormats(const std::filesystem::path& programFolder)
@@ -40,15 +70,8 @@ bool LoadFormats(const std::filesystem::path& programFolder)
     std::error_code ec;
     if (!std::filesystem::is_directory(dataDir, ec))
         return false;
-    // An unreadable folder or entry is skipped like a folder without a format file.
-    for (std::filesystem::directory_iterator it(dataDir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code entryError;
-        if (!it->is_directory(entryError))
-            continue;
-        const std::filesystem::path file = it->path() / kFormatFileName;
-        if (!std::filesystem::is_regular_file(file, entryError))
-            continue;
-        if (std::optional<CatalogEntry> entry = ReadFormatFile(file))
+    for (const std::filesystem::path& folder : SheetFoldersByName(dataDir)) {
+        if (std::optional<CatalogEntry> entry = ReadFormatFile(folder / kFormatFileName))
             g_sealCatalog.push_back(std::move(*entry));
     }
     return true;

@@ -1,6 +1,7 @@
 #include "app/program_folder.h"
 
 #include "platform/exe_dir.h"
+#include "update/installer_launch.h"
 
 namespace {
 std::filesystem::path& Folder()
@@ -23,6 +24,21 @@ void SetProgramFolder(const std::filesystem::path& folder)
 std::filesystem::path DesignFolder()
 {
     return ProgramFolder() / "data";
+}
+
+std::filesystem::path UpdateDownloadFolder()
+{
+    return ProgramFolder() / "update";
+}
+
+std::filesystem::path UpdateSheetsFolder()
+{
+    return ProgramFolder() / "印刷情報";
+}
+
+std::filesystem::path UpdateInstaller()
+{
+    return ProgramFolder() / kInstallerName;
 }
 
 QString ToQString(const std::filesystem::path& path)

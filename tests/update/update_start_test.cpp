@@ -9,9 +9,11 @@
 
 #include "platform/cp932.h"
 #include "pyftpd_server.h"
+#include "format_fixture.h"
 #include "temp_folder.h"
-#include "update/companion_launch.h"
+#include "test_archive.h"
 #include "update/update_result.h"
+#include "update/update_settings.h"
 #include "update/update_start.h"
 
 namespace {
@@ -48,7 +50,7 @@ std::vector<SettingLine> CompleteSettings()
         {"FTP", "USERID", ScrambleUser("velmaro")},
         {"FTP", "PASSWORD", ScramblePassword("s3cret")},
         {"FTP", "URL", "/pub"},
-        {"FTP", "FILENAME", "sheets.zip"},
+        {"FTP", "FILENAME", "sheets.tar.gz"},
         {"SETTING", "INDEX", "1"},
         {"SETTING", "SUPPORTURL", "https://support.example/"},
     };
@@ -104,15 +106,20 @@ TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledA
 {
     TempFolder served;
     served.write("pub/update_", "2024-06-01");
-    served.write("pub/sheets.zip", "new sheets");
+    FormatFixture format;
+    const std::string update = TarGzBytes({SheetFile(format.code, "format.tsd", format.Bytes())});
+    served.write("pub/sheets.tar.gz", update);
     PyftpdServer server("velmaro", "s3cret", served.path());
     if (!server.running())
         GTEST_SKIP() << "python3-pyftpdlib is not available";
     TempFolder exe;
-    exe.write("velmaro.ini", IniText(CompleteSettings()));
+    exe.write("velmaro.ini", IniText(CompleteSettings()) + "[SETTING]\r\nUPDATELIMITMB=1\r\n");
     auto result = std::make_shared<std::promise<int>>();
     UpdateCheckEnvironment environment;
     environment.exeFolder = exe.path();
+    environment.downloadFolder = exe.path() / "update";
+    environment.sheetsFolder = exe.path() / "印刷情報";
+    environment.installer = VELMARO_INSTALLER;
     environment.service = server.port();
     environment.deadline = 10s;
     environment.report = [result](int value) { result->set_value(value); };
@@ -125,7 +132,7 @@ TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledA
     auto reported = result->get_future();
     ASSERT_EQ(reported.wait_for(15s), std::future_status::ready);
     EXPECT_EQ(reported.get(), kUpdateFetched);
-    EXPECT_EQ(exe.read("sheets.zip"), "new sheets");
+    EXPECT_EQ(exe.read("印刷情報/" + format.code + "/format.tsd"), format.Bytes());
 }
 
 TEST(UpdateResult, StartPageStepsForEachResult)
@@ -134,7 +141,7 @@ TEST(UpdateResult, StartPageStepsForEachResult)
         int result;
         std::vector<std::string> steps;
     } cases[] = {
-        {kUpdateFetched, {"stop timer", "launch companion", "set formats changed", "reload catalog"}},
+        {kUpdateFetched, {"stop timer", "set formats changed", "reload catalog"}},
         {kNoUpdate, {"stop timer"}},
         {0, {}},
         {2001, {}},
@@ -143,8 +150,7 @@ TEST(UpdateResult, StartPageStepsForEachResult)
         SCOPED_TRACE(c.result);
         std::vector<std::string> steps;
         const auto record = [&steps](const char* step) { return [&steps, step] { steps.push_back(step); }; };
-        UpdateResultHooks hooks{record("stop timer"), record("launch companion"), record("set formats changed"),
-                                record("reload catalog")};
+        UpdateResultHooks hooks{record("stop timer"), record("set formats changed"), record("reload catalog")};
 
         HandleUpdateResult(c.result, hooks);
 
@@ -152,36 +158,19 @@ TEST(UpdateResult, StartPageStepsForEachResult)
     }
 }
 
-// Waits (bounded) for a file the companion writes.
-bool AppearsWithin(const std::filesystem::path& path, std::chrono::milliseconds limit)
+// The update file's limit from the settings: MiB from 1 to 4096, else the default.
+TEST(UpdateSettingsLimit, TakesOnlyASaneNumberOfMebibytes)
 {
-    const auto giveUp = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < giveUp) {
-        if (std::filesystem::exists(path))
-            return true;
-        std::this_thread::sleep_for(20ms);
+    const std::pair<std::string, std::uint64_t> cases[] = {
+        {"", kDefaultUpdateLimit}, {"1", 1u << 20},       {"4096", 4096ull << 20},  {"0", kDefaultUpdateLimit},
+        {"4097", kDefaultUpdateLimit}, {"-1", kDefaultUpdateLimit}, {"12MB", kDefaultUpdateLimit},
+        {"99999999999999999999", kDefaultUpdateLimit},
+    };
+    for (const auto& [text, bytes] : cases) {
+        UpdateSettings settings;
+        settings.updateLimit = text;
+        EXPECT_EQ(settings.maxUpdateBytes(), bytes) << text;
     }
-    return false;
-}
-
-TEST(CompanionLaunch, StartsTheCompanionBesideTheExecutable)
-{
-    TempFolder exe;
-    exe.write("VelmaroInf.exe", "#!/bin/sh\necho launched > \"$(dirname \"$0\")/launched.txt\"\n");
-    chmod((exe.path() / "VelmaroInf.exe").c_str(), 0755);
-
-    EXPECT_TRUE(LaunchCompanion(exe.path()));
-    EXPECT_TRUE(AppearsWithin(exe.path() / "launched.txt", 5000ms));
-}
-
-TEST(CompanionLaunch, MissingOrNotExecutableCompanionIsNotStarted)
-{
-    TempFolder exe;
-    EXPECT_FALSE(LaunchCompanion(exe.path()));
-
-    exe.write("VelmaroInf.exe", "#!/bin/sh\n");
-    chmod((exe.path() / "VelmaroInf.exe").c_str(), 0644);
-    EXPECT_FALSE(LaunchCompanion(exe.path()));
 }
 
 }  // namespace

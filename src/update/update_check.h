@@ -24,7 +24,7 @@ struct UpdateCheckEnvironment {
     std::filesystem::path downloadFolder;  // the markers and downloads, a folder of their own
     std::filesystem::path installer;       // the update installer program
     std::filesystem::path sheetsFolder;    // the "印刷情報" folder the installer writes to
-    std::string updateKey;                 // base64 Ed25519 public key; empty: no signature needed
+    std::string updateKey;                 // Ed25519 public key in base64; empty: no signature needed
     std::uint64_t maxUpdateBytes = kDefaultUpdateLimit;
     std::string service = "ftp";  // port or service name of the FTP server
     std::chrono::steady_clock::duration deadline = std::chrono::seconds(300);

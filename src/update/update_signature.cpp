@@ -54,12 +54,16 @@ std::optional<UpdateKey> DecodeUpdateKey(const std::string& base64)
 {
     if (sodium_init() < 0)
         return std::nullopt;
+    // The padding of a 32-byte key is one "=", which the settings grammar cannot hold.
+    std::string text = base64;
+    if (!text.empty() && text.back() == '=')
+        text.pop_back();
     UpdateKey key{};
     std::size_t length = 0;
     const char* end = nullptr;
-    if (sodium_base642bin(key.data(), key.size(), base64.data(), base64.size(), nullptr, &length, &end,
-                          sodium_base64_VARIANT_ORIGINAL) != 0 ||
-        length != key.size() || end != base64.data() + base64.size())
+    if (sodium_base642bin(key.data(), key.size(), text.data(), text.size(), nullptr, &length, &end,
+                          sodium_base64_VARIANT_ORIGINAL_NO_PADDING) != 0 ||
+        length != key.size() || end != text.data() + text.size())
         return std::nullopt;
     return key;
 }

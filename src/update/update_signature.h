@@ -12,8 +12,8 @@ using UpdateKey = std::array<unsigned char, 32>;
 // A signature file is exactly this long; the download of one is limited to it.
 inline constexpr std::size_t kSignatureBytes = 64;
 
-// The key from its base64 text (standard alphabet, with padding), or nothing when the text is
-// not exactly one key.
+// The key from its base64 text (standard alphabet, the final "=" left out or not), or nothing when
+// the text is not exactly one key.
 std::optional<UpdateKey> DecodeUpdateKey(const std::string& base64);
 
 // Whether `signatureFile` holds a valid signature of all of `file` by `key`.

@@ -9,7 +9,6 @@
 
 #include <QTest>
 
-#include <fstream>
 
 namespace {
 

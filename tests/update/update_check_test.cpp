@@ -2,14 +2,13 @@
 // file, the installer run, and results.
 #include <gtest/gtest.h>
 
-#include <sodium.h>
-
 #include <set>
 
 #include "format_fixture.h"
 #include "pyftpd_server.h"
 #include "scripted_ftp_server.h"
 #include "temp_folder.h"
+#include "test_signer.h"
 #include "test_archive.h"
 #include "update/update_check.h"
 
@@ -26,29 +25,6 @@ std::string SheetArchive(const std::string& code)
     return TarGzBytes({SheetFile(code, "format.tsd", format.Bytes()), SheetFile(code, "whiteseal.bmp", "BM")});
 }
 
-// A sample key pair for signing what the test server serves.
-struct Signer {
-    unsigned char publicKey[crypto_sign_PUBLICKEYBYTES];
-    unsigned char secretKey[crypto_sign_SECRETKEYBYTES];
-    Signer()
-    {
-        EXPECT_GE(sodium_init(), 0);
-        crypto_sign_keypair(publicKey, secretKey);
-    }
-    std::string base64() const
-    {
-        char text[sodium_base64_ENCODED_LEN(crypto_sign_PUBLICKEYBYTES, sodium_base64_VARIANT_ORIGINAL)];
-        sodium_bin2base64(text, sizeof text, publicKey, sizeof publicKey, sodium_base64_VARIANT_ORIGINAL);
-        return text;
-    }
-    std::string sign(const std::string& message) const
-    {
-        unsigned char signature[crypto_sign_BYTES];
-        crypto_sign_detached(signature, nullptr, reinterpret_cast<const unsigned char*>(message.data()),
-                             message.size(), secretKey);
-        return std::string(reinterpret_cast<char*>(signature), sizeof signature);
-    }
-};
 
 UpdateCheckEnvironment EnvironmentFor(const std::filesystem::path& exeFolder)
 {
@@ -147,8 +123,8 @@ TEST_F(UpdateCheck, MarkerEqualUpToByte26FetchesNothing)
 // start fetches it again; once the server serves a good update, it is installed.
 TEST_F(UpdateCheck, RefusedUpdatesAreFetchedAgainAtTheNextStart)
 {
-    const Signer signer;
-    const Signer stranger;
+    const TestSigner signer;
+    const TestSigner stranger;
     const std::string good = SheetArchive("M102AB00");
     std::string tampered = good;
     tampered[tampered.size() / 2] ^= 1;

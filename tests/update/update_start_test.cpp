@@ -12,6 +12,7 @@
 #include "format_fixture.h"
 #include "temp_folder.h"
 #include "test_archive.h"
+#include "test_signer.h"
 #include "update/update_result.h"
 #include "update/update_settings.h"
 #include "update/update_start.h"
@@ -109,11 +110,14 @@ TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledA
     FormatFixture format;
     const std::string update = TarGzBytes({SheetFile(format.code, "format.tsd", format.Bytes())});
     served.write("pub/sheets.tar.gz", update);
+    const TestSigner signer;
+    served.write("pub/sheets.tar.gz.sig", signer.sign(update));
     PyftpdServer server("velmaro", "s3cret", served.path());
     if (!server.running())
         GTEST_SKIP() << "python3-pyftpdlib is not available";
     TempFolder exe;
-    exe.write("velmaro.ini", IniText(CompleteSettings()) + "[SETTING]\r\nUPDATELIMITMB=1\r\n");
+    exe.write("velmaro.ini",
+              IniText(CompleteSettings()) + "[SETTING]\r\nUPDATELIMITMB=1\r\nUPDATEKEY=" + signer.base64() + "\r\n");
     auto result = std::make_shared<std::promise<int>>();
     UpdateCheckEnvironment environment;
     environment.exeFolder = exe.path();

@@ -175,7 +175,7 @@ void ftp_client::on_written(const boost::system::error_code& ec)
     if (m_closed)
         return;
     if (m_awaiting == Awaiting::Nothing)
-        echo(m_reply);
+        take_size_replies();
     // Replies that came together with an earlier one are handled before reading more.
     if (m_awaiting == Awaiting::TransferResult)
         return handle_reply_lines();
@@ -204,7 +204,8 @@ bool ftp_client::handle_pasv_line(const std::string& line)
             fail(boost::system::errc::make_error_code(boost::system::errc::file_too_large));
             return true;
         }
-        start_data_connection(address->port);
+        if (!start_data_connection(address->port))
+            return true;
         m_awaiting = Awaiting::TransferResult;
         send(9, "RETR " + m_remoteDir + "/" + m_fileName + "\r\n");
         return true;
@@ -232,14 +233,17 @@ bool ftp_client::handle_transfer_line(const std::string& line)
 }
 
 // The data connection goes to the peer of the control connection, as curl does by default.
-void ftp_client::start_data_connection(const std::string& port)
+bool ftp_client::start_data_connection(const std::string& port)
 {
     boost::system::error_code ec;
     const auto peer = m_socket.remote_endpoint(ec);
-    if (ec)
-        return fail(ec);
+    if (ec) {
+        fail(ec);
+        return false;
+    }
     m_dtp = std::make_shared<ftp_client_dtp>(m_io, m_deadlineAfter, m_maxBytes);
     m_dtp->start(peer.address().to_string(), port, m_localFile);
+    return true;
 }
 
 // After QUIT the server may still talk; its words go to the diagnostics until it hangs up. One

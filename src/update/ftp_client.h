@@ -55,7 +55,7 @@ private:
     void handle_reply_lines();
     bool handle_pasv_line(const std::string& line);
     bool handle_transfer_line(const std::string& line);
-    void start_data_connection(const std::string& port);
+    bool start_data_connection(const std::string& port);
     void take_size_replies();
     void echo(const std::string& text);
     void echo(boost::asio::streambuf& buffer);

@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <map>
 #include <set>
 
 #include "format/catalog.h"

@@ -159,6 +159,19 @@ TEST_F(Installer, RefusesLinksDevicesPathsOutsideAndSpecialModes)
     }
 }
 
+// A link left in the sheets folder (by an earlier tool) is replaced, never written through.
+TEST_F(Installer, ReplacesALinkedSheetFolderWithoutWritingThroughIt)
+{
+    fs::create_directories(sheets());
+    fs::create_directory_symlink(outside.path(), sheets() / "M102AB00");
+
+    ASSERT_EQ(install(WholeSheet("M102AB00")).installed, std::vector<std::string>{"M102AB00"});
+    EXPECT_FALSE(fs::is_symlink(sheets() / "M102AB00"));
+    EXPECT_TRUE(fs::is_regular_file(sheets() / "M102AB00" / "format.tsd"));
+    EXPECT_TRUE(fs::is_empty(outside.path()));
+    EXPECT_EQ(listing(sheets()), std::vector<std::string>{"M102AB00"});
+}
+
 // Modes and owners in the archive are never kept: files get the usual mode under the umask.
 TEST_F(Installer, KeepsNoOwnerAndNoSpecialMode)
 {

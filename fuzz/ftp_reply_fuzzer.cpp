@@ -1,6 +1,7 @@
 // What an FTP server sends, arriving in pieces of one size (the first byte) as reads would bring
 // it: every complete line comes out once, without its line end, and the rest waits for more; a
-// PASV address taken from a line is a dotted quad of bytes and a port that fits 16 bits.
+// PASV address taken from a line is a dotted quad of bytes and a port that fits 16 bits; a size
+// taken from a line is the decimal number right after "213 ".
 #include "fuzz_check.h"
 #include "update/ftp_reply.h"
 
@@ -37,6 +38,15 @@ void HandleLine(const std::string& line)
     Require(line.find('\n') == std::string::npos, "a reply line holds no line feed");
     if (const auto address = ParsePasvAddress(line))
         CheckAddress(*address);
+    if (const auto announced = ParseSizeReply(line)) {
+        const std::string digits = std::to_string(*announced);
+        Require(line.compare(0, 4, "213 ") == 0, "a size comes from a 213 reply");
+        const std::size_t end = line.find_first_not_of("0123456789", 4);
+        const std::string written = line.substr(4, end == std::string::npos ? std::string::npos : end - 4);
+        Require(written.find_first_not_of('0') == std::string::npos ? *announced == 0
+                                                                   : written.substr(written.find_first_not_of('0')) == digits,
+                "the size is the number written");
+    }
     IsReplyCode(line, "227");
     IsRefusal(line);
 }

@@ -43,9 +43,9 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.velmaro.Velmaro"));
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(DrawAppIcon(kIconUnits))));
     const FontPoolSession fonts;
-    std::vector<std::string> wizardArgs;
-    for (const QString& arg : app.arguments().mid(1))
-        wizardArgs.push_back(arg.toStdString());
+    // Qt has taken its own options out of argv; the rest stay the bytes given, so a file name in
+    // the locale's encoding that is not UTF-8 still names the file.
+    const std::vector<std::string> wizardArgs(argv + 1, argv + argc);
     CQuilletApp theApp;
     return theApp.InitInstance(wizardArgs);
 }

@@ -1,6 +1,8 @@
 #include "app/program_folder.h"
 
 #include "format/load_formats.h"
+#include "platform/exe_dir.h"
+#include "update/installer_launch.h"
 
 #include <QSettings>
 #include <QStandardPaths>
@@ -67,6 +69,21 @@ std::filesystem::path DesignFolder()
 void RememberDesignFolder(const std::filesystem::path& file)
 {
     RememberedState().setValue(kLastFolderKey, ToQString(file.parent_path()));
+}
+
+std::filesystem::path UpdateDownloadFolder()
+{
+    return Folders().userData / "update";
+}
+
+std::filesystem::path UpdateSheetsFolder()
+{
+    return Folders().userData / "印刷情報";
+}
+
+std::filesystem::path UpdateInstaller()
+{
+    return ExecutableFolder() / kInstallerName;
 }
 
 QString ToQString(const std::filesystem::path& path)

@@ -8,7 +8,7 @@
 #include <filesystem>
 
 const ProgramFolders& Folders();
-// The read-only program data: sheets, title picture, default settings, companion.
+// The read-only program data: sheets, title picture, default settings, sample designs.
 std::filesystem::path ProgramFolder();
 // Points the program data at `folder`, for a test run.
 void SetProgramFolder(const std::filesystem::path& folder);
@@ -20,6 +20,14 @@ bool LoadProgramFormats();
 std::filesystem::path DesignFolder();
 // Remembers the folder of a design file just opened or saved, for this run and the next.
 void RememberDesignFolder(const std::filesystem::path& file);
+
+// Where the update check keeps its markers and downloads, a folder of their own in the user's data.
+std::filesystem::path UpdateDownloadFolder();
+// The user's "印刷情報" folder the update installer writes sheets to; the catalog lists it with
+// the program's.
+std::filesystem::path UpdateSheetsFolder();
+// The update installer program, beside the executable.
+std::filesystem::path UpdateInstaller();
 
 QString ToQString(const std::filesystem::path& path);
 std::filesystem::path ToPath(const QString& path);

@@ -34,7 +34,7 @@ void CQuilletDlg::OnInitDialog()
     if (!page && PageCount() > 0 && ActivatePage(PageAt(0)))
         page = PageAt(0);
     if (page)
-        OpenDesignPath(page, std::filesystem::u8path(g_strOpenPath));
+        OpenDesignPath(page, std::filesystem::path(g_strOpenPath));
 }
 
 void CQuilletDlg::SetButtonPictures()

@@ -10,7 +10,6 @@
 #include "platform/cp932.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
-#include "update/companion_launch.h"
 #include "update/update_result.h"
 #include "update/update_start.h"
 
@@ -22,7 +21,6 @@ CPageBeginningDlg* g_pStartPage = nullptr;
 
 namespace {
 constexpr char kTitleFile[] = "BeginingTilteLog.bmp";
-constexpr char kCompanionFile[] = "VelmaroInf.exe";
 constexpr int kCheckTimerMs = 50;
 }  // namespace
 
@@ -59,12 +57,15 @@ void CPageBeginningDlg::SetButtonPictures()
     support->SetColours(Qt::black, Qt::black, Qt::black);
 }
 
-// The update check reports from its own thread and waits until the page has handled the result.
+// The update check reports from its own thread, after the installer has finished, and waits until
+// the page has handled the result.
 void CPageBeginningDlg::StartSettingsStep()
 {
     UpdateCheckEnvironment environment;
     environment.settingsFile = Folders().SettingsFile();
-    environment.dataFolder = Folders().userData;
+    environment.downloadFolder = UpdateDownloadFolder();
+    environment.sheetsFolder = UpdateSheetsFolder();
+    environment.installer = UpdateInstaller();
     environment.report = [page = QPointer<CPageBeginningDlg>(this)](int result) {
         if (page)
             QMetaObject::invokeMethod(page, "onUpdateResult", Qt::BlockingQueuedConnection, Q_ARG(int, result));
@@ -107,12 +108,6 @@ void CPageBeginningDlg::onUpdateResult(int result)
 {
     UpdateResultHooks hooks;
     hooks.stopCheckTimer = [this] { m_checkTimer.stop(); };
-    hooks.launchCompanion = [] {
-        const std::filesystem::path companion = ProgramFolder() / kCompanionFile;
-        std::error_code ignored;
-        if (!LaunchCompanion(ProgramFolder(), Folders().userData) && std::filesystem::exists(companion, ignored))
-            QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(companion)));
-    };
     hooks.setFormatsChanged = [this] { m_pSheet->m_bRefreshList = 1; };
     hooks.reloadCatalog = [this] { ReloadCatalog(); };
     HandleUpdateResult(result, hooks);

@@ -3,6 +3,9 @@
 #include "design/design_variant.h"
 #include "design/seal_format.h"
 
+#include "design/design_record.h"
+#include "format/format_blocks.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -19,6 +22,11 @@ std::optional<std::string> SaveRefusal(int kind, const std::string& shownPath);
 // complete, then clears the record's modified flag. Returns the message to show on failure;
 // the flag then stays set.
 std::optional<std::string> SaveDesignFile(const std::filesystem::path& path, int kind);
+
+// The largest file taken for a design: its header, then kMaxPieces stickers each with the longest
+// text and room for its numbers and rectangles. Anything larger is no design file.
+inline constexpr std::size_t kMaxDesignFileBytes =
+    64 * 1024 + static_cast<std::size_t>(kMaxPieces) * (kMaxTextBytes + 1024);
 
 // What opening a design file did, for the wizard to act on.
 struct OpenDesignResult {

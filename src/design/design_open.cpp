@@ -149,6 +149,14 @@ bool ReadVariantPart(const std::string& bytes, std::size_t& pos, DesignFileConte
     return false;
 }
 
+// The codes a file brings name folders later (the sheet's pictures): an empty one names none.
+bool NamesSheetsSafely(const DesignFileContents& c)
+{
+    const auto safe = [](const std::string& code) { return code.empty() || IsSheetCode(code); };
+    return (!c.orvanel || safe(c.orvanel->m_strCode)) && (!c.zolvi || safe(c.zolvi->m_strCode)) &&
+           (!c.curCode || safe(*c.curCode));
+}
+
 void Commit(DesignFileContents& c)
 {
     ApplySettings(c.settings);
@@ -180,7 +188,7 @@ OpenDesignResult OpenDesignBytes(const std::string& bytes, const std::string& pa
     contents.otherFace = CSealFormat::OtherFace();
     std::size_t pos = MagicLength(*variant);
     if (!ReadSettings(bytes, pos, contents.settings) || !ReadOtherFace(bytes, pos, contents.otherFace) ||
-        !ReadVariantPart(bytes, pos, contents))
+        !ReadVariantPart(bytes, pos, contents) || !NamesSheetsSafely(contents))
         return Failure(DamagedFileMessage(path));
     Commit(contents);
     OpenDesignResult result;
@@ -194,15 +202,14 @@ OpenDesignResult OpenDesignBytes(const std::string& bytes, const std::string& pa
 OpenDesignResult OpenDesignFile(const std::filesystem::path& path)
 {
     const std::string shown = path.string();
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        return Failure(ReadErrorMessage(shown, EISDIR));
     errno = 0;
-    std::optional<std::string> bytes = ReadFileBytes(path);
+    std::optional<std::string> bytes = ReadFileBytes(path, kMaxDesignFileBytes);
     if (!bytes) {
         const int error = errno;
-        const bool missing = !std::filesystem::exists(path, ec) && !ec;
-        return Failure(ReadErrorMessage(shown, missing ? ENOENT : (error != 0 ? error : EIO)));
+        // A FIFO, a device or a file larger than any design is no design file.
+        if (error == EINVAL || error == EFBIG)
+            return Failure(NotDesignFileMessage());
+        return Failure(ReadErrorMessage(shown, error != 0 ? error : EIO));
     }
     return OpenDesignBytes(*bytes, shown);
 }

@@ -12,10 +12,25 @@ std::string WithPath(const std::string& pattern, const std::string& path)
     return text;
 }
 
-// The system's own wording, for errors the program has no sentence of its own for.
+// The usual causes in the user's language; the system's own wording only for the rare rest.
+std::string Reason(int error)
+{
+    switch (error) {
+    case ENOSPC: return "ディスクの空き容量が足りません";
+    case EDQUOT: return "ディスクの使用量が上限に達しています";
+    case EFBIG: return "ファイルが大きすぎます";
+    case ENAMETOOLONG: return "ファイル名が長すぎます";
+    case ENOENT: return "フォルダーが見つかりません";
+    case ENOTDIR: return "フォルダーが見つかりません";
+    case EISDIR: return "フォルダーです";
+    case EIO: return "ディスクの読み書きに失敗しました";
+    default: return std::strerror(error);
+    }
+}
+
 std::string WithReason(const std::string& pattern, const std::string& path, int error)
 {
-    return WithPath(pattern, path) + "(" + std::strerror(error) + ")";
+    return WithPath(pattern, path) + "(" + Reason(error) + ")";
 }
 
 bool MeansInUse(int error)

@@ -22,3 +22,10 @@ const CSealData2& AsOrvanel(const CatalogEntry& entry) { return std::get<CSealDa
 const CSealData3& AsZolvi(const CatalogEntry& entry) { return std::get<CSealData3>(entry); }
 
 void ClearCatalog() { g_sealCatalog.clear(); }
+
+bool IsSheetCode(const std::string& code)
+{
+    return !code.empty() && std::all_of(code.begin(), code.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}

@@ -19,3 +19,7 @@ const CSealData2& AsOrvanel(const CatalogEntry& entry);
 const CSealData3& AsZolvi(const CatalogEntry& entry);
 const std::string& CodeOf(const CatalogEntry& entry);
 void ClearCatalog();
+
+// A sheet code names the sheet's folder, so only ASCII letters and digits make one: nothing a
+// path could be built from.
+bool IsSheetCode(const std::string& code);

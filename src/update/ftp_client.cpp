@@ -1,7 +1,9 @@
 #include "update/ftp_client.h"
 
+#include <algorithm>
 #include <iostream>
 
+#include <boost/asio/buffers_iterator.hpp>
 #include <boost/asio/connect.hpp>
 #include <boost/asio/write.hpp>
 
@@ -13,13 +15,11 @@ namespace {
 // A server that never ends a line cannot make the reply buffer grow without limit.
 constexpr std::size_t kReplyLimit = 64 * 1024;
 constexpr std::size_t kReadSize = 4096;
-
-// Passes what the server said on to standard output and empties the buffer.
-void WriteOut(boost::asio::streambuf& buffer)
-{
-    if (buffer.size() > 0)
-        std::cout << &buffer << std::flush;
-}
+// What a server says is passed on to standard output only up to this much, and after QUIT it is
+// listened to only this long: a server that talks without end cannot flood the output.
+constexpr std::size_t kEchoLimit = 64 * 1024;
+constexpr std::size_t kAfterQuitLimit = 64 * 1024;
+constexpr int kQuitStage = 10;
 
 boost::system::error_code ProtocolError()
 {
@@ -30,7 +30,7 @@ boost::system::error_code ProtocolError()
 
 ftp_client::ftp_client(boost::asio::io_context& io, std::string server, std::string user, std::string password,
                        std::string remoteDir, std::string fileName, std::filesystem::path localFile,
-                       std::string service, std::chrono::steady_clock::duration deadline)
+                       std::string service, std::chrono::steady_clock::duration deadline, std::uint64_t maxBytes)
     : m_io(io),
       m_user(std::move(user)),
       m_password(std::move(password)),
@@ -38,6 +38,7 @@ ftp_client::ftp_client(boost::asio::io_context& io, std::string server, std::str
       m_fileName(std::move(fileName)),
       m_localFile(std::move(localFile)),
       m_deadlineAfter(deadline),
+      m_maxBytes(maxBytes),
       m_resolver(io),
       m_socket(io),
       m_deadline(io)
@@ -59,7 +60,8 @@ void ftp_client::close()
 
 bool ftp_client::transfer_confirmed() const
 {
-    return m_transferCompleted && m_dtp && m_dtp->received_whole_file();
+    return m_transferCompleted && m_dtp && m_dtp->received_whole_file() &&
+           (!m_announcedSize || m_dtp->received_bytes() == *m_announcedSize);
 }
 
 void ftp_client::on_resolved(const boost::system::error_code& ec,
@@ -102,17 +104,18 @@ void ftp_client::on_reply(const boost::system::error_code& ec, std::size_t bytes
         return fail(ec);
     if (m_closed)
         return;
-    if (m_awaiting == Awaiting::Nothing && m_stage < 9)
+    if (m_awaiting == Awaiting::Nothing && m_stage < kQuitStage)
         return send_next_command();
     if (m_awaiting == Awaiting::Nothing)
         return dump_replies();
     handle_reply_lines();
 }
 
-// Up to PASV the replies are not examined: any reply lets the next command go.
+// Up to PASV the replies are not examined (any reply lets the next command go), except that a
+// size reply is noted wherever it turns up.
 void ftp_client::send_next_command()
 {
-    WriteOut(m_reply);
+    take_size_replies();
     switch (m_stage) {
     case 3:
         return send(4, "USER " + m_user + "\r\n");
@@ -122,9 +125,37 @@ void ftp_client::send_next_command()
         std::cout << "logged_in\r\n";
         return send(6, "TYPE I\r\n");
     case 6:
+        return send(7, "SIZE " + m_remoteDir + "/" + m_fileName + "\r\n");
+    case 7:
         m_awaiting = Awaiting::PasvReply;
-        return send(7, "PASV\r\n");
+        return send(8, "PASV\r\n");
     }
+}
+
+// Whole lines are looked at for a size and passed on; a partial line is passed on as it is.
+void ftp_client::take_size_replies()
+{
+    while (auto line = TakeReplyLine(m_reply)) {
+        if (const auto size = ParseSizeReply(*line))
+            m_announcedSize = size;
+        echo(*line + "\n");
+    }
+    echo(m_reply);
+}
+
+void ftp_client::echo(const std::string& text)
+{
+    const std::size_t room = m_echoed < kEchoLimit ? kEchoLimit - m_echoed : 0;
+    std::cout.write(text.data(), static_cast<std::streamsize>(std::min(room, text.size())));
+    std::cout.flush();
+    m_echoed += std::min(room, text.size());
+}
+
+void ftp_client::echo(boost::asio::streambuf& buffer)
+{
+    const auto data = buffer.data();
+    echo(std::string(boost::asio::buffers_begin(data), boost::asio::buffers_end(data)));
+    buffer.consume(buffer.size());
 }
 
 void ftp_client::send(int stage, const std::string& command)
@@ -144,7 +175,7 @@ void ftp_client::on_written(const boost::system::error_code& ec)
     if (m_closed)
         return;
     if (m_awaiting == Awaiting::Nothing)
-        WriteOut(m_reply);
+        take_size_replies();
     // Replies that came together with an earlier one are handled before reading more.
     if (m_awaiting == Awaiting::TransferResult)
         return handle_reply_lines();
@@ -154,7 +185,7 @@ void ftp_client::on_written(const boost::system::error_code& ec)
 void ftp_client::handle_reply_lines()
 {
     while (auto line = TakeReplyLine(m_reply)) {
-        std::cout << *line << std::endl;
+        echo(*line + "\n");
         const bool handled = m_awaiting == Awaiting::PasvReply ? handle_pasv_line(*line) : handle_transfer_line(*line);
         if (handled)
             return;
@@ -162,13 +193,21 @@ void ftp_client::handle_reply_lines()
     read_reply();
 }
 
-// Lines before the PASV reply (a greeting that came in pieces shifts the replies) are passed over.
+// Lines before the PASV reply (a greeting that came in pieces shifts the replies) are passed over,
+// but a size reply among them still counts. A file announced larger than allowed is not fetched.
 bool ftp_client::handle_pasv_line(const std::string& line)
 {
+    if (const auto size = ParseSizeReply(line))
+        m_announcedSize = size;
     if (const auto address = ParsePasvAddress(line)) {
-        start_data_connection(address->host, address->port);
+        if (m_announcedSize && *m_announcedSize > m_maxBytes) {
+            fail(boost::system::errc::make_error_code(boost::system::errc::file_too_large));
+            return true;
+        }
+        if (!start_data_connection(address->port))
+            return true;
         m_awaiting = Awaiting::TransferResult;
-        send(8, "RETR " + m_remoteDir + "/" + m_fileName + "\r\n");
+        send(9, "RETR " + m_remoteDir + "/" + m_fileName + "\r\n");
         return true;
     }
     if (IsReplyCode(line, "227") || IsRefusal(line)) {
@@ -183,7 +222,7 @@ bool ftp_client::handle_transfer_line(const std::string& line)
     if (IsReplyCode(line, "226")) {
         m_transferCompleted = true;
         m_awaiting = Awaiting::Nothing;
-        send(9, "QUIT\r\n");
+        send(kQuitStage, "QUIT\r\n");
         return true;
     }
     if (IsRefusal(line)) {
@@ -193,16 +232,30 @@ bool ftp_client::handle_transfer_line(const std::string& line)
     return false;
 }
 
-void ftp_client::start_data_connection(const std::string& host, const std::string& port)
+// The data connection goes to the peer of the control connection, as curl does by default.
+bool ftp_client::start_data_connection(const std::string& port)
 {
-    m_dtp = std::make_shared<ftp_client_dtp>(m_io, m_deadlineAfter);
-    m_dtp->start(host, port, m_localFile);
+    boost::system::error_code ec;
+    const auto peer = m_socket.remote_endpoint(ec);
+    if (ec) {
+        fail(ec);
+        return false;
+    }
+    m_dtp = std::make_shared<ftp_client_dtp>(m_io, m_deadlineAfter, m_maxBytes);
+    m_dtp->start(peer.address().to_string(), port, m_localFile);
+    return true;
 }
 
-// After QUIT the server may still talk; its words go to the diagnostics until it hangs up.
+// After QUIT the server may still talk; its words go to the diagnostics until it hangs up. One
+// that goes on and on is cut off as the deadline would.
 void ftp_client::dump_replies()
 {
-    WriteOut(m_reply);
+    m_afterQuit += m_reply.size();
+    echo(m_reply);
+    if (m_afterQuit > kAfterQuitLimit) {
+        m_lastError = boost::asio::error::operation_aborted;
+        return close();
+    }
     read_reply();
 }
 

@@ -1,9 +1,13 @@
 #pragma once
-// The control connection of one FTP download: logs in, asks for binary and passive mode,
-// retrieves one file through an ftp_client_dtp and quits.
+// The control connection of one FTP download: logs in, asks for binary mode and the file's size,
+// enters passive mode, retrieves one file through an ftp_client_dtp and quits. The data
+// connection goes to the address the control connection is connected to: the host in the PASV
+// reply is ignored, so a server cannot send the client to another machine or service.
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <boost/asio/io_context.hpp>
@@ -12,16 +16,20 @@
 #include <boost/asio/streambuf.hpp>
 #include <boost/system/error_code.hpp>
 
+#include "update/ftp_download.h"
+
 class ftp_client_dtp;
 
 class ftp_client {
 public:
     // Starts the run at once (name lookup and deadline); the work happens while the caller runs
-    // `io`. The file `remoteDir`/`fileName` on the server is appended to `localFile`.
+    // `io`. The file `remoteDir`/`fileName` on the server is appended to `localFile`; a file larger
+    // than `maxBytes` (by the SIZE reply or by what arrives) ends the run as file_too_large.
     ftp_client(boost::asio::io_context& io, std::string server, std::string user, std::string password,
                std::string remoteDir, std::string fileName, std::filesystem::path localFile,
                std::string service = "ftp",
-               std::chrono::steady_clock::duration deadline = std::chrono::seconds(300));
+               std::chrono::steady_clock::duration deadline = std::chrono::seconds(300),
+               std::uint64_t maxBytes = kDefaultUpdateLimit);
 
     ftp_client(const ftp_client&) = delete;
     ftp_client& operator=(const ftp_client&) = delete;
@@ -30,7 +38,8 @@ public:
     void close();
     // The most recent failure on the control connection; end of stream after a normal QUIT.
     const boost::system::error_code& last_error() const { return m_lastError; }
-    // The server confirmed the transfer with 226 and the data connection ended normally.
+    // The server confirmed the transfer with 226, the data connection ended normally, and as many
+    // bytes arrived as the SIZE reply announced (when the server answered SIZE).
     bool transfer_confirmed() const;
 
 private:
@@ -46,7 +55,10 @@ private:
     void handle_reply_lines();
     bool handle_pasv_line(const std::string& line);
     bool handle_transfer_line(const std::string& line);
-    void start_data_connection(const std::string& host, const std::string& port);
+    bool start_data_connection(const std::string& port);
+    void take_size_replies();
+    void echo(const std::string& text);
+    void echo(boost::asio::streambuf& buffer);
     void dump_replies();
     void fail(const boost::system::error_code& ec);
 
@@ -57,6 +69,10 @@ private:
     std::string m_fileName;
     std::filesystem::path m_localFile;
     std::chrono::steady_clock::duration m_deadlineAfter;
+    std::uint64_t m_maxBytes;
+    std::optional<std::uint64_t> m_announcedSize;  // from a 213 reply to SIZE
+    std::size_t m_echoed = 0;                      // bytes of server text passed to standard output
+    std::size_t m_afterQuit = 0;                   // bytes the server sent after QUIT
 
     int m_stage = 1;
     Awaiting m_awaiting = Awaiting::Nothing;

@@ -12,8 +12,9 @@ constexpr std::size_t kChunkSize = 64 * 1024;
 
 }  // namespace
 
-ftp_client_dtp::ftp_client_dtp(boost::asio::io_context& io, std::chrono::steady_clock::duration deadline)
-    : m_resolver(io), m_socket(io), m_deadline(io), m_deadlineAfter(deadline)
+ftp_client_dtp::ftp_client_dtp(boost::asio::io_context& io, std::chrono::steady_clock::duration deadline,
+                               std::uint64_t maxBytes)
+    : m_resolver(io), m_socket(io), m_deadline(io), m_deadlineAfter(deadline), m_maxBytes(maxBytes)
 {
 }
 
@@ -77,6 +78,9 @@ void ftp_client_dtp::read_chunk()
 void ftp_client_dtp::on_read(const boost::system::error_code& ec, std::size_t bytes)
 {
     m_data.commit(bytes);
+    m_received += bytes;
+    if (m_received > m_maxBytes)
+        return fail(boost::system::errc::make_error_code(boost::system::errc::file_too_large));
     if (m_data.size() > 0 && !append_chunk())
         return fail(boost::system::errc::make_error_code(boost::system::errc::io_error));
     if (ec == boost::asio::error::eof && !m_closed) {

@@ -1,6 +1,8 @@
 #pragma once
-// The data connection of one FTP download: receives the file and appends it chunk by chunk.
+// The data connection of one FTP download: receives the file and appends it chunk by chunk, up to
+// a limit.
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -13,14 +15,16 @@
 // Lives on the heap, kept alive by the control client and by its own pending operations.
 class ftp_client_dtp : public std::enable_shared_from_this<ftp_client_dtp> {
 public:
-    ftp_client_dtp(boost::asio::io_context& io, std::chrono::steady_clock::duration deadline);
+    ftp_client_dtp(boost::asio::io_context& io, std::chrono::steady_clock::duration deadline, std::uint64_t maxBytes);
 
-    // Connects to the data address from the PASV reply and appends what arrives to `localFile`.
+    // Connects to the data address and appends what arrives to `localFile`. More than `maxBytes`
+    // ends the connection; the chunk that went beyond is not written.
     void start(const std::string& host, const std::string& port, const std::filesystem::path& localFile);
     // Cancels the deadline and closes the connection; harmless when already closed.
     void close();
     // True once the server ended the data connection normally and every byte reached the file.
     bool received_whole_file() const { return m_receivedWholeFile; }
+    std::uint64_t received_bytes() const { return m_received; }
 
 private:
     void on_resolved(const boost::system::error_code& ec, boost::asio::ip::tcp::resolver::results_type results);
@@ -36,6 +40,8 @@ private:
     std::chrono::steady_clock::duration m_deadlineAfter;
     boost::asio::streambuf m_data;
     std::filesystem::path m_localFile;
+    std::uint64_t m_maxBytes;
+    std::uint64_t m_received = 0;
     bool m_closed = false;
     bool m_receivedWholeFile = false;
 };

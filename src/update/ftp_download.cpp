@@ -16,11 +16,11 @@ bool IsAcceptedEndCode(const boost::system::error_code& ec)
 }
 
 DownloadOutcome RunDownload(const FtpAccount& account, const std::string& fileName,
-                            const std::filesystem::path& localFile)
+                            const std::filesystem::path& localFile, std::uint64_t maxBytes)
 {
     boost::asio::io_context io;
     ftp_client client(io, account.server, account.user, account.password, account.remoteDir, fileName, localFile,
-                      account.service, account.deadline);
+                      account.service, account.deadline, maxBytes);
     std::exception_ptr ioFailure;
     std::thread ioThread([&io, &ioFailure] {
         try {

@@ -1,6 +1,7 @@
 #pragma once
 // One download: an ftp_client run on an I/O thread of its own, waited for, and judged.
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -15,6 +16,9 @@ struct FtpAccount {
     std::chrono::steady_clock::duration deadline = std::chrono::seconds(300);
 };
 
+// A file larger than this is not downloaded (the update file's limit comes from the settings).
+inline constexpr std::uint64_t kDefaultUpdateLimit = 64ull * 1024 * 1024;
+
 struct DownloadOutcome {
     boost::system::error_code lastError;
     bool transferConfirmed = false;
@@ -28,5 +32,6 @@ struct DownloadOutcome {
 bool IsAcceptedEndCode(const boost::system::error_code& ec);
 
 // Fetches `remoteDir`/`fileName` into `localFile` (appending) and returns when the run is over.
+// A file larger than `maxBytes` fails with file_too_large.
 DownloadOutcome RunDownload(const FtpAccount& account, const std::string& fileName,
-                            const std::filesystem::path& localFile);
+                            const std::filesystem::path& localFile, std::uint64_t maxBytes = kDefaultUpdateLimit);

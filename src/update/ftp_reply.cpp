@@ -47,6 +47,19 @@ std::optional<PasvAddress> ParsePasvAddress(const std::string& line)
     return address;
 }
 
+std::optional<std::uint64_t> ParseSizeReply(const std::string& line)
+{
+    constexpr std::size_t kMaxDigits = 19;  // every 19-digit number fits 64 bits
+    if (line.compare(0, 4, "213 ") != 0)
+        return std::nullopt;
+    std::size_t end = 4;
+    while (end < line.size() && line[end] >= '0' && line[end] <= '9')
+        ++end;
+    if (end == 4 || end - 4 > kMaxDigits)
+        return std::nullopt;
+    return std::stoull(line.substr(4, end - 4));
+}
+
 bool IsReplyCode(const std::string& line, const char* code)
 {
     return line.compare(0, std::strlen(code), code) == 0;

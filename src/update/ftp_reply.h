@@ -1,5 +1,6 @@
 #pragma once
 // Reading the FTP server's replies: whole reply lines and the data address of a PASV reply.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,9 @@ struct PasvAddress {
 // give the host h1.h2.h3.h4 and the port p1*256+p2. Nothing when the line has no six numbers
 // or a number does not fit a byte.
 std::optional<PasvAddress> ParsePasvAddress(const std::string& line);
+
+// The size in a reply "213 N" to SIZE; nothing for any other line or a number beyond 64 bits.
+std::optional<std::uint64_t> ParseSizeReply(const std::string& line);
 
 // Reply lines start with a three-digit code; these look at the code only.
 bool IsReplyCode(const std::string& line, const char* code);

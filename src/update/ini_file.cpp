@@ -1,6 +1,10 @@
 #include "update/ini_file.h"
 
-#include <fstream>
+#include "platform/file_bytes.h"
+
+#include <cerrno>
+#include <optional>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -43,9 +47,15 @@ std::string SectionName(const std::string& header)
 
 ini_file::ini_file(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    errno = 0;
+    const std::optional<std::string> bytes = ReadFileBytes(path, kMaxSettingsBytes);
+    if (!bytes && errno == EFBIG)
+        throw std::runtime_error("INI file too large");
+    if (!bytes && (errno == EINVAL || errno == EISDIR))
+        throw std::runtime_error("INI file is no regular file");
+    if (!bytes)
         throw std::runtime_error("INI file not found");
+    std::istringstream in(*bytes);
     parse_all(in);
 }
 

@@ -1,13 +1,18 @@
 #pragma once
 // The settings file reader: a strict INI grammar with no comments, loaded whole at construction.
+#include <cstddef>
 #include <istream>
 #include <map>
 #include <string>
 
+// Far more than any settings file needs, little enough to read whole.
+inline constexpr std::size_t kMaxSettingsBytes = 64 * 1024;
+
 class ini_file {
 public:
     // Reads and parses the whole file; throws std::runtime_error with one of the fixed messages
-    // ("INI file not found", "found brackets in mid-line", ...) at the first fault.
+    // ("INI file not found", "found brackets in mid-line", ...) at the first fault. Only a regular
+    // file of at most kMaxSettingsBytes is read ("INI file is no regular file", "INI file too large").
     explicit ini_file(const std::string& path);
     // The same for text already open, to its end.
     explicit ini_file(std::istream& in);

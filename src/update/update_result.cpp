@@ -9,7 +9,6 @@ void HandleUpdateResult(int result, const UpdateResultHooks& hooks)
     hooks.stopCheckTimer();
     if (result == kNoUpdate)
         return;
-    hooks.launchCompanion();
     hooks.setFormatsChanged();
     hooks.reloadCatalog();
 }

@@ -4,11 +4,10 @@
 
 struct UpdateResultHooks {
     std::function<void()> stopCheckTimer;
-    std::function<void()> launchCompanion;     // "VelmaroInf.exe" beside the executable
     std::function<void()> setFormatsChanged;   // the wizard's list-refresh flag
     std::function<void()> reloadCatalog;       // empty the sheet catalog and load it again
 };
 
-// On kUpdateFetched: stop the timer, launch the companion, flag and reload the catalog.
+// On kUpdateFetched (an update has been installed): stop the timer, flag and reload the catalog.
 // On kNoUpdate: stop the timer. Any other value: nothing. Every hook must be set.
 void HandleUpdateResult(int result, const UpdateResultHooks& hooks);

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "update/ftp_download.h"
 #include "update/ini_file.h"
 
 namespace {
@@ -20,6 +21,8 @@ UpdateSettings SettingsFrom(const ini_file& ini)
     if (settings.index.empty())
         settings.index = ini.get("FTP", "INDEX");
     settings.supportUrl = ini.get("SETTING", "SUPPORTURL");
+    settings.updateKey = ini.get("SETTING", "UPDATEKEY");
+    settings.updateLimit = ini.get("SETTING", "UPDATELIMITMB");
     return settings;
 }
 
@@ -38,6 +41,17 @@ bool UpdateSettings::complete() const
 {
     return !server.empty() && !userId.empty() && !password.empty() && !remoteDir.empty() &&
            !fileName.empty() && !index.empty() && !supportUrl.empty();
+}
+
+std::uint64_t UpdateSettings::maxUpdateBytes() const
+{
+    constexpr std::uint64_t kMiB = 1024 * 1024;
+    constexpr std::size_t kMaxDigits = 4;
+    if (updateLimit.empty() || updateLimit.size() > kMaxDigits ||
+        updateLimit.find_first_not_of("0123456789") != std::string::npos)
+        return kDefaultUpdateLimit;
+    const std::uint64_t mib = std::stoull(updateLimit);
+    return mib >= 1 && mib <= 4096 ? mib * kMiB : kDefaultUpdateLimit;
 }
 
 UpdateSettings ReadUpdateSettings(const std::filesystem::path& path)

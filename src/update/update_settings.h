@@ -1,5 +1,6 @@
 #pragma once
 // The update settings from "velmaro.ini", and the unscrambling of the account.
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -12,6 +13,12 @@ struct UpdateSettings {
     std::string fileName;    // FTP/FILENAME
     std::string index;       // SETTING/INDEX, or FTP/INDEX where older files keep it
     std::string supportUrl;  // SETTING/SUPPORTURL
+    std::string updateKey;   // SETTING/UPDATEKEY: base64 Ed25519 public key; empty for no signature
+    std::string updateLimit; // SETTING/UPDATELIMITMB: the largest update file in MiB; empty for the default
+
+    // The update file's limit in bytes: UPDATELIMITMB when it is a number from 1 to 4096, else the
+    // default.
+    std::uint64_t maxUpdateBytes() const;
 
     // The check runs only when every value is present.
     bool complete() const;

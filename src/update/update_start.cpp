@@ -15,8 +15,10 @@ const char kIncompleteSettingsCaption[] = "Zolvi\x82\x51";
 namespace {
 
 // The thread works on its own copies of the settings; nobody waits for it.
-bool StartCheckThread(const UpdateSettings& settings, const UpdateCheckEnvironment& environment)
+bool StartCheckThread(const UpdateSettings& settings, UpdateCheckEnvironment environment)
 {
+    environment.updateKey = settings.updateKey;
+    environment.maxUpdateBytes = settings.maxUpdateBytes();
     try {
         std::thread(run_update_check, settings.server, UnscrambleUser(settings.userId),
                     UnscramblePassword(settings.password), settings.remoteDir, settings.fileName, environment)

@@ -136,7 +136,7 @@ protected:
     // The folder holds the design file and nothing else: no temporary is left behind.
     void ExpectOnlyTheDesignFile(const std::string& bytes) const
     {
-        EXPECT_EQ(ReadFileBytes(m_file).value_or("(unreadable)"), bytes);
+        EXPECT_EQ(ReadFileBytes(m_file, kMaxDesignFileBytes).value_or("(unreadable)"), bytes);
         EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
     }
 
@@ -158,7 +158,7 @@ TEST_F(DesignSaveFaultTest, WritesStoppingAfterAnyNumberOfBytesKeepThePreviousFi
     ASSERT_EQ(WriteFileAtomically(m_file, previous), 0);
     SetText("a new text, longer than the one saved before");
     const std::string next = DesignFileBytes(kKindOrvanel);
-    const std::string told = m_file.string() + " に書き込めません。(File too large)";
+    const std::string told = m_file.string() + " に書き込めません。(ファイルが大きすぎます)";
 
     for (std::size_t limit = 0; limit < next.size(); ++limit) {
         SCOPED_TRACE("writes stop after " + std::to_string(limit) + " of " + std::to_string(next.size()) + " bytes");
@@ -186,11 +186,11 @@ TEST_F(DesignSaveFaultTest, EachStepOfTheSaveFailingKeepsThePreviousFile)
         const char* told;  // after the path
     } cases[] = {
         {"creating the temporary file on a full disk", {SYS_open, SYS_openat}, ENOSPC,
-         " に書き込めません。(No space left on device)"},
+         " に書き込めません。(ディスクの空き容量が足りません)"},
         {"writing to a full disk", {SYS_write, SYS_writev, SYS_pwrite64}, ENOSPC,
-         " に書き込めません。(No space left on device)"},
-        {"flushing to the disk", {SYS_fsync, SYS_fdatasync}, EIO, " に書き込めません。(Input/output error)"},
-        {"closing the temporary file", {SYS_close}, EIO, " に書き込めません。(Input/output error)"},
+         " に書き込めません。(ディスクの空き容量が足りません)"},
+        {"flushing to the disk", {SYS_fsync, SYS_fdatasync}, EIO, " に書き込めません。(ディスクの読み書きに失敗しました)"},
+        {"closing the temporary file", {SYS_close}, EIO, " に書き込めません。(ディスクの読み書きに失敗しました)"},
         {"replacing the previous file on a disk turned read-only", {SYS_rename, SYS_renameat, SYS_renameat2}, EROFS,
          " は使用中または読み取り専用のため、書き込めません。"},
         {"replacing the previous file while it is in use", {SYS_rename, SYS_renameat, SYS_renameat2}, EBUSY,
@@ -237,7 +237,7 @@ TEST_F(DesignSaveFaultTest, KilledWhileSavingLeavesOneWholeDesign)
         saver.Kill();
         saver.Wait();
         ++kills;
-        const std::string onDisk = ReadFileBytes(m_file).value_or("(unreadable)");
+        const std::string onDisk = ReadFileBytes(m_file, kMaxDesignFileBytes).value_or("(unreadable)");
         ASSERT_TRUE(onDisk == designA || onDisk == designB) << "after kill " << kills << ": " << onDisk.size()
                                                             << " bytes that are neither design";
         sawA = sawA || onDisk == designA;
@@ -251,7 +251,7 @@ TEST_F(DesignSaveFaultTest, KilledWhileSavingLeavesOneWholeDesign)
     EXPECT_LE(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), kills + 1);
     SetText("after the kills");
     EXPECT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
-    EXPECT_EQ(ReadFileBytes(m_file), DesignFileBytes(kKindOrvanel));
+    EXPECT_EQ(ReadFileBytes(m_file, kMaxDesignFileBytes), DesignFileBytes(kKindOrvanel));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "format/load_formats.h"
 #include "format_fixture.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <fstream>
@@ -134,6 +135,45 @@ TEST_F(CatalogTest, AMissingUserFolderLeavesTheProgramsSheetsAndAMissingProgramF
     EXPECT_TRUE(LoadFormats(m_program, m_program / "nobody"));
     ASSERT_EQ(g_sealCatalog.size(), 1u);
     EXPECT_EQ(SheetFolder("M100AA00"), m_program / "印刷情報" / "M100AA00");
+}
+
+// Folders are listed by name, byte for byte, whatever order the file system keeps them in.
+TEST_F(CatalogTest, ListsSheetsInTheOrderOfTheirFolderNames)
+{
+    const std::vector<std::string> names = {"M013AA00", "A1", "m000", "L100AA00", "M000AB00", "M000AA00", "Z", "0"};
+    for (const std::string& name : names) {
+        FormatFixture sheet;
+        sheet.code = name;
+        AddSheet(name, sheet.Bytes());
+    }
+    ASSERT_TRUE(LoadFormats(m_program));
+    std::vector<std::string> listed;
+    for (const CatalogEntry& entry : g_sealCatalog)
+        listed.push_back(CodeOf(entry));
+    EXPECT_EQ(listed, (std::vector<std::string>{"0", "A1", "L100AA00", "M000AA00", "M000AB00", "M013AA00", "Z", "m000"}));
+}
+
+// A format file that is no regular file or is larger than any format is skipped without being
+// read (a FIFO would block the start, a huge file cost its size in memory); so is a code that
+// could not name a folder.
+TEST_F(CatalogTest, SkipsFormatFilesThatCannotBeSheets)
+{
+    FormatFixture good;
+    AddSheet("M100AA00", good.Bytes());
+    const fs::path fifoSheet = m_program / "印刷情報" / "FIFO";
+    fs::create_directories(fifoSheet);
+    ASSERT_EQ(::mkfifo((fifoSheet / "format.tsd").c_str(), 0600), 0);
+    std::string padded = good.Bytes();
+    padded.resize(kMaxFormatFileBytes + 1, '\n');
+    AddSheet("PADDED", padded);
+    for (const std::string code : {"../up", "M1-00", "M100AA00\x81\x40"}) {
+        FormatFixture bad;
+        bad.code = code;
+        AddSheet("bad" + std::to_string(code.size()), bad.Bytes());
+    }
+    ASSERT_TRUE(LoadFormats(m_program));
+    ASSERT_EQ(g_sealCatalog.size(), 1u);
+    EXPECT_EQ(CodeOf(g_sealCatalog.front()), "M100AA00");
 }
 
 }  // namespace

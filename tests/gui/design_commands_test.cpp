@@ -76,10 +76,14 @@ TEST_F(DesignCommands, AFileThatIsNoDesignShowsTheMessageAndChangesNothing)
     EXPECT_EQ(CSealFormat::s_nTextColour, 110);
 }
 
+// The name is taken as the bytes given, also when they are no UTF-8 (here code page 932, as
+// names from a Windows share come).
 TEST_F(DesignCommands, AFileNamedOnTheCommandLineOpensWhenTheWizardStarts)
 {
-    const std::filesystem::path file = SavedDesign("M011AA00", kKindZolvi);
-    g_strOpenPath = file.u8string();
+    const std::filesystem::path saved = SavedDesign("M011AA00", kKindZolvi);
+    const std::filesystem::path file = saved.parent_path() / "\x83\x65\x83\x58\x83\x67.zvd";
+    std::filesystem::rename(saved, file);
+    g_strOpenPath = file.string();
     Wizard()->OnInitDialog();
     g_strOpenPath.clear();
     EXPECT_EQ(ActiveId(), kIddZolviText);

@@ -9,7 +9,6 @@
 
 #include <QTest>
 
-#include <fstream>
 
 namespace {
 
@@ -126,34 +125,6 @@ TEST_F(SelectionPage, AReloadWhileHiddenRebuildsTheListWhenShownAgain)
     NewDesign();
     EXPECT_EQ(Selection()->List()->ItemCount(), before + 1);
     EXPECT_EQ(Wizard()->m_bRefreshList, 0);
-}
-
-TEST_F(SelectionPage, AFetchedUpdateStartsTheCompanionOnce)
-{
-    // A stand-in companion beside the program that records each start.
-    const std::filesystem::path companion = m_folder.path() / "VelmaroInf.exe";
-    const std::filesystem::path record = m_folder.path() / "companion-started";
-    {
-        std::ofstream script(companion);
-        script << "#!/bin/sh\necho started >> '" << record.string() << "'\n";
-    }
-    std::filesystem::permissions(companion, std::filesystem::perms::owner_all);
-    PressBack();
-    g_pStartPage->onUpdateResult(kUpdateFetched);
-    std::string seen;
-    for (int tries = 0; tries < 100 && seen.empty(); ++tries) {
-        QTest::qWait(50);
-        std::ifstream in(record);
-        std::getline(in, seen);
-    }
-    EXPECT_EQ(seen, "started");
-    g_pStartPage->onUpdateResult(kNoUpdate);
-    QTest::qWait(200);
-    std::ifstream in(record);
-    int starts = 0;
-    for (std::string line; std::getline(in, line);)
-        ++starts;
-    EXPECT_EQ(starts, 1);
 }
 
 TEST_F(SelectionPage, NoUpdateOnlyStopsTheCheck)

@@ -59,8 +59,13 @@ def make_update(served):
     data = format_file.read_bytes()
     format_file.write_bytes(data.replace(BUNDLED_SHEET.encode(), UPDATE_SHEET.encode(), 1))
     (served / "velmaro").mkdir()
-    with tarfile.open(served / "velmaro" / "VelmaroUpdate.tar.gz", "w:gz") as archive:
+    update = served / "velmaro" / "VelmaroUpdate.tar.gz"
+    with tarfile.open(update, "w:gz") as archive:
         archive.add(pack, arcname="印刷情報")
+    # Signed with the sample key, whose public half the bundled settings carry.
+    subprocess.run(["openssl", "pkeyutl", "-sign", "-rawin", "-inkey",
+                    str(SOURCE / "tools" / "sample-update-key.SAMPLE-ONLY.pem"),
+                    "-in", str(update), "-out", str(update) + ".sig"], check=True)
     (served / "velmaro" / "update_").write_text("20261210120000\n")
 
 
@@ -139,8 +144,7 @@ class InstalledProgram(unittest.TestCase):
             server.wait(timeout=10)
             server.stdout.close()
         data = self.home / ".local" / "share" / "velmaro"
-        self.assertTrue((data / "update_.dt").is_file())
-        self.assertTrue((data / "VelmaroUpdate.tar.gz").is_file())
+        self.assertTrue((data / "update" / "update_.dt").is_file())
         self.assertIn(UPDATE_SHEET, self.catalog_codes())
         self.assert_prefix_unchanged()
 
@@ -155,7 +159,7 @@ class InstalledProgram(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
 
     def run_wizard_until_update(self):
-        """Starts the wizard offscreen and ends it once the companion has unpacked the update."""
+        """Starts the wizard offscreen and ends it once the installer has put the update in place."""
         sheet = self.home / ".local" / "share" / "velmaro" / "印刷情報" / UPDATE_SHEET / "format.tsd"
         wizard = subprocess.Popen(self.user_command([str(self.program)]),
                                   env=self.environment(QT_QPA_PLATFORM="offscreen"),
@@ -164,7 +168,6 @@ class InstalledProgram(unittest.TestCase):
             give_up = time.monotonic() + 60
             while not sheet.is_file() and time.monotonic() < give_up and wizard.poll() is None:
                 time.sleep(0.2)
-            time.sleep(0.5)  # the companion may still be writing the sheet's pictures
         finally:
             wizard.kill()
             _, errors = wizard.communicate(timeout=10)

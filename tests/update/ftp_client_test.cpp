@@ -94,16 +94,20 @@ struct FaultCase {
     std::vector<std::string> commands;
 };
 
-const std::vector<std::string> kFullRun = {"USER velmaro", "PASS s3cret", "TYPE I", "PASV", "RETR /pub/f", "QUIT"};
-const std::vector<std::string> kUpToPasv = {"USER velmaro", "PASS s3cret", "TYPE I", "PASV"};
-const std::vector<std::string> kUpToRetr = {"USER velmaro", "PASS s3cret", "TYPE I", "PASV", "RETR /pub/f"};
+const std::vector<std::string> kFullRun = {"USER velmaro", "PASS s3cret", "TYPE I", "SIZE /pub/f",
+                                           "PASV",         "RETR /pub/f", "QUIT"};
+const std::vector<std::string> kUpToPasv = {"USER velmaro", "PASS s3cret", "TYPE I", "SIZE /pub/f", "PASV"};
+const std::vector<std::string> kUpToRetr = {"USER velmaro", "PASS s3cret", "TYPE I", "SIZE /pub/f", "PASV",
+                                            "RETR /pub/f"};
+const boost::system::error_code kTooLarge = boost::system::errc::make_error_code(boost::system::errc::file_too_large);
 
 // After RETR: sends `before` on the control connection, `data` over the data connection and
 // then `after`; answers QUIT and hangs up.
-ScriptedFtpServer::Script Serve(const std::string& before, const std::string& data, const std::string& after)
+ScriptedFtpServer::Script Serve(const std::string& before, const std::string& data, const std::string& after,
+                                const std::string& sizeReply = "550 size not known\r\n")
 {
     return [=](ScriptedSession& s) {
-        s.log_in_up_to_pasv();
+        s.log_in_up_to_pasv(sizeReply);
         s.send(s.open_data_port());
         s.receive_command();
         s.send(before);
@@ -140,6 +144,8 @@ std::vector<FaultCase> FaultCases()
              s.send("230 logged in\r\n");
              s.receive_command();
              s.send("200 type set\r\n");
+             s.receive_command();
+             s.send("213 5\r\n");
              s.send(s.open_data_port());
              s.receive_command();
              s.send_data("hello");
@@ -150,7 +156,7 @@ std::vector<FaultCase> FaultCases()
         {"UserRefusedStillSendsUpToPasv",
          [](ScriptedSession& s) {
              s.send("220 ready\r\n");
-             for (int i = 0; i < 4; ++i) {
+             for (int i = 0; i < 5; ++i) {
                  s.receive_command();
                  s.send("530 not logged in\r\n");
              }
@@ -244,12 +250,67 @@ std::vector<FaultCase> FaultCases()
          300ms, false, boost::asio::error::eof, "hel", kFullRun},
         {"EmptyFileLeavesNoFile", Serve("", "", "226 done\r\n"), 10000ms, true, boost::asio::error::eof,
          std::nullopt, kFullRun},
+        {"SizeAnsweredAndMet", Serve("150 opening\r\n", "hello", "226 done\r\n", "213 5\r\n"), 10000ms, true,
+         boost::asio::error::eof, "hello", kFullRun},
+        // The data connection ends early and the server still says 226: the size tells.
+        {"DataCutShortBefore226", Serve("150 opening\r\n", "hel", "226 done\r\n", "213 5\r\n"), 10000ms, false,
+         boost::asio::error::eof, "hel", kFullRun},
+        {"MoreThanAnnounced", Serve("150 opening\r\n", "hello!", "226 done\r\n", "213 5\r\n"), 10000ms, false,
+         boost::asio::error::eof, "hello!", kFullRun},
+        // The PASV reply names another host: the data connection still goes to the server itself.
+        {"PasvNamesAnotherHost",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             std::string pasv = s.open_data_port();
+             pasv.replace(pasv.find("127,0,0,1"), 9, "192,0,2,1");
+             s.send(pasv);
+             s.receive_command();
+             s.send_data("hello");
+             s.send("226 done\r\n");
+             s.receive_command();
+         },
+         10000ms, true, boost::asio::error::eof, "hello", kFullRun},
+        {"AnnouncedSizeAboveTheLimit",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv("213 1001\r\n");
+             s.send(s.open_data_port());
+             s.wait_for_client_close();
+         },
+         10000ms, false, kTooLarge, std::nullopt, kUpToPasv},
+        // No SIZE answer and a data stream without end: cut off at the limit, nothing beyond it kept.
+        {"DataWithoutEnd",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send(s.open_data_port());
+             s.receive_command();
+             s.send("150 opening\r\n");
+             s.stream_data_without_end(std::string(4096, 'x'));
+             s.send("226 done\r\n");
+             s.receive_command();
+         },
+         10000ms, false, boost::asio::error::eof, std::nullopt, kFullRun},
+        // After QUIT the server talks on and on: the client stops listening on its own.
+        {"TalkWithoutEndAfterQuit",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send(s.open_data_port());
+             s.receive_command();
+             s.send_data("hello");
+             s.send("226 done\r\n");
+             s.receive_command();
+             s.send("221 bye\r\n");
+             s.stream_control_without_end(std::string(4096, 'y') + "\r\n");
+         },
+         10000ms, true, boost::asio::error::operation_aborted, "hello", kFullRun},
     };
 }
 
 void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 
-class FtpClientFault : public ::testing::TestWithParam<FaultCase> {};
+class FtpClientFault : public ::testing::TestWithParam<FaultCase> {
+protected:
+    static constexpr std::uint64_t kLimit = 1000;
+};
 
 TEST_P(FtpClientFault, EndsWithExpectedCodeFileAndCommands)
 {
@@ -257,7 +318,11 @@ TEST_P(FtpClientFault, EndsWithExpectedCodeFileAndCommands)
     TempFolder local;
     ScriptedFtpServer server(c.script);
 
-    const DownloadOutcome outcome = RunDownload(LoopbackAccount(server.port(), c.deadline), "f", local.path() / "f");
+    ::testing::internal::CaptureStdout();
+    const DownloadOutcome outcome =
+        RunDownload(LoopbackAccount(server.port(), c.deadline), "f", local.path() / "f", kLimit);
+    // What the server said is echoed only up to a limit, besides the client's own commands.
+    EXPECT_LE(::testing::internal::GetCapturedStdout().size(), 65 * 1024u);
 
     EXPECT_EQ(server.finish(), c.commands);
     EXPECT_EQ(outcome.succeeded(), c.succeeded);
@@ -266,6 +331,7 @@ TEST_P(FtpClientFault, EndsWithExpectedCodeFileAndCommands)
     if (c.file) {
         EXPECT_EQ(local.read("f"), *c.file);
     }
+    EXPECT_LE(local.read("f").size(), kLimit);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripted, FtpClientFault, ::testing::ValuesIn(FaultCases()),

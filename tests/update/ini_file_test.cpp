@@ -1,6 +1,8 @@
 // The settings file grammar: what loads, what each fault raises, and how lookups behave.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <stdexcept>
 #include <utility>
 #include <vector>
@@ -89,6 +91,34 @@ TEST(IniFile, MissingFileRaisesNotFound)
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "INI file not found");
     }
+}
+
+// The settings are read only from a regular file of settings size: a FIFO would block the start,
+// a device or a huge file fill the memory.
+TEST(IniFileSource, OnlyARegularFileOfSettingsSizeIsRead)
+{
+    TempFolder folder;
+    const std::string fifo = (folder.path() / "fifo.ini").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string big = "[FTP]\nSERVER=host\n";
+    big.resize(kMaxSettingsBytes + 1, '\n');
+    folder.write("big.ini", big);
+    const std::pair<std::string, std::string> cases[] = {
+        {fifo, "INI file is no regular file"},
+        {"/dev/zero", "INI file is no regular file"},
+        {(folder.path() / "big.ini").string(), "INI file too large"},
+    };
+    for (const auto& [path, message] : cases) {
+        try {
+            ini_file ini(path);
+            ADD_FAILURE() << path << " was read";
+        } catch (const std::runtime_error& error) {
+            EXPECT_EQ(std::string(error.what()), message) << path;
+        }
+    }
+    big.resize(kMaxSettingsBytes);
+    folder.write("big.ini", big);
+    EXPECT_EQ(ini_file((folder.path() / "big.ini").string()).get("FTP", "SERVER"), "host");
 }
 
 }  // namespace

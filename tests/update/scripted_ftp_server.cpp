@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 
 namespace {
@@ -144,7 +145,7 @@ void ScriptedSession::wait_for_close(int fd)
     }
 }
 
-void ScriptedSession::log_in_up_to_pasv()
+void ScriptedSession::log_in_up_to_pasv(const std::string& sizeReply)
 {
     send("220 ready\r\n");
     receive_command();
@@ -154,6 +155,35 @@ void ScriptedSession::log_in_up_to_pasv()
     receive_command();
     send("200 type set\r\n");
     receive_command();
+    send(sizeReply);
+    receive_command();
+}
+
+std::size_t ScriptedSession::stream_data_without_end(const std::string& chunk)
+{
+    m_heldData = accept_data();
+    return stream_without_end(m_heldData, chunk);
+}
+
+std::size_t ScriptedSession::stream_control_without_end(const std::string& chunk)
+{
+    return stream_without_end(m_control, chunk);
+}
+
+std::size_t ScriptedSession::stream_without_end(int fd, const std::string& chunk)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitMs);
+    std::size_t sent = 0;
+    while (fd >= 0 && std::chrono::steady_clock::now() < giveUp) {
+        pollfd pfd{fd, POLLOUT, 0};
+        if (poll(&pfd, 1, 50) != 1)
+            continue;
+        const ssize_t n = ::send(fd, chunk.data(), chunk.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && errno != EAGAIN)
+            break;
+        sent += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    return sent;
 }
 
 ScriptedFtpServer::ScriptedFtpServer(Script script)

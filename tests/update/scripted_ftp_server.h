@@ -32,14 +32,20 @@ public:
     void wait_for_data_close();
     // Waits (bounded) until the client closes the control connection.
     void wait_for_client_close();
-    // Logs the client in with plain positive replies, up to and including its PASV command.
-    void log_in_up_to_pasv();
+    // Logs the client in with plain positive replies, answers its SIZE with `sizeReply`, and
+    // receives its PASV command.
+    void log_in_up_to_pasv(const std::string& sizeReply = "550 size not known\r\n");
+    // Sends `chunk` over and over on the data connection (accepting it first) or on the control
+    // connection, until the client closes it or a bounded wait ends; returns the bytes sent.
+    std::size_t stream_data_without_end(const std::string& chunk);
+    std::size_t stream_control_without_end(const std::string& chunk);
 
     const std::vector<std::string>& commands() const { return m_commands; }
 
 private:
     int accept_data();
     static void wait_for_close(int fd);
+    static std::size_t stream_without_end(int fd, const std::string& chunk);
 
     int m_control;
     int m_dataListener = -1;

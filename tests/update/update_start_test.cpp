@@ -9,9 +9,12 @@
 
 #include "platform/cp932.h"
 #include "pyftpd_server.h"
+#include "format_fixture.h"
 #include "temp_folder.h"
-#include "update/companion_launch.h"
+#include "test_archive.h"
+#include "test_signer.h"
 #include "update/update_result.h"
+#include "update/update_settings.h"
 #include "update/update_start.h"
 
 namespace {
@@ -48,7 +51,7 @@ std::vector<SettingLine> CompleteSettings()
         {"FTP", "USERID", ScrambleUser("velmaro")},
         {"FTP", "PASSWORD", ScramblePassword("s3cret")},
         {"FTP", "URL", "/pub"},
-        {"FTP", "FILENAME", "sheets.zip"},
+        {"FTP", "FILENAME", "sheets.tar.gz"},
         {"SETTING", "INDEX", "1"},
         {"SETTING", "SUPPORTURL", "https://support.example/"},
     };
@@ -105,19 +108,26 @@ TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledA
 {
     TempFolder served;
     served.write("pub/update_", "2024-06-01");
-    served.write("pub/sheets.zip", "new sheets");
+    FormatFixture format;
+    const std::string update = TarGzBytes({SheetFile(format.code, "format.tsd", format.Bytes())});
+    served.write("pub/sheets.tar.gz", update);
+    const TestSigner signer;
+    served.write("pub/sheets.tar.gz.sig", signer.sign(update));
     PyftpdServer server("velmaro", "s3cret", served.path());
     if (!server.running())
         GTEST_SKIP() << "python3-pyftpdlib is not available";
     TempFolder config;
     std::vector<SettingLine> lines = CompleteSettings();
     lines.push_back({"FTP", "PORT", server.port()});
-    config.write("velmaro.ini", IniText(lines));
+    config.write("velmaro.ini",
+                 IniText(lines) + "[SETTING]\r\nUPDATELIMITMB=1\r\nUPDATEKEY=" + signer.base64() + "\r\n");
     TempFolder data;
     auto result = std::make_shared<std::promise<int>>();
     UpdateCheckEnvironment environment;
     environment.settingsFile = config.path() / "velmaro.ini";
-    environment.dataFolder = data.path();
+    environment.downloadFolder = data.path() / "update";
+    environment.sheetsFolder = data.path() / "印刷情報";
+    environment.installer = VELMARO_INSTALLER;
     environment.deadline = 10s;
     environment.report = [result](int value) { result->set_value(value); };
 
@@ -129,8 +139,8 @@ TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledA
     auto reported = result->get_future();
     ASSERT_EQ(reported.wait_for(15s), std::future_status::ready);
     EXPECT_EQ(reported.get(), kUpdateFetched);
-    EXPECT_EQ(data.read("sheets.zip"), "new sheets");
-    EXPECT_FALSE(config.has("sheets.zip"));
+    EXPECT_EQ(data.read("印刷情報/" + format.code + "/format.tsd"), format.Bytes());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(config.path()), {}), 1);
 }
 
 TEST(UpdateResult, StartPageStepsForEachResult)
@@ -139,7 +149,7 @@ TEST(UpdateResult, StartPageStepsForEachResult)
         int result;
         std::vector<std::string> steps;
     } cases[] = {
-        {kUpdateFetched, {"stop timer", "launch companion", "set formats changed", "reload catalog"}},
+        {kUpdateFetched, {"stop timer", "set formats changed", "reload catalog"}},
         {kNoUpdate, {"stop timer"}},
         {0, {}},
         {2001, {}},
@@ -148,8 +158,7 @@ TEST(UpdateResult, StartPageStepsForEachResult)
         SCOPED_TRACE(c.result);
         std::vector<std::string> steps;
         const auto record = [&steps](const char* step) { return [&steps, step] { steps.push_back(step); }; };
-        UpdateResultHooks hooks{record("stop timer"), record("launch companion"), record("set formats changed"),
-                                record("reload catalog")};
+        UpdateResultHooks hooks{record("stop timer"), record("set formats changed"), record("reload catalog")};
 
         HandleUpdateResult(c.result, hooks);
 
@@ -157,38 +166,19 @@ TEST(UpdateResult, StartPageStepsForEachResult)
     }
 }
 
-// Waits (bounded) for a file the companion writes.
-bool AppearsWithin(const std::filesystem::path& path, std::chrono::milliseconds limit)
+// The update file's limit from the settings: MiB from 1 to 4096, else the default.
+TEST(UpdateSettingsLimit, TakesOnlyASaneNumberOfMebibytes)
 {
-    const auto giveUp = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < giveUp) {
-        if (std::filesystem::exists(path))
-            return true;
-        std::this_thread::sleep_for(20ms);
+    const std::pair<std::string, std::uint64_t> cases[] = {
+        {"", kDefaultUpdateLimit}, {"1", 1u << 20},       {"4096", 4096ull << 20},  {"0", kDefaultUpdateLimit},
+        {"4097", kDefaultUpdateLimit}, {"-1", kDefaultUpdateLimit}, {"12MB", kDefaultUpdateLimit},
+        {"99999999999999999999", kDefaultUpdateLimit},
+    };
+    for (const auto& [text, bytes] : cases) {
+        UpdateSettings settings;
+        settings.updateLimit = text;
+        EXPECT_EQ(settings.maxUpdateBytes(), bytes) << text;
     }
-    return false;
-}
-
-TEST(CompanionLaunch, StartsTheCompanionOfTheProgramWithTheUpdateFolder)
-{
-    TempFolder exe;
-    exe.write("VelmaroInf.exe", "#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/launched.tmp\"\n"
-                                "mv \"$(dirname \"$0\")/launched.tmp\" \"$(dirname \"$0\")/launched.txt\"\n");
-    chmod((exe.path() / "VelmaroInf.exe").c_str(), 0755);
-
-    EXPECT_TRUE(LaunchCompanion(exe.path(), "/home/someone/.local/share/velmaro"));
-    ASSERT_TRUE(AppearsWithin(exe.path() / "launched.txt", 5000ms));
-    EXPECT_EQ(exe.read("launched.txt"), "/home/someone/.local/share/velmaro\n");
-}
-
-TEST(CompanionLaunch, MissingOrNotExecutableCompanionIsNotStarted)
-{
-    TempFolder exe;
-    EXPECT_FALSE(LaunchCompanion(exe.path(), exe.path()));
-
-    exe.write("VelmaroInf.exe", "#!/bin/sh\n");
-    chmod((exe.path() / "VelmaroInf.exe").c_str(), 0644);
-    EXPECT_FALSE(LaunchCompanion(exe.path(), exe.path()));
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ void CPrintStepPage::BuildOffsetControls()
         edit->setReadOnly(true);
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         edit->setGeometry(Scaled(offset.edit, dpi));
-        auto* spin = new CNumSpinCtrl(this);
+        auto* spin = new CNumSpinCtrl(this, offset.vertical ? Qt::Vertical : Qt::Horizontal);
         spin->setObjectName(QString::number(offset.spinId));
         spin->setGeometry(Scaled(offset.spin, dpi));
         spin->SetBuddy(edit);

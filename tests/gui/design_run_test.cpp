@@ -120,7 +120,7 @@ protected:
             for (int i = 0; i < times; ++i)
                 ClickControl(button);
         };
-        click(false, "up", 5);
+        click(false, "right", 5);
         click(true, "down", 3);
         EXPECT_EQ(g_printOffsets.dx, 50);
         EXPECT_EQ(g_printOffsets.dy, -30);

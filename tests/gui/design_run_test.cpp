@@ -234,7 +234,11 @@ protected:
                                                  << saved[i].alignV;
         EXPECT_EQ(CurrentSettings(), settings);
         CEveryEdit* edit = Current() % 2 ? TextPage()->BackEdit() : TextPage()->Edit();
-        EXPECT_EQ(StoredForm(edit->toPlainText()), Piece(Current()).m_strText);
+        // The edit shows the text as typed: without the line feed the Orvanel reader ends it with.
+        std::string typed = Piece(Current()).m_strText;
+        if (kind == kKindOrvanel && !typed.empty() && typed.back() == '\n')
+            typed.pop_back();
+        EXPECT_EQ(StoredForm(edit->toPlainText()), typed);
         EXPECT_TRUE(NextEnabled());
     }
 

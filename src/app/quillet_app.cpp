@@ -73,6 +73,9 @@ void DrawSelectionView(const CWizardSheetDlg* wizard, QPainter& painter, const V
     if (g_strCurCode.empty())
         return;
     const PictureFrame frame{view.pictureSize, view.memorySize, view.clientSize, true};
+    // The sheet's own picture is drawn at the outlines' scale: squeezed in x as they are.
+    if (view.background)
+        FitBackgroundToSheetMapping(painter, frame, *view.background);
     if (wizard->m_nKind == kKindOrvanel)
         DrawOrvanelSelection(painter, frame, CSealFormat::Orvanel());
     else if (wizard->m_nKind == kKindZolvi)

@@ -64,7 +64,8 @@ void CLayoutFontStatic::paintEvent(QPaintEvent*)
         QPainter memory(&m_memory);
         memory.drawImage(0, 0, m_background);
         if (view.draw)
-            view.draw(memory, ViewFrame{m_nControlId, m_pictureSize, m_memory.size(), size(), m_bDisplay});
+            view.draw(memory,
+                      ViewFrame{m_nControlId, m_pictureSize, m_memory.size(), size(), m_bDisplay, &m_background});
     }
     QPainter window(this);
     if (view.copy == ViewCopy::StretchWhenFlagged && m_bDisplay) {

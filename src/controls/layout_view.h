@@ -1,6 +1,7 @@
 #pragma once
 // The views a CLayoutFontStatic can show, chosen by its control id. The drawing routines live
 // below the controls; the program plugs them in here at start.
+#include <QImage>
 #include <QPainter>
 #include <QSize>
 
@@ -12,6 +13,7 @@ struct ViewFrame {
     QSize memorySize;   // the memory picture in screen pixels
     QSize clientSize;   // the control's client area
     bool display = false;
+    const QImage* background = nullptr;  // the background as the memory picture got it
 };
 
 // How the memory picture reaches the window.

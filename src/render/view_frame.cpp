@@ -31,11 +31,28 @@ void Apply(QPainter& painter, const PictureFrame& frame, QSizeF extent, double v
 }
 }  // namespace
 
-void UseSheetMapping(QPainter& painter, const PictureFrame& frame, QSizeF extent)
+namespace {
+// The memory picture's height in the client's proportions.
+int SheetViewportWidth(const PictureFrame& frame)
 {
     const int clientHeight = frame.client.height() > 0 ? frame.client.height() : frame.memory.height();
     const int clientWidth = frame.client.width() > 0 ? frame.client.width() : frame.memory.width();
-    Apply(painter, frame, extent, MulDiv(frame.memory.height(), clientWidth, clientHeight));
+    return MulDiv(frame.memory.height(), clientWidth, clientHeight);
+}
+}  // namespace
+
+void UseSheetMapping(QPainter& painter, const PictureFrame& frame, QSizeF extent)
+{
+    Apply(painter, frame, extent, SheetViewportWidth(frame));
+}
+
+void FitBackgroundToSheetMapping(QPainter& painter, const PictureFrame& frame, const QImage& background)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.fillRect(QRect(QPoint(), frame.memory), Qt::white);
+    painter.drawImage(QRectF(0, 0, SheetViewportWidth(frame), frame.memory.height()), background);
+    painter.restore();
 }
 
 void UseMapMapping(QPainter& painter, const PictureFrame& frame, QSizeF extent)

@@ -27,3 +27,8 @@ QSizeF PreviewExtent(QSize picture, int previewScale);
 void UseSheetMapping(QPainter& painter, const PictureFrame& frame, QSizeF extent);
 // The sheet maps stretch the extent over the whole memory picture.
 void UseMapMapping(QPainter& painter, const PictureFrame& frame, QSizeF extent);
+
+// Draws `background` over the memory picture again, as wide as UseSheetMapping maps the sheet
+// (its width follows the client's proportions, not the picture's), so that a picture of the sheet
+// lies under what the view draws on it.
+void FitBackgroundToSheetMapping(QPainter& painter, const PictureFrame& frame, const QImage& background);

@@ -200,9 +200,8 @@ void CPrintStepPage::OnSetActive()
 
 void CPrintStepPage::LoadCanvas()
 {
-    const bool small = m_nDesignKind == kKindZolvi && Zolvi().m_nKind == 5;
     auto* picture = ControlAs<CLayoutFontStatic>(SheetPictureId(m_nDesignKind));
-    picture->LoadPicture(small ? kBmpCanvasPaperSmall : kBmpCanvasPaper);
+    picture->LoadPicture(SheetCanvas(m_nDesignKind));
     picture->update();
 }
 
@@ -217,7 +216,8 @@ void CPrintStepPage::OnPrint()
 {
     TakeOffset(true);
     TakeOffset(false);
-    PrintSheet(this, m_pSheet->KeptPrinter(), m_nDesignKind, QPoint(g_printOffsets.dx, g_printOffsets.dy));
+    PrintSheet(this, m_pSheet->KeptPrinter(), m_pSheet->m_bOwnPaper, m_nDesignKind,
+               QPoint(g_printOffsets.dx, g_printOffsets.dy));
     if (m_nDesignKind == kKindOrvanel && !DataFolderPresent(this))
         return;
     LoadCanvas();

@@ -179,7 +179,9 @@ protected:
         QPrinter& printer = Wizard()->KeptPrinter();
         printer.setOutputFileName(QString());
         printer.setPrinterName(QString::fromLatin1(kQueue));
+        // The user chose A4 for this queue, which the print dialog then keeps.
         printer.setPageSize(QPageSize(QPageSize::A4));
+        Wizard()->m_bOwnPaper = true;
         const std::string title = "velmaro_run_" + std::to_string(::getpid()) + "_" +
                                   std::to_string(QDateTime::currentMSecsSinceEpoch());
         printer.setDocName(QString::fromStdString(title));

@@ -125,8 +125,9 @@ TEST(FontButton, DisabledFaceAndCaptionTurnGrey)
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x) {
             const QColor pixel(shown.pixel(x, y));
-            EXPECT_LE(std::max({pixel.red(), pixel.green(), pixel.blue()}) - std::min({pixel.red(), pixel.green(), pixel.blue()}), 2)
-                << "a coloured pixel at " << x << "," << y;
+            const int spread = std::max({pixel.red(), pixel.green(), pixel.blue()})
+                               - std::min({pixel.red(), pixel.green(), pixel.blue()});
+            EXPECT_LE(spread, 2) << "a coloured pixel at " << x << "," << y;
             captionShown = captionShown || (pixel.rgb() & 0xFFFFFF) == caption;
         }
     EXPECT_TRUE(captionShown);

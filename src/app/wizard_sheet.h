@@ -51,6 +51,9 @@ public:
     // The printer the print pages print on, kept between prints so the next print dialog opens
     // on the printer and settings chosen last.
     QPrinter& KeptPrinter();
+    // Whether the kept printer's paper is one the user chose instead of the sheet's own, which
+    // the print dialog then keeps rather than proposing the sheet's paper.
+    bool m_bOwnPaper = false;
 
     QWidget* Control(int id) const;
     template <class T>

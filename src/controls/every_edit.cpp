@@ -69,20 +69,32 @@ std::string CEveryEdit::BoundText() const
     return index < 0 ? std::string() : Pieces()[static_cast<std::size_t>(index)].m_strText;
 }
 
+QString CEveryEdit::ShownText(const std::string& stored) const
+{
+    QString shown = ShownForm(stored);
+    if (m_nMode == kEditSingle && shown.endsWith(QChar(u'\n')))
+        shown.chop(1);
+    return shown;
+}
+
+bool CEveryEdit::Shows(const std::string& stored) const
+{
+    const QString shown = toPlainText();
+    return StoredForm(shown) == stored || shown == ShownText(stored);
+}
+
 void CEveryEdit::ShowText(const std::string& stored)
 {
     m_bShowing = true;
-    setPlainText(ShownForm(stored));
+    setPlainText(ShownText(stored));
     moveCursor(QTextCursor::End);
     m_bShowing = false;
 }
 
 void CEveryEdit::ReloadText()
 {
-    if (m_nMode != kEditPairs)
-        return;
     const std::string text = BoundText();
-    if (!text.empty() && StoredForm(toPlainText()) != text)
+    if (!text.empty() && !Shows(text))
         ShowText(text);
 }
 
@@ -190,7 +202,7 @@ void CEveryEdit::focusInEvent(QFocusEvent* event)
         m_page->RepaintPictures();
         m_page->RefreshSelection();
     }
-    if (!text.empty() && StoredForm(toPlainText()) != text)
+    if (!text.empty() && !Shows(text))
         ShowText(text);
 }
 

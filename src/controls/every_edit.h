@@ -42,11 +42,12 @@ public:
     // The record this edit shows and edits, or -1 when the sheet has none there.
     int BoundIndex() const;
 
-    // Shows a stored text without storing it back.
+    // Shows a stored text without storing it back, the caret at its end. A single sticker's text
+    // is shown without a final line feed: design files keep none for it, and their reader ends
+    // every such text with one, so it is never the user's.
     void ShowText(const std::string& stored);
     void Empty() { ShowText({}); }
-    // Pairs: shows the bound record's text, unless that text is empty (the edit then keeps its
-    // content). Does nothing for single stickers.
+    // Shows the bound record's text, unless that text is empty (the edit then keeps its content).
     void ReloadText();
 
 protected:
@@ -61,6 +62,9 @@ private:
     SealDataCommon& Sheet() const;
     std::vector<SealPiece>& Pieces() const;
     std::string BoundText() const;
+    QString ShownText(const std::string& stored) const;
+    // Whether the edit shows `stored` already (a single sticker's final line feed aside).
+    bool Shows(const std::string& stored) const;
 
     void Mirror();
     void MoveWithTab(bool backwards);

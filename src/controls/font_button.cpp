@@ -1,5 +1,7 @@
 #include "controls/font_button.h"
 
+#include "controls/picture_ops.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -69,13 +71,9 @@ void CFontButton::paintEvent(QPaintEvent*)
     const bool pushed = isDown() || m_bToggled;
     qDrawShadePanel(&painter, r, pal, pushed, 2);
     const QRect face = r.adjusted(2, 2, -2, -2);
-    painter.fillRect(face, CurrentFaceColour());
-    if (!isEnabled()) {
-        painter.setPen(buttonFace);
-        for (int y = face.top(); y <= face.bottom(); ++y)
-            for (int x = face.left() + ((face.left() + y + 1) % 2); x <= face.right(); x += 2)
-                painter.drawPoint(x, y);
-    }
+    // Disabled, face and caption turn grey, as the picture buttons' grey pictures do.
+    const bool grey = !isEnabled();
+    painter.fillRect(face, grey ? QColor(GreyColour(CurrentFaceColour().rgb())) : CurrentFaceColour());
     if (m_caption.isEmpty() || !m_font)
         return;
     painter.setFont(*m_font);
@@ -84,13 +82,8 @@ void CFontButton::paintEvent(QPaintEvent*)
         textRect.adjust(0, 0, 2, 2);
     const int flags = Qt::AlignCenter | Qt::TextSingleLine;
     const QString shown = painter.fontMetrics().elidedText(m_caption, Qt::ElideRight, face.width());
-    if (!isEnabled()) {
-        painter.setPen(pal.color(QPalette::Highlight));
-        painter.drawText(textRect.translated(1, 1), flags, shown);
-        painter.setPen(pal.color(QPalette::Disabled, QPalette::WindowText));
-    } else {
-        painter.setPen((m_bTwoColours && !m_bToggled) ? m_secondText : m_text);
-    }
+    const QColor text = (m_bTwoColours && !m_bToggled) ? m_secondText : m_text;
+    painter.setPen(grey ? QColor(GreyColour(text.rgb())) : text);
     painter.drawText(textRect, flags, shown);
 }
 

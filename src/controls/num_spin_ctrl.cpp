@@ -1,7 +1,7 @@
 #include "controls/num_spin_ctrl.h"
 
 #include <QToolButton>
-#include <QVBoxLayout>
+#include <QBoxLayout>
 
 #include <algorithm>
 #include <clocale>
@@ -54,18 +54,33 @@ std::string FormatSpinValue(double value, int decimals, bool trim, const std::st
     return trim ? TrimZeros(text, DecimalSeparator()) : text;
 }
 
-CNumSpinCtrl::CNumSpinCtrl(QWidget* parent) : QWidget(parent)
+namespace {
+
+struct Arrow {
+    int delta;
+    Qt::ArrowType type;
+    const char* name;
+};
+
+// In the order they are laid out: top to bottom, or left to right.
+constexpr Arrow kVerticalArrows[] = {{1, Qt::UpArrow, "up"}, {-1, Qt::DownArrow, "down"}};
+constexpr Arrow kHorizontalArrows[] = {{-1, Qt::LeftArrow, "left"}, {1, Qt::RightArrow, "right"}};
+
+}  // namespace
+
+CNumSpinCtrl::CNumSpinCtrl(QWidget* parent, Qt::Orientation orientation) : QWidget(parent)
 {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QBoxLayout(orientation == Qt::Horizontal ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom,
+                                  this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    for (int delta : {1, -1}) {
+    for (const Arrow& kind : orientation == Qt::Horizontal ? kHorizontalArrows : kVerticalArrows) {
         auto* arrow = new QToolButton(this);
-        arrow->setArrowType(delta > 0 ? Qt::UpArrow : Qt::DownArrow);
+        arrow->setArrowType(kind.type);
         arrow->setAutoRepeat(true);
         arrow->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        arrow->setObjectName(delta > 0 ? "up" : "down");
-        connect(arrow, &QToolButton::clicked, this, [this, delta] { Step(delta); });
+        arrow->setObjectName(kind.name);
+        connect(arrow, &QToolButton::clicked, this, [this, delta = kind.delta] { Step(delta); });
         layout->addWidget(arrow);
     }
 }

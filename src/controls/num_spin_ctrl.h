@@ -1,6 +1,7 @@
 #pragma once
 // CNumSpinCtrl: a pair of arrow buttons that step a decimal value shown in a buddy edit, with a
-// range, a step, a number of decimals and optional wrapping at the ends.
+// range, a step, a number of decimals and optional wrapping at the ends. Vertical: ▲ over ▼;
+// horizontal: ◀ beside ▶. ▲ and ▶ step up, ▼ and ◀ down.
 #include <QLineEdit>
 #include <QPointer>
 #include <QWidget>
@@ -14,7 +15,7 @@ std::string FormatSpinValue(double value, int decimals, bool trim, const std::st
 class CNumSpinCtrl : public QWidget {
     Q_OBJECT
 public:
-    explicit CNumSpinCtrl(QWidget* parent = nullptr);
+    explicit CNumSpinCtrl(QWidget* parent = nullptr, Qt::Orientation orientation = Qt::Vertical);
 
     void SetBuddy(QLineEdit* buddy);
     QLineEdit* Buddy() const { return m_buddy; }
@@ -31,7 +32,7 @@ public:
     int Position() const { return m_nPos; }
     int Positions() const { return m_nPositions; }
 
-    // An arrow click: delta +1 up, -1 down.
+    // An arrow click: delta +1 up (or right), -1 down (or left).
     void Step(int delta);
 
 signals:

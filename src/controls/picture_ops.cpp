@@ -30,12 +30,15 @@ QImage DarkerPicture(const QImage& picture, QRgb transparent)
     });
 }
 
+QRgb GreyColour(QRgb colour)
+{
+    const int level = static_cast<int>(0.299 * qRed(colour) + 0.587 * qGreen(colour) + 0.114 * qBlue(colour));
+    return qRgb(level, level, level);
+}
+
 QImage GreyPicture(const QImage& picture, QRgb transparent)
 {
-    return MapPixels(picture, transparent, [](QRgb p) {
-        const int level = static_cast<int>(0.299 * qRed(p) + 0.587 * qGreen(p) + 0.114 * qBlue(p));
-        return qRgb(level, level, level);
-    });
+    return MapPixels(picture, transparent, GreyColour);
 }
 
 QImage MaskedPicture(const QImage& picture, QRgb transparent)

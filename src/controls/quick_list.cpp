@@ -1,5 +1,6 @@
 #include "controls/quick_list.h"
 
+#include "controls/classic_scroll_bar.h"
 #include "controls/picture_ops.h"
 #include "controls/quick_list_model.h"
 #include "res/look.h"
@@ -7,6 +8,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 CQuickList::CQuickList(QWidget* parent) : QTreeView(parent), m_model(new QuickListModel(this))
 {
@@ -23,6 +25,7 @@ CQuickList::CQuickList(QWidget* parent) : QTreeView(parent), m_model(new QuickLi
     header()->setSectionsMovable(true);
     header()->setStretchLastSection(false);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    UseClassicLook(verticalScrollBar());
 }
 
 void CQuickList::InsertColumn(int column, const QString& heading, int width, Qt::Alignment alignment)

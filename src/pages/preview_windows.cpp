@@ -35,8 +35,9 @@ void DropLayoutOf(Record& sheet)
 
 }  // namespace
 
-CModelessPreviewDlg::CModelessPreviewDlg(int templateId, int pictureId, int kind, QWidget* page)
-    : QDialog(page), m_nKind(kind)
+CModelessPreviewDlg::CModelessPreviewDlg(int templateId, int pictureId, int kind, QWidget* page,
+                                         std::function<void()> focusEdit)
+    : QDialog(page), m_nKind(kind), m_focusEdit(std::move(focusEdit))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -100,18 +101,16 @@ void CModelessPreviewDlg::closeEvent(QCloseEvent* event)
 {
     DropLayout();
     QDialog::closeEvent(event);
-}
-
-CModelessPreview400Dlg::CModelessPreview400Dlg(QWidget* page) : CModelessPreviewDlg(215, 1098, kKindOrvanel, page) {}
-
-CModelessPreview4000Dlg::CModelessPreview4000Dlg(QWidget* page, std::function<void()> focusEdit)
-    : CModelessPreviewDlg(220, 1123, kKindZolvi, page), m_focusEdit(std::move(focusEdit))
-{
-}
-
-void CModelessPreview4000Dlg::closeEvent(QCloseEvent* event)
-{
-    CModelessPreviewDlg::closeEvent(event);
     if (m_focusEdit)
         m_focusEdit();
+}
+
+CModelessPreview400Dlg::CModelessPreview400Dlg(QWidget* page, std::function<void()> focusEdit)
+    : CModelessPreviewDlg(215, 1098, kKindOrvanel, page, std::move(focusEdit))
+{
+}
+
+CModelessPreview4000Dlg::CModelessPreview4000Dlg(QWidget* page, std::function<void()> focusEdit)
+    : CModelessPreviewDlg(220, 1123, kKindZolvi, page, std::move(focusEdit))
+{
 }

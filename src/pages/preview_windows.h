@@ -18,7 +18,9 @@ signals:
     void closedByUser();
 
 protected:
-    CModelessPreviewDlg(int templateId, int pictureId, int kind, QWidget* page);
+    // On closing, `focusEdit` gives the keyboard focus back to the page's edit of the current
+    // sticker (or sticker part).
+    CModelessPreviewDlg(int templateId, int pictureId, int kind, QWidget* page, std::function<void()> focusEdit);
     ~CModelessPreviewDlg() override;
     void closeEvent(QCloseEvent* event) override;
     // Drops the layout results of the design of this window's kind.
@@ -26,25 +28,21 @@ protected:
 
     int m_nKind;
     CLayoutFontStatic* m_picture = nullptr;
+
+private:
+    std::function<void()> m_focusEdit;
 };
 
 // Orvanel sheets (template 215, picture 1098).
 class CModelessPreview400Dlg : public CModelessPreviewDlg {
     Q_OBJECT
 public:
-    explicit CModelessPreview400Dlg(QWidget* page);
+    explicit CModelessPreview400Dlg(QWidget* page, std::function<void()> focusEdit = {});
 };
 
-// Zolvi sheets (template 220, picture 1123). On closing, `focusEdit` gives the keyboard focus
-// back to the page's edit of the current sticker's part.
+// Zolvi sheets (template 220, picture 1123).
 class CModelessPreview4000Dlg : public CModelessPreviewDlg {
     Q_OBJECT
 public:
     explicit CModelessPreview4000Dlg(QWidget* page, std::function<void()> focusEdit = {});
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    std::function<void()> m_focusEdit;
 };

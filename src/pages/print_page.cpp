@@ -125,7 +125,7 @@ void CPrintStepPage::BuildOffsetControls()
         edit->setReadOnly(true);
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         edit->setGeometry(Scaled(offset.edit, dpi));
-        auto* spin = new CNumSpinCtrl(this);
+        auto* spin = new CNumSpinCtrl(this, offset.vertical ? Qt::Vertical : Qt::Horizontal);
         spin->setObjectName(QString::number(offset.spinId));
         spin->setGeometry(Scaled(offset.spin, dpi));
         spin->SetBuddy(edit);
@@ -206,9 +206,8 @@ void CPrintStepPage::OnSetActive()
 
 void CPrintStepPage::LoadCanvas()
 {
-    const bool small = m_nDesignKind == kKindZolvi && Zolvi().m_nKind == 5;
     auto* picture = ControlAs<CLayoutFontStatic>(SheetPictureId(m_nDesignKind));
-    picture->LoadPicture(small ? kBmpCanvasPaperSmall : kBmpCanvasPaper);
+    picture->LoadPicture(SheetCanvas(m_nDesignKind));
     picture->update();
     if (m_frame)
         PlaceOffsetFrame();
@@ -225,7 +224,8 @@ void CPrintStepPage::OnPrint()
 {
     TakeOffset(true);
     TakeOffset(false);
-    PrintSheet(this, m_pSheet->KeptPrinter(), m_nDesignKind, QPoint(g_printOffsets.dx, g_printOffsets.dy));
+    PrintSheet(this, m_pSheet->KeptPrinter(), m_pSheet->m_bOwnPaper, m_nDesignKind,
+               QPoint(g_printOffsets.dx, g_printOffsets.dy));
     if (m_nDesignKind == kKindOrvanel && !DataFolderPresent(this))
         return;
     LoadCanvas();

@@ -1,16 +1,26 @@
 #pragma once
 // Printing the current design on one page through the print dialog.
+#include <QPageSize>
 #include <QPoint>
 
 class QPrinter;
 class QWidget;
 
+// The white canvas the sheet of `kind` (1 Orvanel, -2 Zolvi) is drawn on: the paper picture
+// 285 for Zolvi sheets of format kind 5, otherwise 284.
+int SheetCanvas(int kind);
+// The paper of that canvas (150 dots per inch) to the whole millimetre: a postcard, 100 x 148 mm,
+// or for the small canvas the L size, 89 x 127 mm (each to the nearest point).
+QPageSize SheetPaper(int kind);
+
 // Shows the print dialog on `printer` (kept by the wizard, so the next print opens on this one's
 // printer and settings) and, when confirmed, prints the design of `kind` (1 Orvanel, -2 Zolvi)
 // with the print offsets (0.01 mm, dx right, dy up). The sheet must already be laid out.
-// Cancel prints nothing and leaves the printer's settings as they were. Returns whether a page
-// was printed.
-bool PrintSheet(QWidget* parent, QPrinter& printer, int kind, QPoint offsets);
+// Unless `ownPaper` (the user chose another paper before), the dialog proposes the sheet's paper,
+// upright; `ownPaper` then records whether the user took another one. A paper smaller than the
+// sheet is printed on only after the user confirms it. Cancel prints nothing and leaves the
+// printer's settings as they were. Returns whether a page was printed.
+bool PrintSheet(QWidget* parent, QPrinter& printer, bool& ownPaper, int kind, QPoint offsets);
 
 // Prints one page on `printer` as it is set up, without a dialog (the dialog's second half).
 bool PrintDesignOn(QPrinter& printer, int kind, QPoint offsets);

@@ -319,10 +319,11 @@ void CTextEntryPage::OnSetActive()
     DrawEditFrame();
     RefreshWholePreview();
     RefreshSelection();
-    if (IsZolvi()) {
-        m_edit->ReloadText();
+    // Shown now, not only when the edit gets the focus: the window may not have it yet (a design
+    // opened from the command line, or through the file dialog).
+    m_edit->ReloadText();
+    if (m_backEdit)
         m_backEdit->ReloadText();
-    }
     FocusEdit();
 }
 
@@ -484,8 +485,10 @@ void CTextEntryPage::ApplyNextRule()
 
 void CTextEntryPage::FocusEdit()
 {
+    // While the wizard window is hidden or inactive the edit still becomes its focus widget, so it
+    // has the focus once the window is shown or active again.
     CEveryEdit* edit = CurrentEdit();
-    if (edit && edit->isVisible() && edit->isEnabled() && !edit->hasFocus())
+    if (edit && edit->isVisibleTo(edit->window()) && edit->isEnabled() && !edit->hasFocus())
         edit->setFocus(Qt::OtherFocusReason);
 }
 
@@ -665,13 +668,14 @@ void CTextEntryPage::OnWholePreview()
     if (WholePreviewOpen())
         return;
     CModelessPreviewDlg* window = nullptr;
+    const auto focusEdit = [self = QPointer<CTextEntryPage>(this)] {
+        if (self)
+            self->FocusEdit();
+    };
     if (IsZolvi())
-        window = new CModelessPreview4000Dlg(this, [self = QPointer<CTextEntryPage>(this)] {
-            if (self)
-                self->FocusEdit();
-        });
+        window = new CModelessPreview4000Dlg(this, focusEdit);
     else
-        window = new CModelessPreview400Dlg(this);
+        window = new CModelessPreview400Dlg(this, focusEdit);
     m_preview = window;
     connect(window, &QDialog::finished, this, &CTextEntryPage::UpdatePreviewButton);
     window->move(m_pSheet->frameGeometry().topRight() + QPoint(8, 0));

@@ -6,8 +6,10 @@
 #include "design/design_file.h"
 #include "format/catalog.h"
 #include "pages/save_message_dialog.h"
+#include "pages/text_page.h"
 #include "res/resource_ids.h"
 
+#include <QApplication>
 #include <QTest>
 
 #include <fstream>
@@ -37,6 +39,17 @@ protected:
         return path;
     }
 
+    // The text page shows the opened sticker's text in its edit, the caret at the end, and the
+    // typing goes there.
+    void ExpectTextReadyToType(int textPage)
+    {
+        auto* page = static_cast<CTextEntryPage*>(Page(textPage));
+        const CEveryEdit* edit = page->Edit();
+        EXPECT_EQ(edit->toPlainText(), QStringLiteral("Hello"));
+        EXPECT_EQ(edit->textCursor().position(), 5);
+        EXPECT_EQ(QApplication::focusWidget(), edit);
+    }
+
     TempFolder m_elsewhere;
 };
 
@@ -59,6 +72,8 @@ TEST_F(DesignCommands, OpeningADesignFromTheStartPageLandsOnTheTextPageOfItsKind
         EXPECT_TRUE(NextEnabled()) << "the opened design has text";
         const auto& pieces = c.kind == kKindOrvanel ? CSealFormat::Orvanel().m_pieces : CSealFormat::Zolvi().m_pieces;
         EXPECT_EQ(pieces[0].m_strText.rfind("Hello", 0), 0u) << c.code;
+        SCOPED_TRACE(c.code);
+        ExpectTextReadyToType(c.textPage);
     }
 }
 
@@ -80,13 +95,25 @@ TEST_F(DesignCommands, AFileThatIsNoDesignShowsTheMessageAndChangesNothing)
 // names from a Windows share come).
 TEST_F(DesignCommands, AFileNamedOnTheCommandLineOpensWhenTheWizardStarts)
 {
-    const std::filesystem::path saved = SavedDesign("M011AA00", kKindZolvi);
-    const std::filesystem::path file = saved.parent_path() / "\x83\x65\x83\x58\x83\x67.zvd";
-    std::filesystem::rename(saved, file);
-    g_strOpenPath = file.string();
-    Wizard()->OnInitDialog();
-    g_strOpenPath.clear();
-    EXPECT_EQ(ActiveId(), kIddZolviText);
+    const OpenCase cases[] = {{"M100AA00", kKindOrvanel, kIddOrvanelText}, {"M011AA00", kKindZolvi, kIddZolviText}};
+    for (const OpenCase& c : cases) {
+        SCOPED_TRACE(c.code);
+        const std::filesystem::path saved = SavedDesign(c.code, c.kind);
+        const std::filesystem::path file = saved.parent_path() / "\x83\x65\x83\x58\x83\x67.zvd";
+        std::filesystem::rename(saved, file);
+        // As at start: the file is opened before the window shows.
+        Wizard()->hide();
+        g_strOpenPath = file.string();
+        Wizard()->OnInitDialog();
+        g_strOpenPath.clear();
+        EXPECT_EQ(ActiveId(), c.textPage);
+        Wizard()->show();
+        // The offscreen platform keeps its focus window while the wizard is hidden, so Qt's widgets
+        // are not told of the activation a window manager would give.
+        QApplication::setActiveWindow(Wizard());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Wizard()));
+        ExpectTextReadyToType(c.textPage);
+    }
 }
 
 TEST_F(DesignCommands, ExitAsksWhileTheDesignIsUnsavedAndNotAfterSaving)

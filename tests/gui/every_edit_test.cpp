@@ -107,7 +107,7 @@ struct RemovalCase {
 TEST_F(EveryEditTest, BackspaceAndDeleteRemoveWholeCharactersAndLineBreaks)
 {
     const RemovalCase cases[] = {
-        {"backspace after a line break", "ab\n", 0, Qt::Key_Backspace, "ab"},
+        {"backspace after a line break", "ab\ncd", 2, Qt::Key_Backspace, "abcd"},
         {"backspace after a double-byte character", "aあ", 0, Qt::Key_Backspace, "a"},
         {"delete before a line break", "ab\ncd", 3, Qt::Key_Delete, "abcd"},
         {"delete before a double-byte character", "漢字", 2, Qt::Key_Delete, "字"},

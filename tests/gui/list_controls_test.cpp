@@ -1,10 +1,12 @@
 // The owner-data list and the keyboard-deaf list box.
+#include "controls/classic_scroll_bar.h"
 #include "controls/quick_list.h"
 #include "controls/scroll_lb.h"
 #include "res/look.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -82,6 +84,85 @@ TEST_F(OwnerDataList, DoubleClicksAndDragsDoNothing)
     QTest::mouseMove(list.viewport(), list.visualRect(list.model()->index(2, 0)).center());
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, list.visualRect(list.model()->index(2, 0)).center());
     EXPECT_EQ(list.SelectedRow(), 0);
+}
+
+// A list longer than its window: most rows in view, a few below.
+class LongList : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        list.resize(300, 360);
+        list.InsertColumn(0, QStringLiteral("text"), 260);
+        list.SetCellHandler([](QuickListCell& cell) { cell.text = QString::number(cell.row); });
+        list.SetItemCount(15);
+        list.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    }
+    QScrollBar* Bar() const { return list.verticalScrollBar(); }
+    QRect Part(QStyle::SubControl part) const
+    {
+        QStyleOptionSlider option;
+        option.initFrom(Bar());
+        option.subControls = QStyle::SC_All;
+        option.orientation = Qt::Vertical;
+        option.minimum = Bar()->minimum();
+        option.maximum = Bar()->maximum();
+        option.sliderPosition = option.sliderValue = Bar()->value();
+        option.singleStep = Bar()->singleStep();
+        option.pageStep = Bar()->pageStep();
+        return Bar()->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, Bar());
+    }
+    // The rows of the bar's middle column drawn in the thumb's colour.
+    std::pair<int, int> DrawnThumb() const
+    {
+        const QImage shown = Bar()->grab().toImage();
+        const int x = shown.width() / 2;
+        int first = -1, last = -1;
+        for (int y = 0; y < shown.height(); ++y)
+            if (QColor(shown.pixel(x, y)) == ClassicThumbColour()) {
+                first = first < 0 ? y : first;
+                last = y;
+            }
+        return {first, last};
+    }
+    CQuickList list;
+};
+
+TEST_F(LongList, TheThumbStartsAtTheTopAndIsAsLongAsTheShareOfRowsInView)
+{
+    ASSERT_GT(Bar()->maximum(), 0);
+    ASSERT_GE(Bar()->pageStep(), 10);
+    EXPECT_EQ(Bar()->value(), 0);
+    const QRect groove = Part(QStyle::SC_ScrollBarGroove);
+    const auto [top, bottom] = DrawnThumb();
+    ASSERT_GE(top, 0) << "no thumb drawn";
+    EXPECT_LE(top - groove.top(), 2);
+    const double share = double(Bar()->pageStep()) / (Bar()->maximum() + Bar()->pageStep());
+    EXPECT_NEAR(bottom - top + 1, share * groove.height(), 4);
+    // The track below the thumb is pale, so the thumb is what stands out.
+    const QImage shown = Bar()->grab().toImage();
+    EXPECT_EQ(QColor(shown.pixel(shown.width() / 2, (bottom + groove.bottom()) / 2)), ClassicTrackColour());
+}
+
+TEST_F(LongList, TheArrowsAndTheThumbMoveTheRowsTheWayTheyPoint)
+{
+    QTest::mouseClick(Bar(), Qt::LeftButton, {}, Part(QStyle::SC_ScrollBarSubLine).center());
+    EXPECT_EQ(Bar()->value(), 0) << "up at the first row stays there";
+    QTest::mouseClick(Bar(), Qt::LeftButton, {}, Part(QStyle::SC_ScrollBarAddLine).center());
+    EXPECT_EQ(Bar()->value(), 1);
+    EXPECT_EQ(list.indexAt(QPoint(5, 5)).row(), 1);
+    const int thumbTop = DrawnThumb().first;
+    QTest::mouseClick(Bar(), Qt::LeftButton, {}, Part(QStyle::SC_ScrollBarSubLine).center());
+    EXPECT_EQ(Bar()->value(), 0);
+    EXPECT_LT(DrawnThumb().first, thumbTop);
+
+    Bar()->setValue(Bar()->maximum());
+    EXPECT_GE(DrawnThumb().second, Part(QStyle::SC_ScrollBarGroove).bottom() - 2);
+    const QPoint grip = Part(QStyle::SC_ScrollBarSlider).center();
+    QTest::mousePress(Bar(), Qt::LeftButton, {}, grip);
+    QTest::mouseMove(Bar(), grip - QPoint(0, 200));
+    QTest::mouseRelease(Bar(), Qt::LeftButton, {}, grip - QPoint(0, 200));
+    EXPECT_EQ(Bar()->value(), 0) << "dragging the thumb up shows the first rows";
 }
 
 TEST(QuickListColours, FollowTheSelectionFocusAndHotState)

@@ -108,18 +108,29 @@ TEST(FontButton, ToggleKeepsItsStateAndChoosesTheColourPair)
     EXPECT_EQ(button.CurrentFaceColour(), QColor(Qt::blue));
 }
 
-TEST(FontButton, DisabledFaceIsChequered)
+TEST(FontButton, DisabledFaceAndCaptionTurnGrey)
 {
     CFontButton button;
     button.resize(60, 30);
-    button.SetColours(Qt::black, Qt::yellow);
+    button.CreateFont(CaptionFont(20, 900));
+    button.SetCaption(QStringLiteral("I"));
+    button.SetColours(QColor(200, 40, 40), QColor(40, 160, 60));
     button.setEnabled(false);
     const QImage shown = button.grab().toImage();
-    const QRgb buttonFace = button.palette().color(QPalette::Button).rgb() & 0xFFFFFF;
-    const QRgb a = shown.pixel(20, 15) & 0xFFFFFF, b = shown.pixel(21, 15) & 0xFFFFFF;
-    EXPECT_NE(a, b);
-    EXPECT_TRUE((a == buttonFace && b == (QColor(Qt::yellow).rgb() & 0xFFFFFF))
-                || (b == buttonFace && a == (QColor(Qt::yellow).rgb() & 0xFFFFFF)));
+    const QRgb face = GreyColour(qRgb(40, 160, 60)) & 0xFFFFFF, caption = GreyColour(qRgb(200, 40, 40)) & 0xFFFFFF;
+    // Side by side on the face, away from the caption: one grey, no chequer of the button face.
+    for (int x = 8; x < 14; ++x)
+        EXPECT_EQ(shown.pixel(x, 8) & 0xFFFFFF, face) << x;
+    bool captionShown = false;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor pixel(shown.pixel(x, y));
+            const int spread = std::max({pixel.red(), pixel.green(), pixel.blue()})
+                               - std::min({pixel.red(), pixel.green(), pixel.blue()});
+            EXPECT_LE(spread, 2) << "a coloured pixel at " << x << "," << y;
+            captionShown = captionShown || (pixel.rgb() & 0xFFFFFF) == caption;
+        }
+    EXPECT_TRUE(captionShown);
 }
 
 TEST(FontStatic, PaintsNothingUntilItHasAFont)

@@ -10,10 +10,13 @@
 #include "wizard_fixture.h"
 
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QPrinter>
 
 #include <fstream>
+#include <optional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -111,15 +114,16 @@ TEST_F(PreviewAndPrintTest, DialogKeepsThePrinterAndCancelPrintsNothing)
     QPrinter kept(QPrinter::HighResolution);
     kept.setOutputFileName(QString::fromStdString(pdf.string()));
     kept.setPageOrientation(QPageLayout::Landscape);
+    bool ownPaper = true;  // the landscape A4 is the user's own choice
 
     auto cancel = AnswerNextModal(QDialog::Rejected);
-    EXPECT_FALSE(PrintSheet(nullptr, kept, kKindOrvanel, QPoint()));
+    EXPECT_FALSE(PrintSheet(nullptr, kept, ownPaper, kKindOrvanel, QPoint()));
     EXPECT_TRUE(cancel->seen);
     EXPECT_FALSE(std::filesystem::exists(pdf));
     EXPECT_EQ(kept.pageLayout().orientation(), QPageLayout::Landscape);
 
     auto accept = AnswerNextModal(QDialog::Accepted);
-    EXPECT_TRUE(PrintSheet(nullptr, kept, kKindOrvanel, QPoint()));
+    EXPECT_TRUE(PrintSheet(nullptr, kept, ownPaper, kKindOrvanel, QPoint()));
     EXPECT_TRUE(accept->seen);
     ASSERT_TRUE(std::filesystem::exists(pdf));
     std::ifstream in(pdf, std::ios::binary);
@@ -129,6 +133,125 @@ TEST_F(PreviewAndPrintTest, DialogKeepsThePrinterAndCancelPrintsNothing)
     // The second print starts from what the first one chose.
     EXPECT_EQ(kept.outputFileName(), QString::fromStdString(pdf.string()));
     EXPECT_EQ(kept.pageLayout().orientation(), QPageLayout::Landscape);
+    EXPECT_TRUE(ownPaper);
+}
+
+// The paper the print dialog shows, in millimetres as it lies, and its orientation.
+struct ShownPaper {
+    QSizeF size;
+    QPageLayout::Orientation orientation = QPageLayout::Landscape;
+};
+
+// Answers the print dialog after noting the paper it shows and, when `paper` is given, choosing
+// that paper in it instead.
+std::unique_ptr<ModalAnswer> ChoosePaper(ShownPaper& shown, std::optional<QPageLayout> paper = {})
+{
+    return ActOnNextModal([&shown, paper](QDialog& dialog) {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        ASSERT_NE(print, nullptr);
+        const QPageLayout layout = print->printer()->pageLayout();
+        shown = {layout.fullRect(QPageLayout::Millimeter).size(), layout.orientation()};
+        if (paper)
+            print->printer()->setPageLayout(*paper);
+        dialog.done(QDialog::Accepted);
+    });
+}
+
+QPageLayout Paper(QSizeF millimetres, QPageLayout::Orientation orientation = QPageLayout::Portrait)
+{
+    return QPageLayout(QPageSize(millimetres, QPageSize::Millimeter), orientation, QMarginsF());
+}
+
+struct SheetPaperCase {
+    const char* code;
+    int kind;
+    QSizeF paper;  // mm
+};
+
+TEST_F(PreviewAndPrintTest, TheDialogProposesTheSheetsPaperUpright)
+{
+    const SheetPaperCase cases[] = {{"M100AA00", kKindOrvanel, {100, 148}},   // postcard
+                                    {"M000AA00", kKindZolvi, {100, 148}},     // Zolvi format kind 4
+                                    {"M011AA00", kKindZolvi, {89, 127}}};     // kind 5: L size
+    for (const SheetPaperCase& c : cases) {
+        SCOPED_TRACE(c.code);
+        UseFormat(*FindFormat(c.code));
+        QPrinter kept(QPrinter::HighResolution);
+        kept.setOutputFileName(QString::fromStdString((m_folder.path() / "sheet.pdf").string()));
+        kept.setPageOrientation(QPageLayout::Landscape);
+        bool ownPaper = false;
+        ShownPaper shown;
+        auto dialog = ChoosePaper(shown);
+        EXPECT_TRUE(PrintSheet(nullptr, kept, ownPaper, c.kind, QPoint()));
+        ASSERT_TRUE(dialog->seen);
+        EXPECT_NEAR(shown.size.width(), c.paper.width(), 0.5);
+        EXPECT_NEAR(shown.size.height(), c.paper.height(), 0.5);
+        EXPECT_EQ(shown.orientation, QPageLayout::Portrait);
+        EXPECT_FALSE(ownPaper);
+    }
+}
+
+TEST_F(PreviewAndPrintTest, APaperTheUserChoseIsKeptUntilTheyChooseTheSheetsAgain)
+{
+    QPrinter kept(QPrinter::HighResolution);
+    kept.setOutputFileName(QString::fromStdString((m_folder.path() / "sheet.pdf").string()));
+    bool ownPaper = false;
+    ShownPaper shown;
+    auto first = ChoosePaper(shown, Paper({210, 297}));
+    EXPECT_TRUE(PrintSheet(nullptr, kept, ownPaper, kKindOrvanel, QPoint()));
+    EXPECT_TRUE(ownPaper);
+
+    auto second = ChoosePaper(shown, Paper({100, 148}));
+    EXPECT_TRUE(PrintSheet(nullptr, kept, ownPaper, kKindOrvanel, QPoint()));
+    EXPECT_NEAR(shown.size.width(), 210, 0.5) << "the user's A4 again";
+    EXPECT_FALSE(ownPaper) << "back on the sheet's own paper";
+
+    UseFormat(*FindFormat("M011AA00"));
+    auto third = ChoosePaper(shown);
+    EXPECT_TRUE(PrintSheet(nullptr, kept, ownPaper, kKindZolvi, QPoint()));
+    EXPECT_NEAR(shown.size.width(), 89, 0.5) << "the next sheet's paper is proposed";
+}
+
+struct SmallPaperCase {
+    const char* name;
+    QPageLayout paper;
+    bool asks;
+};
+
+TEST_F(PreviewAndPrintTest, APaperSmallerThanTheSheetIsPrintedOnOnlyWhenTheUserSaysSo)
+{
+    const SmallPaperCase cases[] = {
+        {"L size", Paper({89, 127}), true},
+        {"postcard lying", Paper({100, 148}, QPageLayout::Landscape), true},
+        {"A6", Paper({105, 148}), false},
+        {"postcard", Paper({100, 148}), false},
+    };
+    for (const SmallPaperCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const int answer : {int(QMessageBox::Cancel), int(QMessageBox::Ok)}) {
+            const std::filesystem::path pdf = m_folder.path() / "small.pdf";
+            std::filesystem::remove(pdf);
+            QPrinter kept(QPrinter::HighResolution);
+            kept.setOutputFileName(QString::fromStdString(pdf.string()));
+            bool ownPaper = false;
+            ShownPaper shown;
+            std::unique_ptr<ModalAnswer> warning;
+            auto dialog = ActOnNextModal([&](QDialog& print) {
+                qobject_cast<QPrintDialog*>(&print)->printer()->setPageLayout(c.paper);
+                warning = AnswerNextModal(answer);
+                print.done(QDialog::Accepted);
+            });
+            const bool printed = PrintSheet(nullptr, kept, ownPaper, kKindOrvanel, QPoint());
+            ASSERT_TRUE(dialog->seen);
+            EXPECT_EQ(warning->seen, c.asks);
+            if (c.asks) {
+                EXPECT_TRUE(warning->text.contains(QStringLiteral("100×148mm"))) << warning->text.toStdString();
+            }
+            const bool expected = !c.asks || answer == QMessageBox::Ok;
+            EXPECT_EQ(printed, expected);
+            EXPECT_EQ(std::filesystem::exists(pdf), expected);
+        }
+    }
 }
 
 }  // namespace

@@ -20,9 +20,15 @@ protected:
         g_printOffsets = {};
         TextPrintTest::TearDown();
     }
+    // The vertical offset's ▲ or ▼, the horizontal one's ▶ or ◀ (`up`: ▲ or ▶).
+    QToolButton* Arrow(bool vertical, bool up) const
+    {
+        const char* name = vertical ? (up ? "up" : "down") : (up ? "right" : "left");
+        return PrintPage()->OffsetSpin(vertical)->findChild<QToolButton*>(name);
+    }
     void ClickArrow(bool vertical, bool up, int times)
     {
-        auto* arrow = PrintPage()->OffsetSpin(vertical)->findChild<QToolButton*>(up ? "up" : "down");
+        QToolButton* arrow = Arrow(vertical, up);
         ASSERT_NE(arrow, nullptr);
         for (int i = 0; i < times; ++i)
             ClickControl(arrow);
@@ -62,6 +68,34 @@ TEST_F(PrintStepPageTest, FiveIncrementsShowHalfAMillimetreStoreFiftyAndMoveTheF
     ClickArrow(false, false, 6);
     EXPECT_EQ(PrintPage()->OffsetEdit(false)->text(), QStringLiteral("-0.3"));
     EXPECT_EQ(g_printOffsets.dx, -30);
+}
+
+TEST_F(PrintStepPageTest, TheArrowsPointTheWayThePrintMoves)
+{
+    GoToTextPage("M100AA00");
+    QTest::keyClicks(TextPage()->Edit(), "A");
+    PressNext();
+    struct ArrowCase {
+        bool vertical;
+        bool up;
+        Qt::ArrowType type;
+    };
+    const ArrowCase cases[] = {{true, true, Qt::UpArrow},
+                               {true, false, Qt::DownArrow},
+                               {false, true, Qt::RightArrow},
+                               {false, false, Qt::LeftArrow}};
+    for (const ArrowCase& c : cases) {
+        ASSERT_NE(Arrow(c.vertical, c.up), nullptr);
+        EXPECT_EQ(Arrow(c.vertical, c.up)->arrowType(), c.type);
+    }
+    // ▲ above ▼; ◀ and ▶ side by side in one row, ◀ on the left.
+    EXPECT_LT(Arrow(true, true)->geometry().bottom(), Arrow(true, false)->geometry().top());
+    const QRect left = Arrow(false, false)->geometry(), right = Arrow(false, true)->geometry();
+    EXPECT_EQ(left.top(), right.top());
+    EXPECT_LT(left.right(), right.left());
+    EXPECT_GT(right.width(), 10);
+    ClickArrow(false, false, 2);
+    EXPECT_EQ(g_printOffsets.dx, -20) << "◀ moves the print left";
 }
 
 TEST_F(PrintStepPageTest, TheOffsetsStopAtFiveMillimetresAndStayForTheOtherKind)

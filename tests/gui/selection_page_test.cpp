@@ -67,6 +67,42 @@ TEST_F(SelectionPage, EachFormatKindShowsItsPicture)
     }
 }
 
+enum class Ink { Outline, Sticker, Paper };
+
+// What a pixel of the selection picture shows: a drawn outline, the picture's pale blue sticker or
+// its paper.
+Ink InkAt(const QImage& image, int x, int y)
+{
+    const QColor pixel(image.pixel(x, y));
+    if (qGray(pixel.rgb()) < 170)
+        return Ink::Outline;
+    return pixel.blue() - pixel.red() > 12 ? Ink::Sticker : Ink::Paper;
+}
+
+// Places on the rows of `image` where the picture's sticker meets its paper with no outline
+// within a pixel of the edge: an outline that misses its sticker by more than one pixel.
+int UncoveredStickerEdges(const QImage& image)
+{
+    int uncovered = 0;
+    for (int y = 1; y < image.height() - 1; ++y)
+        for (int x = 1; x + 2 < image.width() - 1; ++x) {
+            const Ink a = InkAt(image, x, y), b = InkAt(image, x + 2, y);
+            if (a != Ink::Outline && b != Ink::Outline && a != b && InkAt(image, x + 1, y) != Ink::Outline)
+                ++uncovered;
+        }
+    return uncovered;
+}
+
+TEST_F(SelectionPage, TheOutlinesLieOnThePicturesStickers)
+{
+    for (const char* code : {"M102AA00", "M101AA00", "M100AA00"}) {  // OV-N40, OV-N24, OV-N08
+        SCOPED_TRACE(code);
+        ClickSheet(code);
+        const QImage shown = Picture()->grab().toImage();
+        EXPECT_EQ(UncoveredStickerEdges(shown), 0);
+    }
+}
+
 TEST_F(SelectionPage, ComingBackClearsTheChoiceButKeepsTheRecord)
 {
     ClickSheet("M100AA00");

@@ -2,6 +2,9 @@
 // settings, the bulk buttons, the whole-sheet preview window and the Next rule.
 #include "pages2_fixture.h"
 
+#include "app/design_commands.h"
+#include "app/start_page.h"
+
 #include "controls/font_static.h"
 #include "controls/num_spin_ctrl.h"
 #include "controls/scroll_lb.h"
@@ -13,10 +16,13 @@
 #include "res/text_print_ids.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace {
@@ -309,6 +315,62 @@ TEST_F(TextPageTest, TheWholeSheetPreviewFollowsTheTextAndClosesWhenThePageIsLef
     QTest::qWait(20);
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(button->isEnabled());
+}
+
+TEST_F(TextPageTest, ClosingTheWholeSheetPreviewGivesTheTypingBackToTheEdit)
+{
+    for (const char* code : {kOrvanelSheet, kFrameZolviSheet}) {
+        SCOPED_TRACE(code);
+        Wizard()->OnInitDialog();
+        GoToTextPage(code);
+        QTest::keyClicks(TextPage()->Edit(), "A");
+        ClickControl(TextPage()->Control(kIdcWholePreview));
+        QPointer<QDialog> window = qobject_cast<QDialog*>(TextPage()->WholePreview());
+        ASSERT_FALSE(window.isNull());
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        ClickOnChild(window, kIdOk);
+        QTest::qWait(20);
+        ASSERT_TRUE(window.isNull());
+        Reactivate();
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClicks(QApplication::focusWidget(), "B");
+        EXPECT_EQ(Piece(0).m_strText, "AB");
+    }
+}
+
+namespace {
+std::string FileBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+}  // namespace
+
+TEST_F(TextPageTest, AReopenedTextContinuesItsLastLine)
+{
+    GoToTextPage(kOrvanelSheet);
+    QTest::keyClicks(TextPage()->Edit(), "A");
+    QTest::keyClick(TextPage()->Edit(), Qt::Key_Return);
+    QTest::keyClicks(TextPage()->Edit(), "B");
+    const std::filesystem::path first = m_folder.path() / "first.zvd", second = m_folder.path() / "second.zvd";
+    ASSERT_TRUE(SaveDesignPath(TextPage(), first, kKindOrvanel));
+
+    Wizard()->OnInitDialog();
+    ASSERT_TRUE(OpenDesignPath(g_pStartPage, first));
+    ASSERT_EQ(ActiveId(), kIddOrvanelText);
+    EXPECT_EQ(TextPage()->Edit()->toPlainText(), QStringLiteral("A\nB"));
+    QTest::keyClicks(TextPage()->Edit(), "C");
+    EXPECT_EQ(Piece(0).m_strText, "A\nBC");
+    ASSERT_TRUE(SaveDesignPath(TextPage(), second, kKindOrvanel));
+
+    // Only the typed letter (and the text's length before it) tells the files apart.
+    std::string expected = FileBytes(first);
+    const std::string was = "\t3\tA\vB\n";
+    const std::size_t at = expected.find(was);
+    ASSERT_NE(at, std::string::npos);
+    expected.replace(at, was.size(), "\t4\tA\vBC\n");
+    EXPECT_EQ(FileBytes(second), expected);
 }
 
 TEST_F(TextPageTest, PagesMadeAgainAfterTheWizardWasTornDownHaveOneSetOfControls)

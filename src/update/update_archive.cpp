@@ -85,7 +85,7 @@ ArchiveReader OpenUpdateArchive(const std::filesystem::path& file)
 
 bool HeaderRead(int status) { return status == ARCHIVE_OK || status == ARCHIVE_WARN; }
 
-bool ReadsAsTarToEnd(const std::filesystem::path& file)
+bool ReadEveryMember(const std::filesystem::path& file, const std::function<bool(archive*, archive_entry*)>& member)
 {
     ArchiveReader reader = OpenUpdateArchive(file);
     if (!reader)
@@ -95,9 +95,14 @@ bool ReadsAsTarToEnd(const std::filesystem::path& file)
         const int status = archive_read_next_header(reader.get(), &entry);
         if (status == ARCHIVE_EOF)
             return true;
-        if (!HeaderRead(status) || archive_read_data_skip(reader.get()) != ARCHIVE_OK)
+        if (!HeaderRead(status) || !member(reader.get(), entry))
             return false;
     }
+}
+
+bool ReadsAsTarToEnd(const std::filesystem::path& file)
+{
+    return ReadEveryMember(file, [](archive* a, archive_entry*) { return archive_read_data_skip(a) == ARCHIVE_OK; });
 }
 
 bool IsWholeUpdateArchive(const std::filesystem::path& file) { return IsWholeGzip(file) && ReadsAsTarToEnd(file); }

@@ -4,6 +4,7 @@
 #include <archive.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 // One gzip member that inflates to its end and passes gzip's own CRC-32 and length check, with
@@ -27,3 +28,7 @@ bool HeaderRead(int status);
 
 // A reader of gzip-compressed tar archives opened on `file`, or nothing when it cannot be opened.
 ArchiveReader OpenUpdateArchive(const std::filesystem::path& file);
+
+// Reads the archive `file` member by member, handing each to `member` (which reads or skips its
+// data); true when the archive reads to its end and `member` took every member.
+bool ReadEveryMember(const std::filesystem::path& file, const std::function<bool(archive*, archive_entry*)>& member);

@@ -121,17 +121,9 @@ bool UnpackMember(archive* reader, archive_entry* entry, const fs::path& staging
 // Reads the whole archive into the staging folder; false when it does not read to its end.
 bool UnpackAll(const fs::path& archiveFile, const fs::path& staging, Unpacked& unpacked, InstallReport& report)
 {
-    ArchiveReader reader = OpenUpdateArchive(archiveFile);
-    if (!reader)
-        return false;
-    archive_entry* entry = nullptr;
-    for (;;) {
-        const int status = archive_read_next_header(reader.get(), &entry);
-        if (status == ARCHIVE_EOF)
-            return true;
-        if (!HeaderRead(status) || !UnpackMember(reader.get(), entry, staging, unpacked, report))
-            return false;
-    }
+    return ReadEveryMember(archiveFile, [&](archive* reader, archive_entry* entry) {
+        return UnpackMember(reader, entry, staging, unpacked, report);
+    });
 }
 
 // The staged sheet reads as the catalog would read it, under its own code.

@@ -80,10 +80,11 @@ QRect InkBox(const QImage& image, Ink ink)
     return box;
 }
 
-QRect Union(const std::vector<QRect>& boxes)
+template <typename Box>
+Box Union(const std::vector<Box>& boxes)
 {
-    QRect all;
-    for (const QRect& box : boxes)
+    Box all;
+    for (const Box& box : boxes)
         all = all.united(box);
     return all;
 }
@@ -266,14 +267,6 @@ std::vector<QRectF> InkBands(const InkPicture& picture, const Rect& area, Ink in
     return bands;
 }
 
-QRectF Merged(const std::vector<QRectF>& boxes)
-{
-    QRectF all;
-    for (const QRectF& box : boxes)
-        all = all.united(box);
-    return all;
-}
-
 void ExpectSameBox(const QRectF& screen, const QRectF& paper, double tolerance, const std::string& what)
 {
     ASSERT_FALSE(paper.isNull()) << what << ": no ink on paper";
@@ -323,7 +316,7 @@ TEST_P(ScreenAndPaperTest, WholeSheetViewShowsWhatThePagePrints)
     for (int i : written) {
         const SealPiece& piece = Piece(i);
         const Rect frameArea = Grown(piece.m_rcFrame, 90);
-        ExpectSameBox(Merged(InkBands(screen, frameArea, FrameRed)), Merged(InkBands(paper, frameArea, FrameRed)),
+        ExpectSameBox(Union(InkBands(screen, frameArea, FrameRed)), Union(InkBands(paper, frameArea, FrameRed)),
                       tolerance, "frame of sticker " + std::to_string(i + 1));
         const std::vector<QRectF> paperLines = InkBands(paper, Grown(piece.m_rcText, 90), TextBlue);
         const std::vector<QRectF> screenLines = InkBands(screen, Grown(piece.m_rcText, 90), TextBlue);

@@ -188,7 +188,7 @@ protected:
         auto print = ActOnNextModal([](QDialog& dialog) { dialog.done(QDialog::Accepted); });
         ClickPageControl(ActiveId(), kIdcPrint);
         Reactivate();
-        const std::filesystem::path pdf = queue.WaitForPdf(title, 30000);
+        const std::filesystem::path pdf = queue.WaitForPdf(title, kSpoolerPatienceMs);
         ASSERT_FALSE(pdf.empty()) << "the queue made no PDF titled " << title;
         ExpectPrintedInPlace(pdf);
         std::filesystem::remove(pdf);

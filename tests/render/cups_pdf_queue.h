@@ -8,6 +8,10 @@
 #include <filesystem>
 #include <string>
 
+// How long a print job may take to come out of the queue: the PDF filter is slow on a loaded
+// machine (two minutes were seen while other builds ran).
+inline constexpr int kSpoolerPatienceMs = 240000;
+
 class CupsPdfQueue {
 public:
     CupsPdfQueue() = default;

@@ -190,8 +190,8 @@ TEST_F(PrintedPlacementTest, PrintedThroughCupsOnAPrinterWithMarginsLandsOnThePa
     PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), QPoint());
     ASSERT_TRUE(painter.end());
 
-    const std::filesystem::path pdf = queue.WaitForPdf(title, 30000);
-    ASSERT_FALSE(pdf.empty()) << "the queue made no PDF titled " << title << " within 30 s";
+    const std::filesystem::path pdf = queue.WaitForPdf(title, kSpoolerPatienceMs);
+    ASSERT_FALSE(pdf.empty()) << "the queue made no PDF titled " << title << " in time";
     std::string error;
     const QImage printed = RasterisePdf(pdf.string(), error);
     std::filesystem::remove(pdf);

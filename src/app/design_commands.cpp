@@ -1,5 +1,6 @@
 #include "app/design_commands.h"
 
+#include "app/design_history.h"
 #include "app/message_box.h"
 #include "app/program_folder.h"
 #include "app/wizard_sheet.h"
@@ -55,6 +56,7 @@ bool OpenDesignPath(CWizardPageDlg* page, const std::filesystem::path& path)
     CWizardSheetDlg* sheet = page->m_pSheet;
     if (result.designKind != kKindNone)
         sheet->m_nKind = result.designKind;
+    sheet->History().Reset(sheet->m_nKind);
     if (result.advance)
         for (int step = 0; step < kStepsToTextPage; ++step)
             sheet->Next();
@@ -75,5 +77,7 @@ bool SaveDesignPath(QWidget* owner, const std::filesystem::path& path, int kind)
         ShowMessage(owner, *error);
         return false;
     }
+    if (auto* sheet = qobject_cast<CWizardSheetDlg*>(owner->window()))
+        sheet->History().MarkSaved();
     return true;
 }

@@ -46,6 +46,10 @@ void CQuilletDlg::SetButtonPictures()
         next->SetBitmaps(kBmpNextButton, cream, kBmpNextDisabled);
     if (auto* exit = ControlAs<CButtonST>(kIdcExit))
         exit->SetBitmaps(kBmpWizardExitButton, cream);
+    if (auto* undo = ControlAs<CButtonST>(kIdcUndo))
+        undo->SetBitmaps(kBmpUndoButton, cream, kBmpUndoDisabled);
+    if (auto* redo = ControlAs<CButtonST>(kIdcRedo))
+        redo->SetBitmaps(kBmpRedoButton, cream, kBmpRedoDisabled);
 }
 
 void CQuilletDlg::SetStepPictures()

@@ -23,6 +23,9 @@ public:
     virtual void EraseAroundEdit(CEveryEdit* edit) = 0;
 };
 
+// How a change of the text came about, for the design history to name it.
+enum class EditChange { Typing, Paste, Cut };
+
 class CEveryEdit : public QPlainTextEdit, public CSealFormat {
     Q_OBJECT
 public:
@@ -48,6 +51,10 @@ public:
     // Pairs: shows the bound record's text, unless that text is empty (the edit then keeps its
     // content). Does nothing for single stickers.
     void ReloadText();
+
+signals:
+    // The edited text went into the design and the page was refreshed.
+    void TextStored(EditChange how);
 
 protected:
     bool event(QEvent* event) override;
@@ -77,4 +84,5 @@ private:
     CEveryEdit* m_partner = nullptr;
     bool m_bShowing = false;
     bool m_bMirrored = false;
+    EditChange m_change = EditChange::Typing;
 };

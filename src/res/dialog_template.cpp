@@ -28,7 +28,9 @@ std::vector<DialogTemplate> MakeTemplates()
                   {1131, K::Picture, 6, 362, 226, 46},
                   {kIdcBack, K::PictureButton, 248, 372, 60, 28},
                   {kIdcNext, K::PictureButton, 314, 372, 60, 28},
-                  {kIdcExit, K::PictureButton, 380, 372, 60, 28}}});
+                  {kIdcExit, K::PictureButton, 380, 372, 60, 28},
+                  {kIdcUndo, K::PictureButton, 233, 372, 14, 13},
+                  {kIdcRedo, K::PictureButton, 233, 387, 14, 13}}});
     t.push_back({kIddStart, 451, 414, "",
                  {{kIdcTitlePicture, K::Picture, 0, 0, 449, 365},
                   {kIdcNewDesign, K::PictureButton, 23, 377, 126, 30},

@@ -126,13 +126,19 @@ void DesignHistory::Push(const QString& what, bool sticker, int typingRun)
 
 void DesignHistory::AbsorbIntoTop()
 {
-    if (m_base.kind != m_pWizard->m_nKind || m_stack.index() == 0)
+    if (m_base.kind != m_pWizard->m_nKind)
         return;
     const DesignChange drift = TakeChange(m_base);
-    if (drift.Empty())
+    if (drift.Empty() || m_stack.index() == 0)
         return;
     const QUndoCommand* top = m_stack.command(m_stack.index() - 1);
     const_cast<DesignStepCommand*>(static_cast<const DesignStepCommand*>(top))->Absorb(drift);
+}
+
+void DesignHistory::Settle()
+{
+    AbsorbIntoTop();
+    BreakTyping();
 }
 
 void DesignHistory::Undo()

@@ -36,6 +36,9 @@ public:
     void RecordTyping(const QString& what);
     // The next typing starts a step of its own (another sticker, a click, an undo).
     void BreakTyping() { ++m_nTypingRun; }
+    // Before the user acts again (a click, a Tab, another page): what the layout changed since
+    // the last step belongs to that step, and typing starts a new one.
+    void Settle();
 
     void Undo();
     void Redo();
@@ -53,7 +56,7 @@ signals:
 private:
     void Push(const QString& what, bool sticker, int typingRun);
     // Changes made since the last step without one of their own (the layout reducing a size)
-    // belong to that step.
+    // belong to that step; with no step yet, to the design the history started from.
     void AbsorbIntoTop();
 
     CWizardSheetDlg* m_pWizard;

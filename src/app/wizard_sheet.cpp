@@ -151,6 +151,7 @@ bool CWizardSheetDlg::ActivatePage(CWizardPageDlg* page)
         if (!page->OnCreatePage())
             return false;
     }
+    m_history->Settle();
     if (CWizardPageDlg* active = GetActivePage()) {
         if (!active->OnKillActive())
             return false;
@@ -332,7 +333,7 @@ void CWizardSheetDlg::DestroyPages()
 bool CWizardSheetDlg::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonPress)
-        m_history->BreakTyping();
+        m_history->Settle();
     if (event->type() != QEvent::KeyPress || m_bForwardingKey)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
@@ -340,7 +341,7 @@ bool CWizardSheetDlg::eventFilter(QObject* watched, QEvent* event)
     CWizardPageDlg* active = GetActivePage();
     const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
     if (tab)
-        m_history->BreakTyping();
+        m_history->Settle();
     if (!tab || !widget || !active || active->m_nTemplateId != kIddZolviText || !isAncestorOf(widget))
         return false;
     m_bForwardingKey = true;

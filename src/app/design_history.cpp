@@ -90,6 +90,19 @@ void DesignHistory::Reset(int kind)
     m_stack.clear();
     m_base = TakeSnapshot(kind);
     BreakTyping();
+    emit Changed();
+}
+
+void DesignHistory::MarkSaved()
+{
+    m_stack.setClean();
+    emit Changed();
+}
+
+void DesignHistory::MarkRestored()
+{
+    m_stack.resetClean();
+    emit Changed();
 }
 
 void DesignHistory::Record(const QString& what, bool sticker)

@@ -43,14 +43,16 @@ public:
     void Undo();
     void Redo();
     // The design was saved: the history marks this state as the saved one.
-    void MarkSaved() { m_stack.setClean(); }
+    void MarkSaved();
+    // The design came back from a recovery file: no state of this history is the saved one.
+    void MarkRestored();
 
     // The design of the step put back: shows `page` (a template id) with `sticker` current.
     void ShowStep(int page, int sticker);
     DesignSnapshot& Base() { return m_base; }
 
 signals:
-    // A step was recorded, undone or redone.
+    // A step was recorded, undone or redone; the history began anew or was saved.
     void Changed();
 
 private:

@@ -97,6 +97,7 @@ void CPageBeginningDlg::NewDesign()
     m_pSheet->Next();
     m_pSheet->EnableNext(false);
     ResetDesign();
+    CurrentDesignFile().clear();
     m_pSheet->History().Reset(kKindNone);
 }
 

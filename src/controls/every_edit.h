@@ -1,6 +1,6 @@
 #pragma once
 // CEveryEdit: the multi-line edit in which a sticker's text is typed. Every change of its text
-// (typing, Enter, input-method strings, cut, paste, undo, Backspace, Delete) goes at once into
+// (typing, Enter, input-method strings, cut, paste, Backspace, Delete) goes at once into
 // the bound sticker's m_strText, marks the design changed and has the page refresh, so the design
 // always equals what the user sees. Tab and Shift+Tab move to the next or previous sticker
 // instead of leaving the edit. Only text that code page 932 stores unchanged, within the byte

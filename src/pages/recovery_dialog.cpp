@@ -4,15 +4,13 @@
 
 #include <QPushButton>
 
-CDlgRecovery::CDlgRecovery(QWidget* parent) : CTemplateDialog(kIddConfirm, parent)
+CDlgRecovery::CDlgRecovery(QWidget* parent) : CTemplateDialog(kIddRecovery, parent)
 {
-    setWindowTitle(QStringLiteral("作業の復元"));
     const int format = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
     SetLabel(kIdcConfirmLine1, QStringLiteral("前回、保存されずに終了した作業があります。"), format);
     SetLabel(kIdcConfirmLine2, QStringLiteral("復元しますか？"), format);
     SetOkButton(QStringLiteral("復元する"));
     if (auto* discard = ControlAs<QPushButton>(kIdCancel)) {
-        discard->setText(QStringLiteral("破棄する"));
         disconnect(discard, &QPushButton::clicked, this, nullptr);
         connect(discard, &QPushButton::clicked, this, [this] { done(kRecoveryDiscard); });
     }

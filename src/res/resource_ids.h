@@ -7,6 +7,7 @@ inline constexpr int kIddSelection = 130;
 inline constexpr int kIddWizard = 131;
 inline constexpr int kIddSaveMessage = 167;
 inline constexpr int kIddConfirm = 169;
+inline constexpr int kIddRecovery = 170;
 inline constexpr int kIddOrvanelLayout = 171;
 inline constexpr int kIddOrvanelFont = 172;
 inline constexpr int kIddOrvanelText = 173;

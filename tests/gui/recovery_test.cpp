@@ -171,6 +171,15 @@ TEST_F(RecoveryTest, UnsavedWorkIsKeptAndSavingOrANewDesignRemovesIt)
         PressBack();
     NewDesign();
     EXPECT_FALSE(OwnCopyExists()) << "a new design drops the old one's copy";
+
+    ClickSheet(kOrvanelSheet);
+    for (int step = 0; step < 3 && ActiveId() != kIddOrvanelText; ++step)
+        PressNext();
+    QTest::keyClicks(TextPage()->Edit(), "left on exit");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return OwnCopyExists(); }, 2000));
+    const std::filesystem::path copyPath = Autosave().OwnFile();
+    m_app.reset();
+    EXPECT_FALSE(std::filesystem::exists(copyPath)) << "a program that ends normally leaves nothing";
 }
 
 TEST_F(RecoveryTest, LeftWorkIsOfferedOnceAndRestoredAsUnsavedWorkOfItsFile)

@@ -1,5 +1,6 @@
 #include "app/design_commands.h"
 
+#include "app/design_history.h"
 #include "app/message_box.h"
 #include "app/program_folder.h"
 #include "app/wizard_sheet.h"
@@ -14,7 +15,8 @@ constexpr int kStepsToTextPage = 4;
 
 QString AskPath(QWidget* owner, QFileDialog::AcceptMode mode, const QString& filter)
 {
-    QFileDialog dialog(owner, QString(), ToQString(DesignFolder()), filter);
+    const bool proposeCurrent = mode == QFileDialog::AcceptSave && !CurrentDesignFile().empty();
+    QFileDialog dialog(owner, QString(), ToQString(proposeCurrent ? CurrentDesignFile() : DesignFolder()), filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("zvd"));
@@ -27,6 +29,12 @@ QString AskPath(QWidget* owner, QFileDialog::AcceptMode mode, const QString& fil
 }
 
 }  // namespace
+
+std::filesystem::path& CurrentDesignFile()
+{
+    static std::filesystem::path file;
+    return file;
+}
 
 QString OpenFilter()
 {
@@ -55,6 +63,8 @@ bool OpenDesignPath(CWizardPageDlg* page, const std::filesystem::path& path)
     CWizardSheetDlg* sheet = page->m_pSheet;
     if (result.designKind != kKindNone)
         sheet->m_nKind = result.designKind;
+    sheet->History().Reset(sheet->m_nKind);
+    CurrentDesignFile() = path;
     if (result.advance)
         for (int step = 0; step < kStepsToTextPage; ++step)
             sheet->Next();
@@ -75,5 +85,22 @@ bool SaveDesignPath(QWidget* owner, const std::filesystem::path& path, int kind)
         ShowMessage(owner, *error);
         return false;
     }
+    CurrentDesignFile() = path;
+    if (auto* sheet = qobject_cast<CWizardSheetDlg*>(owner->window()))
+        sheet->History().MarkSaved();
+    return true;
+}
+
+bool RestoreRecovery(CWizardPageDlg* page, const std::filesystem::path& design, const std::string& originalPath)
+{
+    if (!OpenDesignPath(page, design))
+        return false;
+    CWizardSheetDlg* sheet = page->m_pSheet;
+    CurrentDesignFile() = std::filesystem::u8path(originalPath);
+    if (sheet->m_nKind == kKindOrvanel)
+        CSealFormat::Orvanel().m_bModified = 1;
+    else if (sheet->m_nKind == kKindZolvi)
+        CSealFormat::Zolvi().m_bModified = 1;
+    sheet->History().MarkRestored();
     return true;
 }

@@ -18,6 +18,14 @@ void OnSaveDesign(CWizardPageDlg* page, int kind);
 // Writes the current design of `kind`; the failure message is shown owned by `owner`.
 bool SaveDesignPath(QWidget* owner, const std::filesystem::path& path, int kind);
 
+// The design file the current design was opened from or last saved to; empty for a new design.
+// The save dialog proposes it.
+std::filesystem::path& CurrentDesignFile();
+
+// Opens a recovery file left by a program that ended without saving: the wizard shows its text
+// page with the design marked modified and the original file as the one to save to.
+bool RestoreRecovery(CWizardPageDlg* page, const std::filesystem::path& design, const std::string& originalPath);
+
 // The dialogs' filters.
 QString OpenFilter();
 QString SaveFilter(int kind);

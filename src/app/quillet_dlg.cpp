@@ -4,6 +4,7 @@
 #include "app/program_folder.h"
 #include "controls/button_st.h"
 #include "controls/image_font_static.h"
+#include "pages/recovery_dialog.h"
 #include "pages/save_message_dialog.h"
 #include "res/artwork.h"
 #include "res/look.h"
@@ -18,7 +19,10 @@ namespace {
 constexpr int kStepControls[] = {1128, 1127, 1129, 1130, 1131};
 }
 
-CQuilletDlg::CQuilletDlg(QWidget* parent) : CWizardSheetDlg(kIddWizard, parent) {}
+CQuilletDlg::CQuilletDlg(QWidget* parent)
+    : CWizardSheetDlg(kIddWizard, parent), m_autosave(new CAutosave(this, Folders().userState / "recovery"))
+{
+}
 
 void CQuilletDlg::OnInitDialog()
 {
@@ -28,7 +32,7 @@ void CQuilletDlg::OnInitDialog()
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork(kIconMain))));
     SetButtonPictures();
     SetStepPictures();
-    if (g_strOpenPath.empty())
+    if (OfferRecovery() || g_strOpenPath.empty())
         return;
     CWizardPageDlg* page = GetActivePage();
     if (!page && PageCount() > 0 && ActivatePage(PageAt(0)))
@@ -46,6 +50,10 @@ void CQuilletDlg::SetButtonPictures()
         next->SetBitmaps(kBmpNextButton, cream, kBmpNextDisabled);
     if (auto* exit = ControlAs<CButtonST>(kIdcExit))
         exit->SetBitmaps(kBmpWizardExitButton, cream);
+    if (auto* undo = ControlAs<CButtonST>(kIdcUndo))
+        undo->SetBitmaps(kBmpUndoButton, cream, kBmpUndoDisabled);
+    if (auto* redo = ControlAs<CButtonST>(kIdcRedo))
+        redo->SetBitmaps(kBmpRedoButton, cream, kBmpRedoDisabled);
 }
 
 void CQuilletDlg::SetStepPictures()
@@ -53,6 +61,28 @@ void CQuilletDlg::SetStepPictures()
     for (int step = 0; step < 5; ++step)
         if (auto* picture = ControlAs<CImageFontStatic>(kStepControls[step]))
             picture->LoadResource(kBmpStepFirst + step);
+}
+
+bool CQuilletDlg::OfferRecovery()
+{
+    const std::vector<RecoveryEntry> left = LeftRecoveries(m_autosave->Folder());
+    if (left.empty())
+        return false;
+    const RecoveryEntry& newest = left.front();
+    CDlgRecovery question(this);
+    const int answer = question.exec();
+    if (answer == kRecoveryDiscard)
+        RemoveRecovery(newest.design);
+    if (answer != kRecoveryRestore || !PageAt(0))
+        return false;
+    if (!GetActivePage())
+        ActivatePage(PageAt(0));
+    if (!RestoreRecovery(GetActivePage(), newest.design, newest.note.originalPath))
+        return false;
+    // Kept again under this program's name before the old copy goes.
+    m_autosave->WriteNow();
+    RemoveRecovery(newest.design);
+    return true;
 }
 
 bool CQuilletDlg::CloseQuestion()

@@ -1,6 +1,7 @@
 #pragma once
 // CQuilletDlg: the program's wizard window, with its pictures, step indicator and the question
 // asked before unsaved work is closed.
+#include "app/autosave.h"
 #include "app/wizard_sheet.h"
 
 #include <string>
@@ -14,6 +15,7 @@ public:
     explicit CQuilletDlg(QWidget* parent = nullptr);
 
     void OnInitDialog() override;
+    CAutosave& Autosave() { return *m_autosave; }
 
 protected:
     // Kind 0 or a saved design close at once; unsaved work asks CDlgSaveMsg.
@@ -22,4 +24,8 @@ protected:
 private:
     void SetButtonPictures();
     void SetStepPictures();
+    // Offers the newest work a program left unsaved; true when it was restored.
+    bool OfferRecovery();
+
+    CAutosave* m_autosave;
 };

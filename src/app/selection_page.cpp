@@ -1,6 +1,7 @@
 #include "app/selection_page.h"
 
 #include "app/message_box.h"
+#include "app/design_history.h"
 #include "app/wizard_sheet.h"
 #include "controls/image_font_static.h"
 #include "controls/layout_font_static.h"
@@ -135,6 +136,7 @@ void CPage10Dlg::OnListClick(const QuickListHit& hit)
     m_pSheet->ShowNext(true);
     ShowChoiceHints(true);
     ResetDesign();
+    m_pSheet->History().Reset(m_pSheet->m_nKind);
 }
 
 bool CPage10Dlg::ChooseSheet(int row)
@@ -155,6 +157,7 @@ bool CPage10Dlg::ChooseSheet(int row)
         s_nOldSheetType = choice.family;
     g_strCurCode = item.m_strCode;
     UseFormat(*entry);
+    m_pSheet->History().Reset(m_pSheet->m_nKind);
     if (!ShowSheetPicture())
         return false;
     Control(kIdcSheetPicture)->update();

@@ -3,6 +3,7 @@
 #include "app/design_commands.h"
 #include "app/message_box.h"
 #include "app/program_folder.h"
+#include "app/design_history.h"
 #include "app/wizard_sheet.h"
 #include "controls/button_st.h"
 #include "controls/image_font_static.h"
@@ -97,6 +98,8 @@ void CPageBeginningDlg::NewDesign()
     m_pSheet->Next();
     m_pSheet->EnableNext(false);
     ResetDesign();
+    CurrentDesignFile().clear();
+    m_pSheet->History().Reset(kKindNone);
 }
 
 void CPageBeginningDlg::OpenSupportPage()

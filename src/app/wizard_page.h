@@ -23,6 +23,10 @@ public:
     virtual int OnWizardBack() { return 0; }
     virtual int OnWizardNext() { return 0; }
     virtual bool OnWizardFinish() { return true; }
+    // Whether Undo and Redo act here (the design pages).
+    virtual bool HasDesignHistory() const { return false; }
+    // The design history put a step back while the page is shown: it shows the design afresh.
+    virtual void OnDesignRestored() { OnSetActive(); }
     // A key-down the wizard hands on to the page (the Tab rule of the Zolvi text page).
     virtual void OnKeyDown(int key, Qt::KeyboardModifiers modifiers);
 

@@ -1,5 +1,7 @@
 #include "app/wizard_sheet.h"
 
+#include "app/design_history.h"
+
 #include <QPrinter>
 
 #include "res/dialog_template.h"
@@ -9,6 +11,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QShortcut>
 
 namespace {
 constexpr int kStepPictures[] = {1128, 1127, 1129, 1130, 1131};  // steps 1 to 5
@@ -16,7 +19,8 @@ constexpr int kOrvanelTextPosition = 4;                          // fifth in the
 constexpr int kZolviTextPosition = 8;                            // ninth
 }  // namespace
 
-CWizardSheetDlg::CWizardSheetDlg(int templateId, QWidget* parent) : QDialog(parent)
+CWizardSheetDlg::CWizardSheetDlg(int templateId, QWidget* parent)
+    : QDialog(parent), m_history(new DesignHistory(this))
 {
     if (const DialogTemplate* dialog = FindDialogTemplate(templateId)) {
         m_controls = BuildControls(this, *dialog);
@@ -31,7 +35,75 @@ CWizardSheetDlg::CWizardSheetDlg(int templateId, QWidget* parent) : QDialog(pare
         connect(next, &QAbstractButton::clicked, this, &CWizardSheetDlg::Next);
     if (auto* exit = ControlAs<QAbstractButton>(kIdcExit))
         connect(exit, &QAbstractButton::clicked, this, &CWizardSheetDlg::reject);
+    SetUpHistoryKeys();
     qApp->installEventFilter(this);
+}
+
+void CWizardSheetDlg::SetUpHistoryKeys()
+{
+    const auto onDesignPage = [this](void (DesignHistory::*step)()) {
+        return [this, step] {
+            if (CWizardPageDlg* active = GetActivePage(); active && active->HasDesignHistory())
+                (m_history->*step)();
+        };
+    };
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, onDesignPage(&DesignHistory::Undo));
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, onDesignPage(&DesignHistory::Redo));
+    if (auto* undo = ControlAs<QAbstractButton>(kIdcUndo))
+        connect(undo, &QAbstractButton::clicked, this, onDesignPage(&DesignHistory::Undo));
+    if (auto* redo = ControlAs<QAbstractButton>(kIdcRedo))
+        connect(redo, &QAbstractButton::clicked, this, onDesignPage(&DesignHistory::Redo));
+    QUndoStack& stack = m_history->Stack();
+    connect(&stack, &QUndoStack::indexChanged, this, &CWizardSheetDlg::ShowHistoryButtons);
+    connect(&stack, &QUndoStack::cleanChanged, this, &CWizardSheetDlg::ShowHistoryButtons);
+    ShowHistoryButtons();
+}
+
+void CWizardSheetDlg::ShowHistoryButtons()
+{
+    const CWizardPageDlg* active = GetActivePage();
+    const bool shown = active && active->HasDesignHistory();
+    const QUndoStack& stack = m_history->Stack();
+    struct Side {
+        int id;
+        bool can;
+        const char* verb;
+        QString what;
+    };
+    const Side sides[] = {{kIdcUndo, stack.canUndo(), "元に戻す", stack.undoText()},
+                          {kIdcRedo, stack.canRedo(), "やり直す", stack.redoText()}};
+    for (const Side& side : sides) {
+        QWidget* button = Control(side.id);
+        if (!button)
+            continue;
+        button->setVisible(shown);
+        button->setEnabled(side.can);
+        button->setToolTip(side.can ? QString::fromUtf8(side.verb) + QStringLiteral(": ") + side.what
+                                    : QString::fromUtf8(side.verb));
+    }
+}
+
+void CWizardSheetDlg::ShowDesignStep(int templateId, int sticker)
+{
+    if (sticker >= 0)
+        (m_nKind == kKindZolvi ? static_cast<SealDataCommon&>(CSealFormat::Zolvi())
+                               : static_cast<SealDataCommon&>(CSealFormat::Orvanel()))
+            .m_nCurPiece = sticker;
+    CWizardPageDlg* active = GetActivePage();
+    CWizardPageDlg* page = FindPage(templateId);
+    if (!page || page == active) {
+        if (active)
+            active->OnDesignRestored();
+        return;
+    }
+    const bool forward = IndexOf(page) > IndexOf(active);
+    if (!ActivatePage(page))
+        return;
+    if (forward)
+        UpdateButtonsAfterNext(page);
+    else
+        UpdateButtonsAfterBack(page);
 }
 
 void CWizardSheetDlg::AddPage(CWizardPageDlg* page, int templateId)
@@ -79,6 +151,7 @@ bool CWizardSheetDlg::ActivatePage(CWizardPageDlg* page)
         if (!page->OnCreatePage())
             return false;
     }
+    m_history->Settle();
     if (CWizardPageDlg* active = GetActivePage()) {
         if (!active->OnKillActive())
             return false;
@@ -92,6 +165,7 @@ bool CWizardSheetDlg::ActivatePage(CWizardPageDlg* page)
     page->update();
     page->OnSetActive();
     page->m_bActive = 1;
+    ShowHistoryButtons();
     return true;
 }
 
@@ -255,14 +329,19 @@ void CWizardSheetDlg::DestroyPages()
 }
 
 // Key-downs are delivered as usual; a Tab meant for the Zolvi text page is also handed to the page.
+// A click or a Tab ends the typing step: what is typed next is a step of its own.
 bool CWizardSheetDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonPress)
+        m_history->Settle();
     if (event->type() != QEvent::KeyPress || m_bForwardingKey)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
     auto* widget = qobject_cast<QWidget*>(watched);
     CWizardPageDlg* active = GetActivePage();
     const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (tab)
+        m_history->Settle();
     if (!tab || !widget || !active || active->m_nTemplateId != kIddZolviText || !isAncestorOf(widget))
         return false;
     m_bForwardingKey = true;

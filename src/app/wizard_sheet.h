@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-
+class DesignHistory;
 
 class CWizardSheetDlg : public QDialog {
     Q_OBJECT
@@ -55,6 +55,11 @@ public:
     // the print dialog then keeps rather than proposing the sheet's paper.
     bool m_bOwnPaper = false;
 
+    // The design's one undo history, and the steps it puts back: `templateId` is shown with the
+    // record `sticker` (-1: any) current.
+    DesignHistory& History() { return *m_history; }
+    void ShowDesignStep(int templateId, int sticker);
+
     QWidget* Control(int id) const;
     template <class T>
     T* ControlAs(int id) const
@@ -81,9 +86,13 @@ private:
     CWizardPageDlg* Resolve(int target, int step) const;
     void UpdateButtonsAfterNext(CWizardPageDlg* page);
     void UpdateButtonsAfterBack(CWizardPageDlg* page);
+    void SetUpHistoryKeys();
+    // The undo and redo buttons: shown on the design pages, with what they would undo or redo.
+    void ShowHistoryButtons();
 
     std::vector<CWizardPageDlg*> m_pages;
     ControlMap m_controls;
     bool m_bForwardingKey = false;
     std::unique_ptr<QPrinter> m_printer;
+    DesignHistory* m_history;
 };

@@ -29,12 +29,21 @@ bool IsTypedText(const QKeyEvent& key)
     return key.text().front().isPrint();
 }
 
+// Undo and redo belong to the design's history, which the window's shortcuts reach.
+bool IsHistoryKey(const QKeyEvent& key)
+{
+    return key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo)
+           || key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)
+           || key.keyCombination() == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+}
+
 }  // namespace
 
 CEveryEdit::CEveryEdit(int mode, bool back, QWidget* parent)
     : QPlainTextEdit(parent), m_nMode(mode), m_bBack(mode == kEditPairs && back)
 {
     setTabChangesFocus(false);
+    setUndoRedoEnabled(false);
     setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_bShowing)
@@ -110,6 +119,7 @@ void CEveryEdit::Mirror()
         Sheet().m_bModified = 1;
     if (m_page)
         m_page->RefreshSelection();
+    emit TextStored(m_change);
 }
 
 QString CEveryEdit::Admit(const QString& insertion) const
@@ -134,6 +144,10 @@ bool CEveryEdit::InsertTyped(const QString& typed)
 
 bool CEveryEdit::event(QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride && IsHistoryKey(*static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (IsTabKey(*key)) {
@@ -162,6 +176,12 @@ void CEveryEdit::keyPressEvent(QKeyEvent* event)
         InsertTyped(event->text());
         return;
     }
+    if (event->matches(QKeySequence::Cut)) {
+        m_change = EditChange::Cut;
+        QPlainTextEdit::keyPressEvent(event);
+        m_change = EditChange::Typing;
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 
@@ -184,7 +204,9 @@ void CEveryEdit::insertFromMimeData(const QMimeData* source)
 {
     if (!source || !source->hasText() || source->text().isEmpty())
         return;
+    m_change = EditChange::Paste;
     InsertTyped(source->text());
+    m_change = EditChange::Typing;
 }
 
 void CEveryEdit::focusInEvent(QFocusEvent* event)

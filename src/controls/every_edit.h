@@ -1,6 +1,6 @@
 #pragma once
 // CEveryEdit: the multi-line edit in which a sticker's text is typed. Every change of its text
-// (typing, Enter, input-method strings, cut, paste, undo, Backspace, Delete) goes at once into
+// (typing, Enter, input-method strings, cut, paste, Backspace, Delete) goes at once into
 // the bound sticker's m_strText, marks the design changed and has the page refresh, so the design
 // always equals what the user sees. Tab and Shift+Tab move to the next or previous sticker
 // instead of leaving the edit. Only text that code page 932 stores unchanged, within the byte
@@ -22,6 +22,9 @@ public:
     // Redraws the page around an edit that lost the focus.
     virtual void EraseAroundEdit(CEveryEdit* edit) = 0;
 };
+
+// How a change of the text came about, for the design history to name it.
+enum class EditChange { Typing, Paste, Cut };
 
 class CEveryEdit : public QPlainTextEdit, public CSealFormat {
     Q_OBJECT
@@ -49,6 +52,10 @@ public:
     void Empty() { ShowText({}); }
     // Shows the bound record's text, unless that text is empty (the edit then keeps its content).
     void ReloadText();
+
+signals:
+    // The edited text went into the design and the page was refreshed.
+    void TextStored(EditChange how);
 
 protected:
     bool event(QEvent* event) override;
@@ -81,4 +88,5 @@ private:
     CEveryEdit* m_partner = nullptr;
     bool m_bShowing = false;
     bool m_bMirrored = false;
+    EditChange m_change = EditChange::Typing;
 };

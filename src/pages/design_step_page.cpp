@@ -1,5 +1,6 @@
 #include "pages/design_step_page.h"
 
+#include "app/design_history.h"
 #include "app/wizard_sheet.h"
 #include "controls/image_font_static.h"
 #include "res/resource_ids.h"
@@ -16,6 +17,11 @@ void CDesignStepPage::OnSetActive()
     if (auto* footer = ControlAs<CImageFontStatic>(kIdcFooter))
         footer->LoadResource(m_step.footer);
     m_pSheet->ShowStep(m_step.step);
+}
+
+void CDesignStepPage::RecordStep(const char* what, bool sticker)
+{
+    m_pSheet->History().Record(QString::fromUtf8(what), sticker);
 }
 
 int CDesignStepPage::OnWizardBack()

@@ -19,6 +19,12 @@ public:
     void OnSetActive() override;
     int OnWizardBack() override;
     int OnWizardNext() override;
+    bool HasDesignHistory() const override { return true; }
+
+protected:
+    // What the page just changed in the design becomes one step of the history, named `what`;
+    // `sticker`: with the number of the current sticker.
+    void RecordStep(const char* what, bool sticker = false);
 
 private:
     DesignStep m_step;

@@ -171,6 +171,7 @@ void CFontStepPage::OnFace(int buttonId)
     ShowFaceChosen(buttonId);
     ChooseFaceButton(buttonId);
     Sample()->update();
+    RecordStep("書体");
 }
 
 // A cancelled choice goes back to the typeface the design had: clicking its button again.
@@ -187,6 +188,7 @@ void CFontStepPage::OnOtherFace()
         ShowFaceChosen(before);
     }
     Sample()->update();
+    RecordStep("その他の書体");
 }
 
 void CFontStepPage::OnColour(int buttonId, int stringId)
@@ -194,12 +196,14 @@ void CFontStepPage::OnColour(int buttonId, int stringId)
     ShowColourChosen(buttonId);
     s_nTextColour = stringId;
     Sample()->update();
+    RecordStep("文字の色");
 }
 
 void CFontStepPage::OnBold()
 {
     s_bBold = ControlAs<CFontButton>(kIdcBold)->IsToggled() ? 1 : 0;
     Sample()->update();
+    RecordStep("太字");
 }
 
 CPage300Dlg::CPage300Dlg(CWizardSheetDlg* sheet)

@@ -129,6 +129,7 @@ void CLayoutPage::OnArrangement(const ArrangementButton& chosen)
     s_nLayoutMode = chosen.mode;
     ShowChosenArrangement();
     Sample()->update();
+    RecordStep("文字並び");
 }
 
 // A new tick starts with a white frame: the colour of an earlier frame is not kept.
@@ -138,6 +139,7 @@ void CLayoutPage::OnPrintFrame(bool on)
     Sheet().m_bFrame = on ? 1 : 0;
     Control(kIdcFrameColour)->setEnabled(on);
     Sample()->update();
+    RecordStep("枠の印刷");
 }
 
 // A choice of the user's, not of the design: it is stored at once and changes nothing in the design.
@@ -152,6 +154,7 @@ void CLayoutPage::OnFrameColour()
     CDlgFontColor dialog(false, true, this);
     dialog.exec();
     Sample()->update();
+    RecordStep("枠の色");
 }
 
 CPage200Dlg::CPage200Dlg(CWizardSheetDlg* sheet)

@@ -190,6 +190,7 @@ void CPrintStepPage::TakeOffset(bool vertical)
     else
         g_printOffsets.dx = OffsetFromText(m_horizontal->text());
     m_frame->update();
+    RecordStep("印刷位置の調整");
 }
 
 void CPrintStepPage::OnSetActive()

@@ -1,5 +1,6 @@
 #include "pages/text_page.h"
 
+#include "app/design_history.h"
 #include "app/wizard_sheet.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
@@ -192,6 +193,7 @@ void CTextEntryPage::BuildEdits()
         edit->SetLimitText(kTextLimit);
         edit->SetPage(this);
         SetBase(edit, Qt::white);
+        connect(edit, &CEveryEdit::TextStored, this, &CTextEntryPage::OnTextStored);
     }
 }
 
@@ -325,6 +327,25 @@ void CTextEntryPage::OnSetActive()
     if (m_backEdit)
         m_backEdit->ReloadText();
     FocusEdit();
+}
+
+void CTextEntryPage::OnDesignRestored()
+{
+    OnSetActive();
+    for (CEveryEdit* edit : {m_edit, m_backEdit})
+        if (edit && edit->BoundIndex() >= 0)
+            edit->ShowText(Design().pieces[static_cast<std::size_t>(edit->BoundIndex())].m_strText);
+}
+
+void CTextEntryPage::OnTextStored(EditChange how)
+{
+    DesignHistory& history = m_pSheet->History();
+    if (how == EditChange::Paste)
+        history.Record(QStringLiteral("貼り付け"));
+    else if (how == EditChange::Cut)
+        history.Record(QStringLiteral("切り取り"));
+    else
+        history.RecordTyping(QStringLiteral("文字の入力"));
 }
 
 bool CTextEntryPage::LoadPictures()
@@ -577,6 +598,7 @@ void CTextEntryPage::OnAlign(int id)
     RefreshWholePreview();
     RepaintPictures();
     MarkModified();
+    RecordStep("文字の配置", true);
     if (IsZolvi())
         FocusEdit();
 }
@@ -589,6 +611,7 @@ void CTextEntryPage::OnColour(bool text)
     RefreshWholePreview();
     RecomputePreview();
     MarkModified();
+    RecordStep(text ? "文字の色" : "枠の色", true);
     FocusEdit();
 }
 
@@ -603,6 +626,7 @@ void CTextEntryPage::OnSizeChosen(int index)
     RecomputePreview();
     RefreshWholePreview();
     MarkModified();
+    RecordStep("文字の大きさ", true);
     if (IsZolvi())
         FocusEdit();
 }
@@ -627,6 +651,7 @@ void CTextEntryPage::OnCopyToAll()
     else
         CopyPieceToAll(design.pieces, design.sheet.m_nCurPiece);
     MarkModified();
+    RecordStep("全てに複写", true);
     RefreshSelection();
 }
 
@@ -639,6 +664,7 @@ void CTextEntryPage::OnDeleteSelected()
         piece->ClearDesign();
     CurrentEdit()->Empty();
     MarkModified();
+    RecordStep("選択中のシールの文字を削除", true);
     RefreshSelection();
 }
 
@@ -655,6 +681,7 @@ void CTextEntryPage::OnDeleteAll()
     if (m_backEdit)
         m_backEdit->Empty();
     MarkModified();
+    RecordStep("全てのシールの文字を削除");
     RefreshSelection();
 }
 

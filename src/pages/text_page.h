@@ -22,6 +22,8 @@ public:
     CTextEntryPage(CWizardSheetDlg* sheet, int kind);
 
     void OnSetActive() override;
+    // The edits show the restored texts whether or not they get the focus.
+    void OnDesignRestored() override;
     // Closes the whole-sheet preview window.
     bool OnKillActive() override;
     // Drops the controls the page made itself, which the page window's template does not hold.
@@ -88,6 +90,7 @@ private:
     bool LoadPictures();
     void MarkModified();
 
+    void OnTextStored(EditChange how);
     void OnMapClick(const QPoint& click);
     void OnAlign(int id);
     void OnColour(bool text);

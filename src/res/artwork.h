@@ -21,6 +21,7 @@ enum class ArtKind {
     CaptionColumn,      // wording lines ('\n' between them) spread over equal rows
     CaptionPointer,     // wording above an arrow pointing right
     CaptionCup,         // wording above a cup of coffee
+    TurnButton,         // a small button face with an arrow turning back (wording "back") or on ("on")
 };
 
 struct ArtworkEntry {

@@ -80,8 +80,7 @@ QPainterPath ButtonShape(const QRectF& r)
     return path;
 }
 
-void DrawButtonFace(QPainter& p, const ArtworkEntry& art, const QRectF& r, const QColor& around,
-                    const QColor& textColour)
+QPainterPath DrawFace(QPainter& p, const ArtworkEntry& art, const QRectF& r, const QColor& around)
 {
     p.fillRect(r, around);
     const QPainterPath shape = ButtonShape(r);
@@ -93,12 +92,46 @@ void DrawButtonFace(QPainter& p, const ArtworkEntry& art, const QRectF& r, const
     p.fillPath(shape, face);
     p.setPen(QPen(Accent(art).darker(140), 1));
     p.drawPath(shape);
+    return shape;
+}
+
+void DrawButtonFace(QPainter& p, const ArtworkEntry& art, const QRectF& r, const QColor& around,
+                    const QColor& textColour)
+{
+    const QPainterPath shape = DrawFace(p, art, r, around);
     const QRectF textBox = shape.boundingRect().adjusted(6, 2, -6, -2);
     if (textColour == Qt::white)
         DrawOutlinedText(p, textBox, Wording(art), int(r.height() * 0.45), textColour,
                          Accent(art).darker(170));
     else
         DrawFittedText(p, textBox, Wording(art), int(r.height() * 0.45), textColour, false);
+}
+
+// An arc over the top of the face ending in a head: turning left for "back", right for "on".
+void DrawTurnButton(QPainter& p, const ArtworkEntry& art, const QRectF& r)
+{
+    const QRectF face = DrawFace(p, art, r, PageColour()).boundingRect();
+    p.save();
+    if (Wording(art) != QLatin1String("back")) {
+        p.translate(face.center().x() * 2, 0);
+        p.scale(-1, 1);
+    }
+    const double size = std::min(face.width(), face.height());
+    const QRectF arc(face.center().x() - size * 0.25, face.center().y() - size * 0.22, size * 0.55, size * 0.5);
+    QPainterPath turn;
+    turn.arcMoveTo(arc, -60);
+    turn.arcTo(arc, -60, 240);
+    p.setPen(QPen(Qt::white, std::max(1.5, size * 0.12), Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(turn);
+    // The arc ends on its left going down: the head points down there.
+    const QPointF tip = turn.currentPosition();
+    const double head = size * 0.24;
+    const QPolygonF arrowHead({tip + QPointF(-head, 0), tip + QPointF(head, 0), tip + QPointF(0, head * 1.1)});
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPolygon(arrowHead);
+    p.restore();
 }
 
 void DrawArrow(QPainter& p, const ArtworkEntry& art, const QRectF& r, bool down)
@@ -227,6 +260,7 @@ void DrawInto(QPainter& p, const ArtworkEntry& art, const QRectF& r)
     case ArtKind::CaptionColumn: DrawCaptionColumn(p, art, r); break;
     case ArtKind::CaptionPointer: DrawPointerCaption(p, art, r); break;
     case ArtKind::CaptionCup: DrawCupCaption(p, art, r); break;
+    case ArtKind::TurnButton: DrawTurnButton(p, art, r); break;
     }
 }
 

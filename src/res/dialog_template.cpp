@@ -28,7 +28,9 @@ std::vector<DialogTemplate> MakeTemplates()
                   {1131, K::Picture, 6, 362, 226, 46},
                   {kIdcBack, K::PictureButton, 248, 372, 60, 28},
                   {kIdcNext, K::PictureButton, 314, 372, 60, 28},
-                  {kIdcExit, K::PictureButton, 380, 372, 60, 28}}});
+                  {kIdcExit, K::PictureButton, 380, 372, 60, 28},
+                  {kIdcUndo, K::PictureButton, 233, 372, 14, 13},
+                  {kIdcRedo, K::PictureButton, 233, 387, 14, 13}}});
     t.push_back({kIddStart, 451, 414, "",
                  {{kIdcTitlePicture, K::Picture, 0, 0, 449, 365},
                   {kIdcNewDesign, K::PictureButton, 23, 377, 126, 30},
@@ -55,6 +57,11 @@ std::vector<DialogTemplate> MakeTemplates()
                   {kIdcConfirmLine2, K::Label, 7, 37, 129, 18},
                   {kIdCancel, K::PushButton, 46, 72, 43, 23, "ｷｬﾝｾﾙ"},
                   {kIdOk, K::FontButton, 93, 72, 43, 23}}});
+    t.push_back({kIddRecovery, 200, 102, "作業の復元",
+                 {{kIdcConfirmLine1, K::Label, 7, 16, 186, 18},
+                  {kIdcConfirmLine2, K::Label, 7, 37, 186, 18},
+                  {kIdCancel, K::PushButton, 70, 72, 60, 23, "破棄する"},
+                  {kIdOk, K::FontButton, 134, 72, 60, 23}}});
     t.push_back({kIddSaveMessage, 187, 108, "ご注意",
                  {{kIdcSaveMessage, K::Label, 19, 15, 143, 47},
                   {kIdCancel, K::PushButton, 77, 74, 43, 23, "ｷｬﾝｾﾙ"},

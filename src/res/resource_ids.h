@@ -7,6 +7,7 @@ inline constexpr int kIddSelection = 130;
 inline constexpr int kIddWizard = 131;
 inline constexpr int kIddSaveMessage = 167;
 inline constexpr int kIddConfirm = 169;
+inline constexpr int kIddRecovery = 170;
 inline constexpr int kIddOrvanelLayout = 171;
 inline constexpr int kIddOrvanelFont = 172;
 inline constexpr int kIddOrvanelText = 173;
@@ -38,6 +39,8 @@ inline constexpr int kIdcSaveDesign = 3037;
 inline constexpr int kIdcBack = 12323;
 inline constexpr int kIdcNext = 12324;
 inline constexpr int kIdcExit = 12325;
+inline constexpr int kIdcUndo = 12326;
+inline constexpr int kIdcRedo = 12327;
 
 // Pictures.
 inline constexpr int kIconMain = 128;
@@ -67,6 +70,10 @@ inline constexpr int kBmpCanvasSticker = 288;
 inline constexpr int kBmpCanvasStickerLarge = 289;
 inline constexpr int kBmpPrintDisabled = 291;
 inline constexpr int kBmpSaveDisabled = 292;
+inline constexpr int kBmpUndoButton = 293;
+inline constexpr int kBmpRedoButton = 294;
+inline constexpr int kBmpUndoDisabled = 295;
+inline constexpr int kBmpRedoDisabled = 296;
 
 // The layout and font pages and their colour and typeface dialogs.
 inline constexpr int kIddFontColour = 165;

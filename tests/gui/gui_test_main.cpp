@@ -19,6 +19,11 @@ int main(int argc, char** argv)
     const QTemporaryDir settings;
     QFile::copy(QStringLiteral(VELMARO_TEST_HOME "/config/user-dirs.dirs"), settings.filePath("user-dirs.dirs"));
     setenv("XDG_CONFIG_HOME", QFile::encodeName(settings.path()).constData(), 1);
+    // So are recovery files: a wizard of another test process never finds this one's. A child of
+    // the kill tests keeps the folder its parent gave it.
+    const QTemporaryDir state;
+    const char* childState = std::getenv("VELMARO_KILL_STATE");
+    setenv("XDG_STATE_HOME", childState ? childState : QFile::encodeName(state.path()).constData(), 1);
     QApplication app(argc, argv);
     const FontPoolSession fonts;
     ::testing::InitGoogleTest(&argc, argv);

@@ -5,6 +5,8 @@ target_sources(test_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/every_edit_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_entry_rules_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_page_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/design_history_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recovery_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/print_step_page_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/design_run_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/views_to_scale_test.cpp

@@ -39,21 +39,29 @@ CWizardSheetDlg::CWizardSheetDlg(int templateId, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
+// The history's keys and buttons act on the design pages only.
+void CWizardSheetDlg::StepHistory(bool undo)
+{
+    CWizardPageDlg* active = GetActivePage();
+    if (!active || !active->HasDesignHistory())
+        return;
+    if (undo)
+        m_history->Undo();
+    else
+        m_history->Redo();
+}
+
 void CWizardSheetDlg::SetUpHistoryKeys()
 {
-    const auto onDesignPage = [this](void (DesignHistory::*step)()) {
-        return [this, step] {
-            if (CWizardPageDlg* active = GetActivePage(); active && active->HasDesignHistory())
-                (m_history->*step)();
-        };
-    };
-    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, onDesignPage(&DesignHistory::Undo));
+    const auto undo = [this] { StepHistory(true); };
+    const auto redo = [this] { StepHistory(false); };
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, this, undo);
     for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
-        connect(new QShortcut(keys, this), &QShortcut::activated, this, onDesignPage(&DesignHistory::Redo));
-    if (auto* undo = ControlAs<QAbstractButton>(kIdcUndo))
-        connect(undo, &QAbstractButton::clicked, this, onDesignPage(&DesignHistory::Undo));
-    if (auto* redo = ControlAs<QAbstractButton>(kIdcRedo))
-        connect(redo, &QAbstractButton::clicked, this, onDesignPage(&DesignHistory::Redo));
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, redo);
+    if (auto* button = ControlAs<QAbstractButton>(kIdcUndo))
+        connect(button, &QAbstractButton::clicked, this, undo);
+    if (auto* button = ControlAs<QAbstractButton>(kIdcRedo))
+        connect(button, &QAbstractButton::clicked, this, redo);
     QUndoStack& stack = m_history->Stack();
     connect(&stack, &QUndoStack::indexChanged, this, &CWizardSheetDlg::ShowHistoryButtons);
     connect(&stack, &QUndoStack::cleanChanged, this, &CWizardSheetDlg::ShowHistoryButtons);

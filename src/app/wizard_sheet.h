@@ -87,6 +87,7 @@ private:
     void UpdateButtonsAfterNext(CWizardPageDlg* page);
     void UpdateButtonsAfterBack(CWizardPageDlg* page);
     void SetUpHistoryKeys();
+    void StepHistory(bool undo);
     // The undo and redo buttons: shown on the design pages, with what they would undo or redo.
     void ShowHistoryButtons();
 

@@ -5,15 +5,6 @@
 
 namespace {
 
-std::vector<SealPiece>* PiecesOf(int kind)
-{
-    if (kind == kKindOrvanel)
-        return &CSealFormat::Orvanel().m_pieces;
-    if (kind == kKindZolvi)
-        return &CSealFormat::Zolvi().m_pieces;
-    return nullptr;
-}
-
 SealDataCommon* SheetOf(int kind)
 {
     if (kind == kKindOrvanel)

@@ -124,6 +124,15 @@ constexpr int kFirstColourId = 102;
 constexpr int kColourCount = sizeof kTextColours / sizeof kTextColours[0];
 }  // namespace
 
+std::vector<SealPiece>* PiecesOf(int kind)
+{
+    if (kind == kKindOrvanel)
+        return &CSealFormat::Orvanel().m_pieces;
+    if (kind == kKindZolvi)
+        return &CSealFormat::Zolvi().m_pieces;
+    return nullptr;
+}
+
 long TextColourValue(int id)
 {
     if (id < kFirstColourId || id >= kFirstColourId + kColourCount)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 // Design kinds held by the wizard.
 enum DesignKind : int { kKindNone = 0, kKindOrvanel = 1, kKindZolvi = -2 };
@@ -78,3 +79,6 @@ void ApplySettings(const SettingValues& values);
 long TextColourValue(int id);
 // The id whose colour is `value`, or kNoTextColour.
 int TextColourId(unsigned long value);
+
+// The stickers of the current design of `kind`; nullptr for no kind.
+std::vector<SealPiece>* PiecesOf(int kind);

@@ -24,15 +24,6 @@ int WizardKind(const QWidget* owner)
     return kKindNone;
 }
 
-std::vector<SealPiece>* PiecesOf(int kind)
-{
-    if (kind == kKindOrvanel)
-        return &CSealFormat::Orvanel().m_pieces;
-    if (kind == kKindZolvi)
-        return &CSealFormat::Zolvi().m_pieces;
-    return nullptr;
-}
-
 // The hint's size: from 12 down while the text takes the label's width less 10 pixels.
 int HintPixels(const QString& text, int labelWidth)
 {

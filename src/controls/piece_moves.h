@@ -6,11 +6,6 @@
 // The edits' modes: one edit over single stickers, or a front and a back edit over pairs.
 enum EditMode { kEditSingle = 0, kEditPairs = 1 };
 
-// Layouts that print the front text on both parts (144, 146, 148), and those that give each part
-// its own text (145, 147, 149).
-bool IsSameTextLayout(int layoutMode);
-bool IsTwoTextLayout(int layoutMode);
-
 int FrontRecord(int current);
 int BackRecord(int current);
 

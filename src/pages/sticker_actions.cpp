@@ -2,6 +2,7 @@
 
 #include "controls/piece_moves.h"
 #include "format/font_sizes.h"
+#include "text/layout_mode.h"
 
 namespace {
 
@@ -48,9 +49,9 @@ void CopyPairToAll(std::vector<SealPiece>& pieces, int current)
 
 void CopyZolviToAll(std::vector<SealPiece>& pieces, int current, int layoutMode)
 {
-    if (IsSameTextLayout(layoutMode))
+    if (SameTextPairs(layoutMode))
         CopyPieceToAll(pieces, current);
-    else if (IsTwoTextLayout(layoutMode))
+    else if (TwoTextPairs(layoutMode))
         CopyPairToAll(pieces, current);
 }
 

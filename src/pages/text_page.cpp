@@ -18,6 +18,7 @@
 #include "res/look.h"
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"
+#include "text/layout_mode.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -120,7 +121,7 @@ SealPiece* CTextEntryPage::Current() const
 SealPiece* CTextEntryPage::Shown() const
 {
     const DesignOfKind design = Design();
-    if (!IsZolvi() || !IsSameTextLayout(s_nLayoutMode))
+    if (!IsZolvi() || !SameTextPairs(s_nLayoutMode))
         return Current();
     const int front = FrontRecord(design.sheet.m_nCurPiece);
     if (front < 0 || front >= static_cast<int>(design.pieces.size()))
@@ -304,7 +305,7 @@ void CTextEntryPage::OnSetActive()
     LayOutDesign(m_nKind);
     if (IsZolvi()) {
         m_nLastFramedEdit = 0;
-        if (IsSameTextLayout(s_nLayoutMode))
+        if (SameTextPairs(s_nLayoutMode))
             design.sheet.m_nCurPiece = FrontRecord(design.sheet.m_nCurPiece);
         m_backEdit->Empty();
     }
@@ -375,8 +376,8 @@ void CTextEntryPage::ShowBackEditState()
 {
     if (!m_backEdit)
         return;
-    const bool ownText = IsTwoTextLayout(s_nLayoutMode);
-    if (IsSameTextLayout(s_nLayoutMode) || ownText)
+    const bool ownText = TwoTextPairs(s_nLayoutMode);
+    if (SameTextPairs(s_nLayoutMode) || ownText)
         m_backEdit->setEnabled(ownText);
     SetBase(m_backEdit, ownText ? QColor(Qt::white) : ColourFromRef(kGreyedEditRef));
 }
@@ -526,7 +527,7 @@ void CTextEntryPage::EraseAroundEdit(CEveryEdit* edit)
 
 int CTextEntryPage::FramedEdit() const
 {
-    const bool back = IsZolvi() && IsTwoTextLayout(s_nLayoutMode) && Design().sheet.m_nCurPiece % 2 != 0;
+    const bool back = IsZolvi() && TwoTextPairs(s_nLayoutMode) && Design().sheet.m_nCurPiece % 2 != 0;
     return back ? kIdcBackTextEdit : kIdcTextEdit;
 }
 
@@ -576,7 +577,7 @@ void CTextEntryPage::OnMapClick(const QPoint& click)
     if (hit < 0)
         return;
     // The back part of a same-text sticker has no text of its own: the sticker is chosen.
-    if (IsZolvi() && IsSameTextLayout(s_nLayoutMode))
+    if (IsZolvi() && SameTextPairs(s_nLayoutMode))
         hit = FrontRecord(hit);
     design.sheet.m_nCurPiece = hit;
     m_edit->ShowText(design.pieces[static_cast<std::size_t>(m_edit->BoundIndex())].m_strText);

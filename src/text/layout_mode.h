@@ -23,3 +23,5 @@ std::optional<LayoutModeInfo> ModeFor(int layoutMode, int partParity);
 
 // Whether both parts of a fold-over sticker carry the first part's text and settings (144, 146, 148).
 bool SameTextPairs(int layoutMode);
+// Whether each part of a fold-over sticker carries a text of its own (145, 147, 149).
+bool TwoTextPairs(int layoutMode);

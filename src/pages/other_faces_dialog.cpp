@@ -71,7 +71,8 @@ void CDlgOthers::ShowSample(const QString& face)
 void CDlgOthers::OnOk()
 {
     m_strChosen = ControlAs<QComboBox>(kIdcFaceList)->currentText();
-    g_fontPool.CreateOther(cp932::FromUtf8(m_strChosen.toStdString()));
+    CSealFormat::OtherFace() = cp932::FromUtf8(m_strChosen.toStdString());
+    g_fontPool.CreateOther(CSealFormat::OtherFace());
     const QString sampleName = QString::number(m_bOrvanel ? kIdcSample : kIdcZolviFontSample);
     if (QWidget* sample = m_pPage ? m_pPage->findChild<QWidget*>(sampleName) : nullptr)
         sample->update();

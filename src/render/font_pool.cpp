@@ -1,6 +1,5 @@
 #include "render/font_pool.h"
 
-#include "design/seal_format.h"
 #include "platform/cp932.h"
 
 #include <algorithm>
@@ -24,7 +23,7 @@ void CFontPool::Create()
 
 void CFontPool::CreateOther(const std::string& cp932FaceName)
 {
-    CSealFormat::OtherFace() = cp932FaceName;
+    m_otherFace = cp932FaceName;
     const QString family = QString::fromStdString(cp932::ToUtf8(cp932FaceName));
     for (int bold = 0; bold < 2; ++bold)
         m_japanese[2 * 2 + bold] = PoolFont::Load(JapaneseFamilies(2, family), bold != 0);
@@ -67,4 +66,4 @@ const PoolFont* CFontPool::Latin(int face, bool bold) const
     return m_latin[static_cast<std::size_t>(face * 2 + (bold ? 1 : 0))].get();
 }
 
-const std::string& CFontPool::OtherFace() const { return CSealFormat::OtherFace(); }
+const std::string& CFontPool::OtherFace() const { return m_otherFace; }

@@ -21,7 +21,7 @@ public:
 
     // Loads Japanese faces 0 and 1 and every Latin face, replacing what an earlier call loaded.
     void Create();
-    // Stores the other typeface's name (code page 932, kept by the design) and loads face 2.
+    // Remembers the other typeface's name (code page 932, as the design keeps it) and loads face 2.
     void CreateOther(const std::string& cp932FaceName);
     // Drops face 2 (the design's other typeface was cleared).
     void ReleaseOther();
@@ -37,13 +37,14 @@ public:
     const PoolFont* Japanese(int face, bool bold) const;
     const PoolFont* Latin(int face, bool bold) const;
 
-    // The other typeface's name as the design stores it.
+    // The other typeface's name face 2 was last loaded for.
     const std::string& OtherFace() const;
     // Counts every change of the loaded fonts.
     std::uint64_t Version() const { return m_version; }
 
 private:
     std::uint64_t m_version = 0;
+    std::string m_otherFace;
     std::array<std::unique_ptr<PoolFont>, kJapaneseFaces * 2> m_japanese;
     std::array<std::unique_ptr<PoolFont>, kLatinFaces * 2> m_latin;
 };

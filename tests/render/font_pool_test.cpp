@@ -1,6 +1,5 @@
 #include "render/font_pool.h"
 
-#include "design/seal_format.h"
 #include "platform/cp932.h"
 
 #include <gtest/gtest.h>
@@ -75,17 +74,16 @@ TEST_F(FontPoolTest, RememberedRunsAndSizesStayApart)
         EXPECT_EQ(gothic->RawAt(size).pixelSize(), size);
 }
 
-TEST_F(FontPoolTest, OtherTypefaceIsStoredInTheDesignAndLoadedAsFaceTwo)
+TEST_F(FontPoolTest, OtherTypefaceIsRememberedAndLoadedAsFaceTwo)
 {
     g_fontPool.CreateOther(cp932::FromUtf8("Noto Sans CJK JP"));
-    EXPECT_EQ(CSealFormat::OtherFace(), cp932::FromUtf8("Noto Sans CJK JP"));
+    EXPECT_EQ(g_fontPool.OtherFace(), cp932::FromUtf8("Noto Sans CJK JP"));
     ASSERT_NE(g_fontPool.Japanese(2, true), nullptr);
     EXPECT_FALSE(g_fontPool.Japanese(2, true)->SyntheticBold());  // Noto CJK has a real bold
 
     g_fontPool.CreateOther("NoSuchFamilyAnywhere");
     EXPECT_EQ(g_fontPool.Japanese(2, false), nullptr);
     g_fontPool.ReleaseOther();
-    CSealFormat::OtherFace().clear();
 }
 
 TEST(FontPoolSizes, IndexOfSizeAndPoints)

@@ -1,6 +1,5 @@
 // Cost of laying out a whole 40-sticker sheet, as after every keystroke on the text page. Fonts
 // are stood in for by fixed advances, so this times the layout itself, not the font measuring.
-#include "design/seal_format.h"
 #include "format/font_sizes.h"
 #include "platform/cp932.h"
 #include "text/layout_sheet.h"
@@ -77,11 +76,11 @@ std::string LongText()
 // earlier layouts stay, as they do in the design.
 void BM_KeystrokeLayout(benchmark::State& state)
 {
-    CSealFormat::ResetAll();
-    CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
+    DesignLook look;
+    look.layoutMode = static_cast<int>(state.range(0));
     FixedAdvanceMeasurer measurer;
     CSealData2 sheet = Sheet(NameTag());
-    LayoutSheet(measurer, sheet, BreaksArg(state));
+    LayoutSheet(measurer, sheet, look, BreaksArg(state));
     std::string& typed = sheet.m_pieces[17].m_strText;
     bool grow = true;
     for (auto _ : state) {
@@ -90,7 +89,7 @@ void BM_KeystrokeLayout(benchmark::State& state)
         else
             typed.pop_back();
         grow = !grow;
-        LayoutSheet(measurer, sheet, BreaksArg(state));
+        LayoutSheet(measurer, sheet, look, BreaksArg(state));
         benchmark::DoNotOptimize(sheet.m_pieces[17].m_lines.data());
     }
 }
@@ -99,14 +98,14 @@ BENCHMARK(BM_KeystrokeLayout)->ArgsProduct({{187, 188}, {0, 1}})->Unit(benchmark
 // Every sticker at the 1000-byte limit, laid out from the default size each time.
 void BM_FullSheetLayout(benchmark::State& state)
 {
-    CSealFormat::ResetAll();
-    CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
+    DesignLook look;
+    look.layoutMode = static_cast<int>(state.range(0));
     FixedAdvanceMeasurer measurer;
     const CSealData2 fresh = Sheet(LongText());
     CSealData2 sheet;
     for (auto _ : state) {
         sheet = fresh;
-        LayoutSheet(measurer, sheet, BreaksArg(state));
+        LayoutSheet(measurer, sheet, look, BreaksArg(state));
         benchmark::DoNotOptimize(sheet.m_pieces[0].m_lines.data());
     }
 }

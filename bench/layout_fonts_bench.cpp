@@ -1,6 +1,5 @@
 // Laying out with real fonts: the bundled sheet with the most stickers, every sticker at the text
 // limit of 1000 bytes of mixed Japanese and Latin text, and one keystroke on that sheet.
-#include "design/seal_format.h"
 #include "format/load_formats.h"
 #include "platform/cp932.h"
 #include "render/font_pool.h"
@@ -67,7 +66,8 @@ BENCHMARK(BM_CreateFontPool)->Iterations(1)->Unit(benchmark::kMillisecond);
 // nothing is shaped yet.
 void LayOutFullSheet(benchmark::State& state, bool coldFonts)
 {
-    CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
+    DesignLook look;
+    look.layoutMode = static_cast<int>(state.range(0));
     const CSealData2 fresh = FullSheet();
     FontPoolMeasurer measurer;
     for (auto _ : state) {
@@ -76,7 +76,7 @@ void LayOutFullSheet(benchmark::State& state, bool coldFonts)
         if (coldFonts)
             g_fontPool.Create();
         state.ResumeTiming();
-        LayoutSheet(measurer, sheet, BreaksArg(state));
+        LayoutSheet(measurer, sheet, look, BreaksArg(state));
         benchmark::DoNotOptimize(sheet.m_pieces.back().m_lines.size());
     }
     state.counters["stickers"] = static_cast<double>(fresh.m_pieces.size());
@@ -94,18 +94,19 @@ BENCHMARK(BM_FullSheetCold)->ArgsProduct({{187, 188}, {0, 1}})->Unit(benchmark::
 // One character typed into one sticker of the full sheet, the whole sheet laid out again.
 void BM_Keystroke(benchmark::State& state)
 {
-    CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
+    DesignLook look;
+    look.layoutMode = static_cast<int>(state.range(0));
     CSealData2 sheet = FullSheet();
     FontPoolMeasurer measurer;
     LayoutCache cache;
-    LayoutSheet(measurer, sheet, BreaksArg(state), &cache);
+    LayoutSheet(measurer, sheet, look, BreaksArg(state), &cache);
     // A character in the middle of the text changes, so every line after it is taken anew.
     std::string& text = sheet.m_pieces[5].m_strText;
     const std::size_t middle = text.find('H', text.size() / 2);
     int typed = 0;
     for (auto _ : state) {
         text[middle] = static_cast<char>('A' + typed++ % 26);
-        LayoutSheet(measurer, sheet, BreaksArg(state), &cache);
+        LayoutSheet(measurer, sheet, look, BreaksArg(state), &cache);
         benchmark::DoNotOptimize(sheet.m_pieces[5].m_lines.size());
     }
 }
@@ -114,18 +115,19 @@ BENCHMARK(BM_Keystroke)->ArgsProduct({{187, 188}, {0, 1}})->Unit(benchmark::kMil
 // A sheet of texts that fit, as a user fills it: typing one character into one sticker.
 void BM_KeystrokeFitting(benchmark::State& state)
 {
-    CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
+    DesignLook look;
+    look.layoutMode = static_cast<int>(state.range(0));
     CSealData2 sheet = BusiestSheet();
     for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i)
         sheet.m_pieces[i].m_strText = cp932::FromUtf8("山田 花子\n") + std::to_string(i + 1);
     FontPoolMeasurer measurer;
     LayoutCache cache;
-    LayoutSheet(measurer, sheet, BreaksArg(state), &cache);
+    LayoutSheet(measurer, sheet, look, BreaksArg(state), &cache);
     std::string& text = sheet.m_pieces[5].m_strText;
     int typed = 0;
     for (auto _ : state) {
         text.back() = static_cast<char>('0' + typed++ % 10);
-        LayoutSheet(measurer, sheet, BreaksArg(state), &cache);
+        LayoutSheet(measurer, sheet, look, BreaksArg(state), &cache);
         benchmark::DoNotOptimize(sheet.m_pieces[5].m_lines.size());
     }
 }

@@ -1,7 +1,6 @@
 // Repainting the whole-sheet view of the print page and the preview window: the bundled sheet with
 // the most stickers, every sticker filled with text and laid out, drawn into the memory picture of
 // the paper canvas as a 96-dpi screen shows it, the way the picture control repaints.
-#include "design/seal_format.h"
 #include "format/load_formats.h"
 #include "platform/cp932.h"
 #include "platform/mul_div.h"
@@ -62,14 +61,14 @@ std::string StickerText(int kind, std::size_t index)
 }
 
 template <typename Record>
-Record FilledSheet(bool zolvi, int textKind)
+Record FilledSheet(bool zolvi, int textKind, const DesignLook& look)
 {
     Record sheet = BusiestSheet<Record>(zolvi);
     sheet.m_bFrame = 1;
     for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i)
         sheet.m_pieces[i].m_strText = StickerText(textKind, i);
     FontPoolMeasurer measurer;
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     return sheet;
 }
 
@@ -111,11 +110,11 @@ void Repaint(benchmark::State& state, const Record& sheet, QSize canvas, Draw dr
 
 void BM_OrvanelSheet(benchmark::State& state)
 {
-    CSealFormat::ResetAll();
-    CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
-    const CSealData2 sheet = FilledSheet<CSealData2>(false, static_cast<int>(state.range(1)));
-    Repaint(state, sheet, kPaperCanvas, [](QPainter& painter, const PictureFrame& frame, const CSealData2& s) {
-        DrawOrvanelSheet(painter, frame, s);
+    DesignLook look;
+    look.layoutMode = static_cast<int>(state.range(0));
+    const CSealData2 sheet = FilledSheet<CSealData2>(false, static_cast<int>(state.range(1)), look);
+    Repaint(state, sheet, kPaperCanvas, [&look](QPainter& painter, const PictureFrame& frame, const CSealData2& s) {
+        DrawOrvanelSheet(painter, frame, s, look);
     });
 }
 BENCHMARK(BM_OrvanelSheet)
@@ -125,13 +124,13 @@ BENCHMARK(BM_OrvanelSheet)
 
 void BM_ZolviSheet(benchmark::State& state)
 {
-    CSealFormat::ResetAll();
-    CSealFormat::s_nLayoutMode = static_cast<int>(state.range(0));
-    const CSealData3 sheet = FilledSheet<CSealData3>(true, static_cast<int>(state.range(1)));
-    CSealFormat::s_nOldSheetType = 138;  // a family with a corner table, as choosing a sheet sets one
+    DesignLook look;
+    look.layoutMode = static_cast<int>(state.range(0));
+    look.sheetType = 138;  // a family with a corner table, as choosing a sheet sets one
+    const CSealData3 sheet = FilledSheet<CSealData3>(true, static_cast<int>(state.range(1)), look);
     const QSize canvas = sheet.m_nKind == 5 ? kSmallPaperCanvas : kPaperCanvas;
-    Repaint(state, sheet, canvas, [](QPainter& painter, const PictureFrame& frame, const CSealData3& s) {
-        DrawZolviSheet(painter, frame, s);
+    Repaint(state, sheet, canvas, [&look](QPainter& painter, const PictureFrame& frame, const CSealData3& s) {
+        DrawZolviSheet(painter, frame, s, look);
     });
 }
 BENCHMARK(BM_ZolviSheet)

@@ -7,7 +7,6 @@
 // rules less the spaces where a line wrapped), each shorter than the box and stacked within it; a
 // text that does not fit leaves both fonts at the smallest size. A sheet laid out from the cache
 // comes out exactly as laid out afresh, also when the cache holds a layout with the other breaks.
-#include "design/seal_format.h"
 #include "fake_measurer.h"
 #include "format/font_sizes.h"
 #include "fuzz_check.h"
@@ -119,10 +118,11 @@ void FitOneText(FuzzedDataProvider& in, Measurer& measurer)
 template <typename Sheet>
 void LayOutSheet(FuzzedDataProvider& in, Measurer& measurer)
 {
-    CSealFormat::s_nLayoutMode = in.ConsumeBool() ? in.PickValueInArray(kLayoutModes) : in.ConsumeIntegral<int>();
-    CSealFormat::s_nJapaneseFace = in.ConsumeIntegralInRange(-1, 3);
-    CSealFormat::s_nLatinFace = in.ConsumeIntegralInRange(-1, 4);
-    CSealFormat::s_bBold = in.ConsumeIntegral<int>();
+    DesignLook look;
+    look.layoutMode = in.ConsumeBool() ? in.PickValueInArray(kLayoutModes) : in.ConsumeIntegral<int>();
+    look.japaneseFace = in.ConsumeIntegralInRange(-1, 3);
+    look.latinFace = in.ConsumeIntegralInRange(-1, 4);
+    look.bold = in.ConsumeIntegral<int>() != 0;
     const LineBreaks breaks = AnyBreaks(in);
     const LineBreaks other = breaks == LineBreaks::kKinsoku ? LineBreaks::kPlain : LineBreaks::kKinsoku;
     Sheet sheet;
@@ -135,14 +135,14 @@ void LayOutSheet(FuzzedDataProvider& in, Measurer& measurer)
     }
     const Sheet original = sheet;
     Sheet cached = sheet;
-    LayoutSheet(measurer, sheet, breaks);
+    LayoutSheet(measurer, sheet, look, breaks);
     // The cache first holds the layout with the other breaks, which must not be taken; then the
     // last layout finds every sticker's inputs as they were the time before.
     LayoutCache cache;
     for (const LineBreaks pass : {other, breaks, breaks}) {
         for (std::size_t i = 0; i < cached.m_pieces.size(); ++i)
             cached.m_pieces[i].m_nSize = original.m_pieces[i].m_nSize;
-        LayoutSheet(measurer, cached, pass, &cache);
+        LayoutSheet(measurer, cached, look, pass, &cache);
     }
     RequireContractKept();
     for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i) {

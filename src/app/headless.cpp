@@ -6,7 +6,7 @@
 #include "pages/line_break_setting.h"
 #include "platform/cp932.h"
 #include "render/font_pool.h"
-#include "render/pool_measurer.h"
+#include "render/design_layout.h"
 #include "render/print_page.h"
 #include "text/layout_sheet.h"
 
@@ -47,11 +47,7 @@ private:
 void LayOutOpenedDesign(int kind, LineBreaks breaks)
 {
     FontsWithoutDisplay fonts;
-    FontPoolMeasurer measurer;
-    if (kind == kKindZolvi)
-        LayoutSheet(measurer, CSealFormat::Zolvi(), breaks);
-    else
-        LayoutSheet(measurer, CSealFormat::Orvanel(), breaks);
+    LayOutDesignOfKind(kind, CurrentLook(), breaks);
 }
 
 const char* const kUsage =
@@ -184,7 +180,7 @@ int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& 
     FontsWithoutDisplay fonts;
     const int kind = opened.designKind != kKindNone ? opened.designKind
                                                      : (HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
-    const std::string error = ExportSheet(args[1], kind, offsets, breaks);
+    const std::string error = ExportSheet(args[1], kind, CurrentLook(), offsets, breaks);
     if (!error.empty()) {
         err << error << '\n';
         return kExitFailure;

@@ -76,7 +76,7 @@ void DrawSelectionView(const CWizardSheetDlg* wizard, QPainter& painter, const V
     if (wizard->m_nKind == kKindOrvanel)
         DrawOrvanelSelection(painter, frame, CSealFormat::Orvanel());
     else if (wizard->m_nKind == kKindZolvi)
-        DrawZolviSelection(painter, frame, CSealFormat::Zolvi());
+        DrawZolviSelection(painter, frame, CSealFormat::Zolvi(), CurrentLook());
 }
 
 }  // namespace

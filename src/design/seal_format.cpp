@@ -104,6 +104,13 @@ void CSealFormat::ResetAll()
     g_strCurCode.clear();
 }
 
+DesignLook CurrentLook()
+{
+    return DesignLook{CSealFormat::s_nLayoutMode,   CSealFormat::s_nOldSheetType, CSealFormat::s_nJapaneseFace,
+                      CSealFormat::s_nLatinFace,    CSealFormat::s_bBold != 0,    CSealFormat::s_nTextColour,
+                      CSealFormat::s_bLatinFace != 0};
+}
+
 void UseFormat(const CatalogEntry& entry)
 {
     if (IsZolvi(entry)) {

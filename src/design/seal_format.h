@@ -3,6 +3,7 @@
 // stickers, the chosen sheet's code and the other typeface's name. Every page, dialog and control
 // that shows or edits the design reaches it through CSealFormat.
 #include "format/catalog.h"
+#include "format/design_look.h"
 #include "format/seal_data.h"
 
 #include <array>
@@ -74,6 +75,9 @@ std::array<int*, 9> DesignSettings();
 using SettingValues = std::array<int, 9>;
 SettingValues CurrentSettings();
 void ApplySettings(const SettingValues& values);
+
+// The settings layout and drawing need, read from the current design.
+DesignLook CurrentLook();
 
 // A text colour id 102..118 as its colour value (red in the low byte); -1 for other ids.
 long TextColourValue(int id);

@@ -1,9 +1,7 @@
 #include "pages/design_of_kind.h"
 
 #include "pages/line_break_setting.h"
-#include "render/pool_measurer.h"
-#include "text/layout_cache.h"
-#include "text/layout_sheet.h"
+#include "render/design_layout.h"
 
 #include <algorithm>
 
@@ -28,14 +26,7 @@ DesignOfKind CurrentDesign(int kind)
     return {orvanel, orvanel.m_pieces, orvanel.m_nDefaultSize};
 }
 
-void LayOutDesign(int kind)
-{
-    FontPoolMeasurer measurer;
-    if (kind == kKindZolvi)
-        LayoutSheet(measurer, CSealFormat::Zolvi(), UserLineBreaks(), &CacheOf(kind));
-    else
-        LayoutSheet(measurer, CSealFormat::Orvanel(), UserLineBreaks(), &CacheOf(kind));
-}
+void LayOutDesign(int kind) { LayOutDesignOfKind(kind, CurrentLook(), UserLineBreaks(), &CacheOf(kind)); }
 
 bool AnyOverflow(int kind)
 {

@@ -6,7 +6,7 @@
 #include "design/seal_format.h"
 #include "format/load_formats.h"
 #include "pages/line_break_setting.h"
-#include "render/pool_measurer.h"
+#include "render/design_layout.h"
 #include "res/dialog_template.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
@@ -21,17 +21,6 @@
 namespace {
 
 constexpr int kCloseButtonPixels = 12;
-
-template <typename Record>
-void DropLayoutOf(Record& sheet)
-{
-    for (SealPiece& piece : sheet.m_pieces) {
-        piece.m_lines.clear();
-        piece.m_lineExtents.clear();
-        piece.m_nPitch = 0;
-        piece.m_nReserved2 = 0;
-    }
-}
 
 }  // namespace
 
@@ -81,20 +70,15 @@ void CModelessPreviewDlg::Refresh()
         return;
     const bool zolvi = m_nKind == kKindZolvi;
     m_picture->LoadPicture(zolvi && CSealFormat::Zolvi().m_nKind == 5 ? kBmpCanvasPaperSmall : kBmpCanvasPaper);
-    FontPoolMeasurer measurer;
-    if (zolvi)
-        LayoutSheet(measurer, CSealFormat::Zolvi(), UserLineBreaks());
-    else
-        LayoutSheet(measurer, CSealFormat::Orvanel(), UserLineBreaks());
+    LayOutDesignOfKind(m_nKind, CurrentLook(), UserLineBreaks());
     m_picture->update();
 }
 
 void CModelessPreviewDlg::DropLayout()
 {
-    if (m_nKind == kKindZolvi)
-        DropLayoutOf(CSealFormat::Zolvi());
-    else
-        DropLayoutOf(CSealFormat::Orvanel());
+    if (std::vector<SealPiece>* pieces = PiecesOf(m_nKind))
+        for (SealPiece& piece : *pieces)
+            ::DropLayout(piece);
 }
 
 void CModelessPreviewDlg::closeEvent(QCloseEvent* event)

@@ -118,8 +118,8 @@ bool PrintDesignOn(QPrinter& printer, int kind, QPoint offsets)
         return false;
     const PrintDevice device = PrintDeviceFor(printer.pageLayout(), printer.resolution());
     if (kind == kKindZolvi)
-        PaintZolviPage(painter, device, CSealFormat::Zolvi(), offsets);
+        PaintZolviPage(painter, device, CSealFormat::Zolvi(), CurrentLook(), offsets);
     else
-        PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), offsets);
+        PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), CurrentLook(), offsets);
     return painter.end();
 }

@@ -18,15 +18,17 @@ PictureFrame FrameOf(const ViewFrame& view)
 void RegisterSampleViews()
 {
     RegisterLayoutView(kIdcSample, {[](QPainter& painter, const ViewFrame& view) {
-                                        DrawOrvanelSample(painter, FrameOf(view), CSealFormat::Orvanel(), UserLineBreaks());
+                                        // Showing the Orvanel sample has always set the sheet type back to the first family.
+                                        CSealFormat::s_nOldSheetType = 137;
+                                        DrawOrvanelSample(painter, FrameOf(view), CSealFormat::Orvanel(), CurrentLook(), UserLineBreaks());
                                     },
                                     ViewCopy::Direct});
     RegisterLayoutView(kIdcZolviLayoutSample, {[](QPainter& painter, const ViewFrame& view) {
-                                                   DrawZolviSample(painter, FrameOf(view), CSealFormat::Zolvi(), false, UserLineBreaks());
+                                                   DrawZolviSample(painter, FrameOf(view), CSealFormat::Zolvi(), CurrentLook(), false, UserLineBreaks());
                                                },
                                                ViewCopy::Direct});
     RegisterLayoutView(kIdcZolviFontSample, {[](QPainter& painter, const ViewFrame& view) {
-                                                 DrawZolviSample(painter, FrameOf(view), CSealFormat::Zolvi(), true, UserLineBreaks());
+                                                 DrawZolviSample(painter, FrameOf(view), CSealFormat::Zolvi(), CurrentLook(), true, UserLineBreaks());
                                              },
                                              ViewCopy::Direct});
 }

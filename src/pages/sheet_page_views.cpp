@@ -27,11 +27,11 @@ void Notify(const std::function<void(ReducedSize)>& painted, ReducedSize reduced
 void RegisterWholeSheetViews()
 {
     RegisterLayoutView(kIdcOrvanelSheet, {[](QPainter& painter, const ViewFrame& view) {
-                                              DrawOrvanelSheet(painter, FrameOf(view), CSealFormat::Orvanel());
+                                              DrawOrvanelSheet(painter, FrameOf(view), CSealFormat::Orvanel(), CurrentLook());
                                           },
                                           ViewCopy::BorderWhenFlagged});
     RegisterLayoutView(kIdcZolviSheet, {[](QPainter& painter, const ViewFrame& view) {
-                                            DrawZolviSheet(painter, FrameOf(view), CSealFormat::Zolvi());
+                                            DrawZolviSheet(painter, FrameOf(view), CSealFormat::Zolvi(), CurrentLook());
                                         },
                                         ViewCopy::BorderWhenFlagged});
 }
@@ -45,7 +45,7 @@ void RegisterTextPageViews(int kind, std::function<void(ReducedSize)> painted)
                                           ViewCopy::StretchWhenFlagged});
         RegisterLayoutView(kIdcZolviPreview, {[painted](QPainter& painter, const ViewFrame& view) {
                                                   Notify(painted,
-                                                         DrawZolviPreview(painter, FrameOf(view), CSealFormat::Zolvi(), UserLineBreaks()));
+                                                         DrawZolviPreview(painter, FrameOf(view), CSealFormat::Zolvi(), CurrentLook(), UserLineBreaks()));
                                               },
                                               ViewCopy::Direct});
         return;
@@ -56,7 +56,7 @@ void RegisterTextPageViews(int kind, std::function<void(ReducedSize)> painted)
                                         ViewCopy::StretchWhenFlagged});
     RegisterLayoutView(kIdcOrvanelPreview, {[painted](QPainter& painter, const ViewFrame& view) {
                                                 Notify(painted,
-                                                       DrawOrvanelPreview(painter, FrameOf(view), CSealFormat::Orvanel(), UserLineBreaks()));
+                                                       DrawOrvanelPreview(painter, FrameOf(view), CSealFormat::Orvanel(), CurrentLook(), UserLineBreaks()));
                                             },
                                             ViewCopy::Direct});
 }

@@ -1,12 +1,8 @@
 #include "render/print_page.h"
 
 #include "design/seal_format.h"
-#include "render/pool_measurer.h"
-#include "render/sheet_views.h"
-#include "render/sticker_style.h"
-#include "render/zolvi_figures.h"
-#include "text/layout_mode.h"
-#include "text/layout_sheet.h"
+#include "render/design_layout.h"
+#include "render/sheet_stickers.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -25,22 +21,6 @@ void UsePaperUnits(QPainter& painter, const PrintDevice& device)
     painter.translate(-device.printableLeftMm * 100.0, -device.printableTopMm * 100.0);
 }
 
-Rect Shifted(const Rect& r, QPoint offsets)
-{
-    return Rect{r.left + offsets.x(), r.top - offsets.y(), r.right + offsets.x(), r.bottom - offsets.y()};
-}
-
-void PaintLines(QPainter& painter, const SealPiece& piece, const SealPiece& owner, int defaultSize, int part,
-                QPoint offsets, const CFontPool& pool)
-{
-    const std::optional<StickerStyle> style = StyleFor(owner, defaultSize, part);
-    if (!style)
-        return;
-    painter.setPen(StickerTextColour(owner));
-    DrawTextBlock(painter, style->family, piece.m_rcText, piece.m_lines, piece.m_lineExtents, piece.m_nPitch,
-                  style->fonts, style->type, style->align, DeviceOffsets{true, offsets.x(), offsets.y()}, pool);
-}
-
 }  // namespace
 
 PrintDevice PrintDeviceFor(const QPageLayout& layout, int dotsPerInch)
@@ -52,51 +32,21 @@ PrintDevice PrintDeviceFor(const QPageLayout& layout, int dotsPerInch)
                        origin.y() * 25.4 / dotsPerInch};
 }
 
-void PaintOrvanelPage(QPainter& painter, const PrintDevice& device, const CSealData2& sheet, QPoint offsets,
-                      const CFontPool& pool)
+void PaintOrvanelPage(QPainter& painter, const PrintDevice& device, const CSealData2& sheet, const DesignLook& look,
+                      QPoint offsets, const CFontPool& pool)
 {
     painter.save();
     UsePaperUnits(painter, device);
-    for (const SealPiece& piece : sheet.m_pieces) {
-        const QPen framePen = SolidPen(StickerFrameColour(piece, sheet.m_crFrame), sheet.m_nFramePen);
-        const Rect frame = Shifted(piece.m_rcFrame, offsets);
-        if (piece.m_bOverflow) {
-            DrawOverflowBox(painter, frame, sheet.m_nFrameRound, sheet.m_bFrame ? framePen : QPen(Qt::NoPen));
-            continue;
-        }
-        PaintLines(painter, piece, piece, sheet.m_nDefaultSize, 0, offsets, pool);
-        if (sheet.m_bFrame) {
-            painter.setPen(framePen);
-            DrawRoundRect(painter, frame, sheet.m_nFrameRound);
-        }
-    }
+    DrawSheetStickers(painter, sheet, look, PaperDrawing(offsets), pool);
     painter.restore();
 }
 
-void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealData3& sheet, QPoint offsets,
-                    const CFontPool& pool)
+void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealData3& sheet, const DesignLook& look,
+                    QPoint offsets, const CFontPool& pool)
 {
     painter.save();
     UsePaperUnits(painter, device);
-    const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType);
-    const bool sameText = SameTextPairs(CSealFormat::s_nLayoutMode);
-    for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i) {
-        const SealPiece& piece = sheet.m_pieces[i];
-        const bool second = i % 2 == 1;
-        const SealPiece& owner = sameText && second ? sheet.m_pieces[i - 1] : piece;
-        const QPen framePen = GeometricPen(StickerFrameColour(owner, sheet.m_crFrame), sheet.m_nFramePen);
-        const Rect frame = Shifted(piece.m_rcFrame, offsets);
-        if (piece.m_bOverflow) {
-            DrawOverflowBox(painter, frame, sheet.m_nFrameRound, sheet.m_bFrame ? framePen : QPen(Qt::NoPen));
-            continue;
-        }
-        PaintLines(painter, piece, owner, sheet.m_nDefaultSize, second ? 1 : 0, offsets, pool);
-        if (sheet.m_bFrame && corners) {
-            painter.setPen(framePen);
-            painter.setBrush(Qt::NoBrush);
-            painter.drawPath(PartFrame(frame, !second, corners->partFrame));
-        }
-    }
+    DrawSheetStickers(painter, sheet, look, PaperDrawing(offsets), pool);
     painter.restore();
 }
 
@@ -106,25 +56,23 @@ QSizeF PaperSizeMm(bool zolviKind5) { return QSizeF(PaperCanvas(zolviKind5)) * 2
 
 namespace {
 
-void PaintKind(QPainter& painter, const PrintDevice& device, int kind, QPoint offsets, const CFontPool& pool)
+void PaintKind(QPainter& painter, const PrintDevice& device, int kind, const DesignLook& look, QPoint offsets,
+               const CFontPool& pool)
 {
     if (kind == kKindZolvi)
-        PaintZolviPage(painter, device, CSealFormat::Zolvi(), offsets, pool);
+        PaintZolviPage(painter, device, CSealFormat::Zolvi(), look, offsets, pool);
     else
-        PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), offsets, pool);
+        PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), look, offsets, pool);
 }
 
 }  // namespace
 
-std::string ExportSheet(const std::string& path, int kind, QPoint offsets, LineBreaks breaks, const CFontPool& pool)
+std::string ExportSheet(const std::string& path, int kind, const DesignLook& look, QPoint offsets, LineBreaks breaks,
+                        const CFontPool& pool)
 {
     if (kind != kKindOrvanel && kind != kKindZolvi)
         return "用紙が選ばれていないため、出力できません。";
-    FontPoolMeasurer measurer(pool);
-    if (kind == kKindZolvi)
-        LayoutSheet(measurer, CSealFormat::Zolvi(), breaks);
-    else
-        LayoutSheet(measurer, CSealFormat::Orvanel(), breaks);
+    LayOutDesignOfKind(kind, look, breaks, nullptr, pool);
     const bool zolviKind5 = kind == kKindZolvi && CSealFormat::Zolvi().m_nKind == 5;
     const QSizeF paper = PaperSizeMm(zolviKind5);
     const QString file = QString::fromStdString(path);
@@ -138,7 +86,7 @@ std::string ExportSheet(const std::string& path, int kind, QPoint offsets, LineB
         QPainter painter;
         if (!painter.begin(&writer))
             return path + " に書き込めません。";
-        PaintKind(painter, PrintDevice{1200, 0, 0}, kind, offsets, pool);
+        PaintKind(painter, PrintDevice{1200, 0, 0}, kind, look, offsets, pool);
         painter.end();
         return {};
     }
@@ -149,7 +97,7 @@ std::string ExportSheet(const std::string& path, int kind, QPoint offsets, LineB
         image.setDotsPerMeterY(qRound(kDpi / 0.0254));
         image.fill(Qt::white);
         QPainter painter(&image);
-        PaintKind(painter, PrintDevice{kDpi, 0, 0}, kind, offsets, pool);
+        PaintKind(painter, PrintDevice{kDpi, 0, 0}, kind, look, offsets, pool);
         painter.end();
         if (!image.save(file, "PNG"))
             return path + " に書き込めません。";

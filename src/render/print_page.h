@@ -2,6 +2,7 @@
 // The printed sheet: every sticker's stored lines and, when frames are on, its frame; a grey box
 // where a text did not fit; nothing else (no outlines). Used for the printer, PDF and picture
 // export alike, so all of them show exactly the same page.
+#include "format/design_look.h"
 #include "format/seal_data.h"
 #include "render/font_pool.h"
 #include "render/line_renderer.h"
@@ -24,21 +25,22 @@ struct PrintDevice {
 // printer's painter starts at the corner of the printable area the layout puts on the paper.
 PrintDevice PrintDeviceFor(const QPageLayout& layout, int dotsPerInch);
 
-// Paints the current design of `sheet` on one page. `offsets` is the user's print-position
-// adjustment in 0.01 mm (dx right, dy up).
-void PaintOrvanelPage(QPainter& painter, const PrintDevice& device, const CSealData2& sheet, QPoint offsets,
-                      const CFontPool& pool = g_fontPool);
-void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealData3& sheet, QPoint offsets,
-                    const CFontPool& pool = g_fontPool);
+// Paints `sheet` in `look` on one page: the stickers as the paper shows them. `offsets` is the
+// user's print-position adjustment in 0.01 mm (dx right, dy up).
+void PaintOrvanelPage(QPainter& painter, const PrintDevice& device, const CSealData2& sheet, const DesignLook& look,
+                      QPoint offsets, const CFontPool& pool = g_fontPool);
+void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealData3& sheet, const DesignLook& look,
+                    QPoint offsets, const CFontPool& pool = g_fontPool);
 
 // The paper a sheet is printed on: the white canvas its views are drawn on, in pixels at 150 dots
 // per inch, and in millimetres. Kind-5 fold-over sheets have the smaller paper.
 QSize PaperCanvas(bool zolviKind5);
 QSizeF PaperSizeMm(bool zolviKind5);
 
-// Writes the current design of `kind` (1 Orvanel, -2 Zolvi) as a one-page PDF or a PNG picture at
-// 300 dots per inch, chosen by the file's extension, after laying the sheet out with `breaks`. The
+// Writes the current design of `kind` (1 Orvanel, -2 Zolvi) in `look` as a one-page PDF or a PNG
+// picture at 300 dots per inch, chosen by the file's extension, after laying the sheet out with
+// `breaks`. The
 // page is the sheet's paper, all of it printable. Returns an error message, or an empty string on
 // success.
-std::string ExportSheet(const std::string& path, int kind, QPoint offsets, LineBreaks breaks,
+std::string ExportSheet(const std::string& path, int kind, const DesignLook& look, QPoint offsets, LineBreaks breaks,
                         const CFontPool& pool = g_fontPool);

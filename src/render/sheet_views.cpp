@@ -1,11 +1,10 @@
 #include "render/sheet_views.h"
 
-#include "design/seal_format.h"
+#include "render/sheet_stickers.h"
 #include "render/sticker_style.h"
 #include "render/zolvi_figures.h"
 
 #include <cmath>
-#include "text/layout_mode.h"
 
 namespace {
 
@@ -65,85 +64,18 @@ void DrawOverflowBox(QPainter& painter, const Rect& r, int corner, const QPen& o
 
 int ZolviSheetScale(const CSealData3& sheet) { return sheet.m_nKind == 5 ? kScaleSheetKind5 : kScaleSheet; }
 
-namespace {
-
-// The stored lines of one sticker, in its style; `owner` holds the size and alignments.
-void DrawStickerLines(QPainter& painter, const SealPiece& piece, const SealPiece& owner, const QColor& colour,
-                      int defaultSize, int partParity, const CFontPool& pool)
-{
-    const std::optional<StickerStyle> style = StyleFor(owner, defaultSize, partParity);
-    if (!style)
-        return;
-    painter.setPen(colour);
-    DrawTextBlock(painter, style->family, piece.m_rcText, piece.m_lines, piece.m_lineExtents, piece.m_nPitch,
-                  style->fonts, style->type, style->align, DeviceOffsets{}, pool);
-}
-
-}  // namespace
-
-void DrawOrvanelSheet(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, const CFontPool& pool)
+void DrawOrvanelSheet(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, const DesignLook& look,
+                      const CFontPool& pool)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleSheet));
-    for (const SealPiece& piece : sheet.m_pieces) {
-        const QPen framePen = SolidPen(StickerFrameColour(piece, sheet.m_crFrame), sheet.m_nFramePen);
-        if (piece.m_bOverflow) {
-            DrawOverflowBox(painter, piece.m_rcFrame, sheet.m_nFrameRound, sheet.m_bFrame ? framePen : QPen(Qt::NoPen));
-        } else {
-            DrawStickerLines(painter, piece, piece, StickerTextColour(piece), sheet.m_nDefaultSize, 0, pool);
-            if (sheet.m_bFrame) {
-                SetPen(painter, framePen);
-                DrawRoundRect(painter, piece.m_rcFrame, sheet.m_nFrameRound);
-            }
-        }
-        SetPen(painter, SolidPen(Qt::black, 0));
-        DrawRoundRect(painter, piece.m_rcPiece, sheet.m_nOutlineRound);
-    }
+    DrawSheetStickers(painter, sheet, look, ScreenDrawing(), pool);
 }
 
-namespace {
-
-// Folded outlines of every pair, and the grey bands of kind-5 sheets.
-void DrawZolviOutlines(QPainter& painter, const CSealData3& sheet, const ZolviCorners& corners)
-{
-    SetPen(painter, GeometricPen(Qt::black, sheet.m_nOutlinePen));
-    painter.setBrush(Qt::NoBrush);
-    for (std::size_t i = 0; i + 1 < sheet.m_pieces.size(); i += 2)
-        painter.drawPath(FoldedOutline(sheet.m_pieces[i].m_rcPiece, sheet.m_pieces[i + 1].m_rcPiece, corners.outline,
-                                       corners.foldDashes));
-    if (sheet.m_nKind != 5)
-        return;
-    SetPen(painter, GeometricPen(QColor(0x7F, 0x7F, 0x7F), corners.greyBand));
-    for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i)
-        painter.drawPath(PartFrame(sheet.m_pieces[i].m_rcFrame, i % 2 == 0, corners.partFrame));
-}
-
-}  // namespace
-
-void DrawZolviSheet(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, const CFontPool& pool)
+void DrawZolviSheet(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, const DesignLook& look,
+                    const CFontPool& pool)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, ZolviSheetScale(sheet)));
-    const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType);
-    if (!corners)
-        return;
-    DrawZolviOutlines(painter, sheet, *corners);
-    const bool sameText = SameTextPairs(CSealFormat::s_nLayoutMode);
-    for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i) {
-        const SealPiece& piece = sheet.m_pieces[i];
-        const bool second = i % 2 == 1;
-        const SealPiece& owner = sameText && second ? sheet.m_pieces[i - 1] : piece;
-        const QColor frameColour = StickerFrameColour(owner, sheet.m_crFrame);
-        if (piece.m_bOverflow) {
-            const QPen outline = sheet.m_bFrame ? SolidPen(StickerFrameColour(piece, sheet.m_crFrame), sheet.m_nFramePen)
-                                                : QPen(Qt::NoPen);
-            DrawOverflowBox(painter, piece.m_rcFrame, sheet.m_nFrameRound, outline);
-            continue;
-        }
-        DrawStickerLines(painter, piece, owner, StickerTextColour(owner), sheet.m_nDefaultSize, second ? 1 : 0, pool);
-        if (sheet.m_bFrame) {
-            SetPen(painter, GeometricPen(frameColour, sheet.m_nFramePen));
-            painter.drawPath(PartFrame(piece.m_rcFrame, !second, corners->partFrame));
-        }
-    }
+    DrawSheetStickers(painter, sheet, look, ScreenDrawing(), pool);
 }
 
 template <typename Record>
@@ -194,10 +126,10 @@ void DrawOrvanelSelection(QPainter& painter, const PictureFrame& frame, const CS
     DrawPaperEdge(painter, frame);
 }
 
-void DrawZolviSelection(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet)
+void DrawZolviSelection(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, const DesignLook& look)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, ZolviSheetScale(sheet)));
-    if (const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType))
+    if (const std::optional<ZolviCorners> corners = CornersFor(look.sheetType))
         DrawZolviOutlines(painter, sheet, *corners);
     DrawPaperEdge(painter, frame);
 }

@@ -2,6 +2,7 @@
 // The pictures of whole sheets: the sheet as it will print (with outlines), the numbered sheet map
 // in which the user picks a sticker, and the sheet-selection picture. Each draws the current design
 // with a painter already on the view's picture (white, with its background copied in).
+#include "format/design_look.h"
 #include "format/seal_data.h"
 #include "render/font_pool.h"
 #include "render/view_frame.h"
@@ -9,10 +10,10 @@
 #include <QPoint>
 
 // Whole sheet with every sticker's stored lines (or a grey box where the text did not fit), frames
-// when they are on and every sticker's outline.
-void DrawOrvanelSheet(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet,
+// when they are on and every sticker's outline: the stickers as the screen draws them.
+void DrawOrvanelSheet(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, const DesignLook& look,
                       const CFontPool& pool = g_fontPool);
-void DrawZolviSheet(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet,
+void DrawZolviSheet(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, const DesignLook& look,
                     const CFontPool& pool = g_fontPool);
 
 // The scale of a Zolvi sheet's whole view by its kind; kind 2 sheets are shown like kind 4.
@@ -27,7 +28,7 @@ int HitTest(const Record& sheet, const PictureFrame& frame, QPoint click);
 
 // Sheet-selection picture of the chosen catalog entry: outlines and the paper's edge.
 void DrawOrvanelSelection(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet);
-void DrawZolviSelection(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet);
+void DrawZolviSelection(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, const DesignLook& look);
 
 // Pens of the views: width in sheet units (0: one pixel).
 QPen SolidPen(const QColor& colour, int width);

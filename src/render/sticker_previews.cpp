@@ -1,72 +1,44 @@
 #include "render/sticker_previews.h"
 
-#include "design/seal_format.h"
 #include "platform/cp932.h"
 #include "render/pool_measurer.h"
 #include "render/sheet_views.h"
 #include "render/sticker_style.h"
 #include "render/zolvi_figures.h"
-#include "text/fit_text.h"
 #include "text/layout_mode.h"
-#include "text/size_steps.h"
+#include "text/layout_sheet.h"
 
 namespace {
 
-// A text laid out for one view.
-struct ViewLayout {
-    std::vector<std::string> lines;
-    std::vector<int> extents;
-    int pitch = 0;
-    int overflow = 0;
-    int start = 0;
-    LineFonts fonts;
-    bool reduced() const { return fonts.japanese.sizeIndex != start && fonts.latin.sizeIndex != start; }
-};
-
-// What the text is laid out with besides its box and size: the faces and where lines may wrap.
-struct Faces {
-    int japanese;
-    int latin;
-    bool bold;
-    LineBreaks breaks;
-};
-
-Faces DesignFaces(LineBreaks breaks)
+// A text laid out for one view, in the look's layout mode and faces. Under a number that is no
+// layout mode the text has no lines and nothing overflows.
+LayoutResult LayOut(const CFontPool& pool, const Rect& box, const std::string& text, int sizeTenths, int partParity,
+                    const DesignLook& look, LineBreaks breaks)
 {
-    return {CSealFormat::s_nJapaneseFace, CSealFormat::s_nLatinFace, CSealFormat::s_bBold != 0, breaks};
-}
-
-ViewLayout LayOut(const CFontPool& pool, const Rect& box, const std::string& text, int sizeTenths, int partParity,
-                  const Faces& faces)
-{
-    ViewLayout out;
-    const std::optional<LayoutModeInfo> mode = ModeFor(CSealFormat::s_nLayoutMode, partParity);
+    const std::optional<LayoutModeInfo> mode = ModeFor(look.layoutMode, partParity);
     if (!mode)
-        return out;
-    out.start = StartSizeIndex(sizeTenths);
-    JapaneseFont japanese{faces.japanese, mode->vertical, faces.bold, mode->japaneseRotation, out.start};
-    LatinFont latin{faces.latin, faces.bold, mode->latinRotation, out.start};
+        return LayoutResult{};
     FontPoolMeasurer measurer(pool);
-    const auto fit = mode->family == WritingFamily::kVertical ? FitVerticalText : FitHorizontalText;
-    out.overflow = fit(measurer, box, text, out.lines, out.extents, out.pitch, japanese, latin, faces.breaks);
-    out.fonts = LineFonts{japanese, latin};
-    return out;
+    return LayoutPiece(measurer, LayoutInputs{text, sizeTenths, box, *mode, look.japaneseFace, look.latinFace,
+                                              look.bold, breaks, measurer.FontsVersion()});
 }
 
 // Draws a laid-out text with the drawing rules of the mode and the given alignments.
-void DrawLayout(QPainter& painter, const ViewLayout& layout, const Rect& box, int partParity, int alignH, int alignV,
-                const QColor& colour, const CFontPool& pool)
+void DrawLayout(QPainter& painter, const LayoutResult& layout, const DesignLook& look, const Rect& box, int partParity,
+                int alignH, int alignV, const QColor& colour, const CFontPool& pool)
 {
-    const std::optional<DrawModeInfo> mode = DrawModeFor(CSealFormat::s_nLayoutMode, partParity);
+    const std::optional<DrawModeInfo> mode = DrawModeFor(look.layoutMode, partParity);
     if (!mode)
         return;
-    LineFonts fonts = layout.fonts;
-    fonts.japanese.rotation = mode->type;
-    fonts.latin.rotation = mode->latinRotation;
+    const LineFonts fonts{
+        JapaneseFont{look.japaneseFace, mode->vertical, look.bold, mode->type, layout.japaneseSizeIndex},
+        LatinFont{look.latinFace, look.bold, mode->latinRotation, layout.latinSizeIndex}};
     painter.setPen(colour);
     DrawTextBlock(painter, mode->family, box, layout.lines, layout.extents, layout.pitch, fonts, mode->type,
                   AlignmentsFor(*mode, alignH, alignV), DeviceOffsets{}, pool);
 }
+
+bool Reduced(const LayoutResult& layout) { return layout.reducedSize != -1; }
 
 int SizeOf(const SealPiece& piece, int defaultSize) { return piece.m_nSize == -1 ? defaultSize : piece.m_nSize; }
 
@@ -79,8 +51,8 @@ QColor PreviewFrameColour(const SealPiece& piece, std::uint32_t sheetFrame)
 
 }  // namespace
 
-ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSealData2& sheet, LineBreaks breaks,
-                               const CFontPool& pool)
+ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSealData2& sheet, const DesignLook& look,
+                               LineBreaks breaks, const CFontPool& pool)
 {
     if (sheet.m_nCurPiece < 0 || sheet.m_nCurPiece >= static_cast<int>(sheet.m_pieces.size()))
         return std::nullopt;
@@ -93,18 +65,18 @@ ReducedSize DrawOrvanelPreview(QPainter& painter, const PictureFrame& frame, CSe
         SetPen(painter, framePen);
         DrawRoundRect(painter, sheet.m_rcPreview[1], sheet.m_nFrameRound);
     }
-    const ViewLayout layout =
-        LayOut(pool, sheet.m_rcPreview[2], piece.m_strText, SizeOf(piece, sheet.m_nDefaultSize), 0, DesignFaces(breaks));
+    const LayoutResult layout =
+        LayOut(pool, sheet.m_rcPreview[2], piece.m_strText, SizeOf(piece, sheet.m_nDefaultSize), 0, look, breaks);
     piece.m_bOverflow = layout.overflow;
-    if (layout.reduced()) {
-        piece.m_nSize = 10 * pool.PointsAt(layout.fonts.japanese.sizeIndex);
-        return layout.fonts.japanese.sizeIndex;
+    if (Reduced(layout)) {
+        piece.m_nSize = 10 * pool.PointsAt(layout.japaneseSizeIndex);
+        return layout.japaneseSizeIndex;
     }
     if (layout.overflow)
         DrawOverflowBox(painter, sheet.m_rcPreview[1], sheet.m_nFrameRound, sheet.m_bFrame ? framePen : QPen(Qt::NoPen));
     else
-        DrawLayout(painter, layout, sheet.m_rcPreview[2], 0, piece.m_nAlignH, piece.m_nAlignV, StickerTextColour(piece),
-                   pool);
+        DrawLayout(painter, layout, look, sheet.m_rcPreview[2], 0, piece.m_nAlignH, piece.m_nAlignV,
+                   StickerTextColour(piece, look), pool);
     return std::nullopt;
 }
 
@@ -129,18 +101,18 @@ void DrawPreviewOutline(QPainter& painter, const CSealData3& sheet, const ZolviC
 
 }  // namespace
 
-ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSealData3& sheet, LineBreaks breaks,
-                             const CFontPool& pool)
+ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSealData3& sheet, const DesignLook& look,
+                             LineBreaks breaks, const CFontPool& pool)
 {
     const int count = static_cast<int>(sheet.m_pieces.size());
     const int first = sheet.m_nCurPiece - sheet.m_nCurPiece % 2;
     if (sheet.m_nCurPiece < 0 || first + 1 >= count)
         return std::nullopt;
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleMap));
-    const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType);
+    const std::optional<ZolviCorners> corners = CornersFor(look.sheetType);
     if (!corners)
         return std::nullopt;
-    const bool sameText = SameTextPairs(CSealFormat::s_nLayoutMode);
+    const bool sameText = SameTextPairs(look.layoutMode);
     ReducedSize reduced;
     DrawPreviewOutline(painter, sheet, *corners);
     for (int p = 0; p < 2; ++p) {
@@ -148,12 +120,12 @@ ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSeal
         SealPiece& owner = sameText ? sheet.m_pieces[static_cast<std::size_t>(first)] : part;
         const Rect& textBox = sheet.m_rcPreview[4 + p];
         const Rect& frameBox = sheet.m_rcPreview[2 + p];
-        const ViewLayout layout =
-            LayOut(pool, textBox, owner.m_strText, SizeOf(owner, sheet.m_nDefaultSize), p, DesignFaces(breaks));
+        const LayoutResult layout =
+            LayOut(pool, textBox, owner.m_strText, SizeOf(owner, sheet.m_nDefaultSize), p, look, breaks);
         part.m_bOverflow = layout.overflow;
-        if (layout.reduced()) {
-            owner.m_nSize = 10 * pool.PointsAt(layout.fonts.japanese.sizeIndex);
-            reduced = layout.fonts.japanese.sizeIndex;
+        if (Reduced(layout)) {
+            owner.m_nSize = 10 * pool.PointsAt(layout.japaneseSizeIndex);
+            reduced = layout.japaneseSizeIndex;
         }
         const std::optional<QPen> pen = PartFramePen(sheet, *corners, StickerFrameColour(owner, sheet.m_crFrame));
         if (layout.overflow) {
@@ -164,7 +136,8 @@ ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSeal
             }
             continue;
         }
-        DrawLayout(painter, layout, textBox, p, owner.m_nAlignH, owner.m_nAlignV, StickerTextColour(owner), pool);
+        DrawLayout(painter, layout, look, textBox, p, owner.m_nAlignH, owner.m_nAlignV, StickerTextColour(owner, look),
+                   pool);
         if (pen) {
             SetPen(painter, *pen);
             painter.drawPath(PartFrame(frameBox, p == 0, corners->partFrame));
@@ -175,29 +148,22 @@ ReducedSize DrawZolviPreview(QPainter& painter, const PictureFrame& frame, CSeal
 
 namespace {
 
-std::string SampleText(bool secondPart)
+std::string SampleText(bool latin, bool secondPart)
 {
-    const bool latin = CSealFormat::s_bLatinFace != 0;
     if (secondPart)
         return cp932::FromUtf8(latin ? "EFgh" : "Ｚｏｌｖｉ");
     return cp932::FromUtf8(latin ? "ABcd" : "印さつPr");
 }
 
-// The samples take colour and size from the first-version sticker table, whose entries are unset:
-// the design's text colour and the sheet's default size apply.
-QColor SampleColour()
-{
-    const CSealData::Entry& entry =
-        CSealFormat::Legacy().m_entries[static_cast<std::size_t>(CSealFormat::Legacy().m_nCurPiece * 2) % 32];
-    return TextColour(entry.m_nTextColour == kNoTextColour ? CSealFormat::s_nTextColour : entry.m_nTextColour);
-}
+// The samples take colour and size from the first-version sticker table, whose entries are never
+// set: the look's text colour and the sheet's default size apply.
+QColor SampleColour(const DesignLook& look) { return TextColour(look.textColour); }
 
 }  // namespace
 
-void DrawOrvanelSample(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, LineBreaks breaks,
-                       const CFontPool& pool)
+void DrawOrvanelSample(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, const DesignLook& look,
+                       LineBreaks breaks, const CFontPool& pool)
 {
-    CSealFormat::s_nOldSheetType = 137;
     UseSheetMapping(painter, frame, PreviewExtent(frame.picture, sheet.m_nPreviewScale));
     SetPen(painter, SolidPen(Qt::black, 0));
     DrawRoundRect(painter, sheet.m_rcPreview[0], sheet.m_nOutlineRound);
@@ -205,16 +171,16 @@ void DrawOrvanelSample(QPainter& painter, const PictureFrame& frame, const CSeal
         SetPen(painter, SolidPen(FromColorRef(sheet.m_crFrame), sheet.m_nFramePen));
         DrawRoundRect(painter, sheet.m_rcPreview[1], sheet.m_nFrameRound);
     }
-    const ViewLayout layout = LayOut(pool, sheet.m_rcPreview[2], SampleText(false), sheet.m_nDefaultSize, 0,
-                                     DesignFaces(breaks));
-    DrawLayout(painter, layout, sheet.m_rcPreview[2], 0, 0, 0, SampleColour(), pool);
+    const LayoutResult layout =
+        LayOut(pool, sheet.m_rcPreview[2], SampleText(look.latinSample, false), sheet.m_nDefaultSize, 0, look, breaks);
+    DrawLayout(painter, layout, look, sheet.m_rcPreview[2], 0, 0, 0, SampleColour(look), pool);
 }
 
-void DrawZolviSample(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, bool designFonts,
-                     LineBreaks breaks, const CFontPool& pool)
+void DrawZolviSample(QPainter& painter, const PictureFrame& frame, const CSealData3& sheet, const DesignLook& look,
+                     bool designFonts, LineBreaks breaks, const CFontPool& pool)
 {
     UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleMap));
-    const std::optional<ZolviCorners> corners = CornersFor(CSealFormat::s_nOldSheetType);
+    const std::optional<ZolviCorners> corners = CornersFor(look.sheetType);
     if (!corners)
         return;
     DrawPreviewOutline(painter, sheet, *corners);
@@ -223,11 +189,17 @@ void DrawZolviSample(QPainter& painter, const PictureFrame& frame, const CSealDa
         painter.drawPath(PartFrame(sheet.m_rcPreview[2], true, corners->partFrame));
         painter.drawPath(PartFrame(sheet.m_rcPreview[3], false, corners->partFrame));
     }
-    const Faces faces = designFonts ? DesignFaces(breaks) : Faces{0, 1, false, breaks};
-    const bool ownTexts = !SameTextPairs(CSealFormat::s_nLayoutMode);
+    DesignLook sampleLook = look;
+    if (!designFonts) {
+        sampleLook.japaneseFace = 0;
+        sampleLook.latinFace = 1;
+        sampleLook.bold = false;
+    }
+    const bool ownTexts = !SameTextPairs(look.layoutMode);
     for (int p = 0; p < 2; ++p) {
         const Rect& box = sheet.m_rcPreview[4 + p];
-        const ViewLayout layout = LayOut(pool, box, SampleText(ownTexts && p == 1), sheet.m_nDefaultSize, p, faces);
-        DrawLayout(painter, layout, box, p, 0, 0, SampleColour(), pool);
+        const std::string text = SampleText(look.latinSample, ownTexts && p == 1);
+        const LayoutResult layout = LayOut(pool, box, text, sheet.m_nDefaultSize, p, sampleLook, breaks);
+        DrawLayout(painter, layout, sampleLook, box, p, 0, 0, SampleColour(look), pool);
     }
 }

@@ -3,18 +3,18 @@
 #include "design/seal_format.h"
 #include "text/size_steps.h"
 
-std::optional<StickerStyle> StyleFor(const SealPiece& owner, int defaultSize, int partParity)
+std::optional<StickerStyle> StyleFor(const SealPiece& owner, int defaultSize, int partParity, const DesignLook& look)
 {
-    const std::optional<DrawModeInfo> mode = DrawModeFor(CSealFormat::s_nLayoutMode, partParity);
+    const std::optional<DrawModeInfo> mode = DrawModeFor(look.layoutMode, partParity);
     if (!mode)
         return std::nullopt;
     const int sizeIndex = StartSizeIndex(owner.m_nSize == -1 ? defaultSize : owner.m_nSize);
-    const bool bold = CSealFormat::s_bBold != 0;
+    const bool bold = look.bold;
     StickerStyle style;
     style.family = mode->family;
     style.type = mode->type;
-    style.fonts.japanese = JapaneseFont{CSealFormat::s_nJapaneseFace, mode->vertical, bold, mode->type, sizeIndex};
-    style.fonts.latin = LatinFont{CSealFormat::s_nLatinFace, bold, mode->latinRotation, sizeIndex};
+    style.fonts.japanese = JapaneseFont{look.japaneseFace, mode->vertical, bold, mode->type, sizeIndex};
+    style.fonts.latin = LatinFont{look.latinFace, bold, mode->latinRotation, sizeIndex};
     style.align = AlignmentsFor(*mode, owner.m_nAlignH, owner.m_nAlignV);
     return style;
 }
@@ -27,9 +27,9 @@ QColor TextColour(int id)
     return value < 0 ? QColor(Qt::black) : FromColorRef(static_cast<std::uint32_t>(value));
 }
 
-QColor StickerTextColour(const SealPiece& piece)
+QColor StickerTextColour(const SealPiece& piece, const DesignLook& look)
 {
-    return TextColour(piece.m_nTextColour == kNoTextColour ? CSealFormat::s_nTextColour : piece.m_nTextColour);
+    return TextColour(piece.m_nTextColour == kNoTextColour ? look.textColour : piece.m_nTextColour);
 }
 
 QColor StickerFrameColour(const SealPiece& piece, std::uint32_t sheetFrame)

@@ -31,6 +31,8 @@ struct LayoutResult {
     int pitch = 0;
     int overflow = 0;
     int reducedSize = -1;  // the size written back, or -1 when the size stayed
+    int japaneseSizeIndex = 0;  // the size indices the fonts ended at
+    int latinSizeIndex = 0;
 };
 
 class LayoutCache {

@@ -1,6 +1,5 @@
 #include "text/layout_sheet.h"
 
-#include "design/seal_format.h"
 #include "format/font_sizes.h"
 #include "text/fit_text.h"
 #include "text/layout_cache.h"
@@ -10,39 +9,9 @@
 namespace {
 
 // A face setting outside the typeface tables (a damaged design file) reads as the default face.
-int JapaneseFaceSetting()
-{
-    const int face = CSealFormat::s_nJapaneseFace;
-    return face >= 0 && face <= 2 ? face : 0;
-}
+int JapaneseFaceSetting(int face) { return face >= 0 && face <= 2 ? face : 0; }
 
-int LatinFaceSetting()
-{
-    const int face = CSealFormat::s_nLatinFace;
-    return face >= 0 && face <= 3 ? face : 1;
-}
-
-void ClearLayout(SealPiece& piece)
-{
-    piece.m_lines.clear();
-    piece.m_lineExtents.clear();
-    piece.m_nPitch = 0;
-    piece.m_bOverflow = 0;
-}
-
-// One sticker's layout from its inputs, with the size to write back when it had to shrink.
-LayoutResult LayoutPiece(TextMeasurer& measurer, const LayoutInputs& in)
-{
-    LayoutResult out;
-    const int start = StartSizeIndex(in.sizeTenths);
-    JapaneseFont japanese{in.japaneseFace, in.mode.vertical, in.bold, in.mode.japaneseRotation, start};
-    LatinFont latin{in.latinFace, in.bold, in.mode.latinRotation, start};
-    const auto fit = in.mode.family == WritingFamily::kVertical ? FitVerticalText : FitHorizontalText;
-    out.overflow = fit(measurer, in.box, in.text, out.lines, out.extents, out.pitch, japanese, latin, in.breaks);
-    if (japanese.sizeIndex != start && latin.sizeIndex != start)
-        out.reducedSize = 10 * kFontSizes[japanese.sizeIndex];
-    return out;
-}
+int LatinFaceSetting(int face) { return face >= 0 && face <= 3 ? face : 1; }
 
 void Apply(const LayoutResult& result, SealPiece& piece, SealPiece& source)
 {
@@ -55,13 +24,14 @@ void Apply(const LayoutResult& result, SealPiece& piece, SealPiece& source)
 }
 
 void LayoutPieces(TextMeasurer& measurer, std::vector<SealPiece>& pieces, int defaultSize, bool foldOver,
-                  LineBreaks breaks, LayoutCache* cache)
+                  const DesignLook& look, LineBreaks breaks, LayoutCache* cache)
 {
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const int part = foldOver ? static_cast<int>(i % 2) : 0;
-        const std::optional<LayoutModeInfo> mode = ModeFor(CSealFormat::s_nLayoutMode, part);
+        const std::optional<LayoutModeInfo> mode = ModeFor(look.layoutMode, part);
         if (!mode) {
-            ClearLayout(pieces[i]);
+            // Nothing is laid out: no lines, and so nothing that does not fit.
+            Apply(LayoutResult{}, pieces[i], pieces[i]);
             continue;
         }
         // The second part of a fold-over sticker that repeats the first takes the first part's text
@@ -72,9 +42,9 @@ void LayoutPieces(TextMeasurer& measurer, std::vector<SealPiece>& pieces, int de
                             source.m_nSize == -1 ? defaultSize : source.m_nSize,
                             pieces[i].m_rcText,
                             *mode,
-                            JapaneseFaceSetting(),
-                            LatinFaceSetting(),
-                            CSealFormat::s_bBold != 0,
+                            JapaneseFaceSetting(look.japaneseFace),
+                            LatinFaceSetting(look.latinFace),
+                            look.bold,
                             breaks,
                             measurer.FontsVersion()};
         if (const LayoutResult* cached = cache ? cache->Find(i, inputs) : nullptr) {
@@ -90,12 +60,37 @@ void LayoutPieces(TextMeasurer& measurer, std::vector<SealPiece>& pieces, int de
 
 }  // namespace
 
-void LayoutSheet(TextMeasurer& measurer, CSealData2& sheet, LineBreaks breaks, LayoutCache* cache)
+LayoutResult LayoutPiece(TextMeasurer& measurer, const LayoutInputs& in)
 {
-    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, false, breaks, cache);
+    LayoutResult out;
+    const int start = StartSizeIndex(in.sizeTenths);
+    JapaneseFont japanese{in.japaneseFace, in.mode.vertical, in.bold, in.mode.japaneseRotation, start};
+    LatinFont latin{in.latinFace, in.bold, in.mode.latinRotation, start};
+    const auto fit = in.mode.family == WritingFamily::kVertical ? FitVerticalText : FitHorizontalText;
+    out.overflow = fit(measurer, in.box, in.text, out.lines, out.extents, out.pitch, japanese, latin, in.breaks);
+    out.japaneseSizeIndex = japanese.sizeIndex;
+    out.latinSizeIndex = latin.sizeIndex;
+    if (japanese.sizeIndex != start && latin.sizeIndex != start)
+        out.reducedSize = 10 * kFontSizes[japanese.sizeIndex];
+    return out;
 }
 
-void LayoutSheet(TextMeasurer& measurer, CSealData3& sheet, LineBreaks breaks, LayoutCache* cache)
+void LayoutSheet(TextMeasurer& measurer, CSealData2& sheet, const DesignLook& look, LineBreaks breaks,
+                 LayoutCache* cache)
 {
-    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, true, breaks, cache);
+    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, false, look, breaks, cache);
+}
+
+void LayoutSheet(TextMeasurer& measurer, CSealData3& sheet, const DesignLook& look, LineBreaks breaks,
+                 LayoutCache* cache)
+{
+    LayoutPieces(measurer, sheet.m_pieces, sheet.m_nDefaultSize, true, look, breaks, cache);
+}
+
+void DropLayout(SealPiece& piece)
+{
+    piece.m_lines.clear();
+    piece.m_lineExtents.clear();
+    piece.m_nPitch = 0;
+    piece.m_nReserved2 = 0;
 }

@@ -279,7 +279,46 @@ void ExpectSameBox(const QRectF& screen, const QRectF& paper, double tolerance, 
 
 Rect Grown(const Rect& r, int by) { return Rect{r.left - by, r.top - by, r.right + by, r.bottom + by}; }
 
-class ScreenAndPaperTest : public ViewProportionsTest {};
+// The laid-out design of `kind` as the print page paints it for a printer at 300 dots per inch
+// whose printable area begins 4 mm from the left and 5 mm from the top of the paper.
+QImage PrintedPage(int kind)
+{
+    const bool kind5 = kind == kKindZolvi && CSealFormat::Zolvi().m_nKind == 5;
+    QImage page(PaperCanvas(kind5) * 2, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    const PrintDevice device{300, 4, 5};
+    QPainter painter(&page);
+    painter.translate(device.printableLeftMm * 300 / 25.4, device.printableTopMm * 300 / 25.4);
+    if (kind == kKindZolvi)
+        PaintZolviPage(painter, device, CSealFormat::Zolvi(), CurrentLook(), QPoint());
+    else
+        PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), CurrentLook(), QPoint());
+    painter.end();
+    return page;
+}
+
+class ScreenAndPaperTest : public ViewProportionsTest {
+protected:
+    // The frames and the text lines of the `written` stickers have the same ink boxes, in sheet
+    // units, on the screen and on the paper.
+    void ExpectSameInk(const InkPicture& screen, const InkPicture& paper, const std::vector<int>& written,
+                       double tolerance, const char* path)
+    {
+        SCOPED_TRACE(path);
+        for (int i : written) {
+            const SealPiece& piece = Piece(i);
+            const Rect frameArea = Grown(piece.m_rcFrame, 90);
+            ExpectSameBox(Union(InkBands(screen, frameArea, FrameRed)), Union(InkBands(paper, frameArea, FrameRed)),
+                          tolerance, "frame of sticker " + std::to_string(i + 1));
+            const std::vector<QRectF> paperLines = InkBands(paper, Grown(piece.m_rcText, 90), TextBlue);
+            const std::vector<QRectF> screenLines = InkBands(screen, Grown(piece.m_rcText, 90), TextBlue);
+            ASSERT_EQ(screenLines.size(), paperLines.size()) << "lines of sticker " << i + 1;
+            for (std::size_t line = 0; line < paperLines.size(); ++line)
+                ExpectSameBox(screenLines[line], paperLines[line], tolerance,
+                              "line " + std::to_string(line + 1) + " of sticker " + std::to_string(i + 1));
+        }
+    }
+};
 
 TEST_P(ScreenAndPaperTest, WholeSheetViewShowsWhatThePagePrints)
 {
@@ -308,23 +347,14 @@ TEST_P(ScreenAndPaperTest, WholeSheetViewShowsWhatThePagePrints)
     window->close();
 
     const std::string png = (m_folder.path() / "page.png").string();
-    ASSERT_EQ(ExportSheet(png, Wizard()->m_nKind, QPoint(0, 0), UserLineBreaks()), "");
-    const InkPicture paper{QImage(QString::fromStdString(png)), 2540.0 / 300};
-    ASSERT_FALSE(paper.image.isNull());
+    ASSERT_EQ(ExportSheet(png, Wizard()->m_nKind, CurrentLook(), QPoint(0, 0), UserLineBreaks()), "");
+    const InkPicture exported{QImage(QString::fromStdString(png)), 2540.0 / 300};
+    ASSERT_FALSE(exported.image.isNull());
+    // The export laid the sheet out; the printer's page is painted from that layout.
+    const InkPicture printed{PrintedPage(Wizard()->m_nKind), 2540.0 / 300};
 
-    const double tolerance = screenPixel + paper.unitsPerPixel;
-    for (int i : written) {
-        const SealPiece& piece = Piece(i);
-        const Rect frameArea = Grown(piece.m_rcFrame, 90);
-        ExpectSameBox(Union(InkBands(screen, frameArea, FrameRed)), Union(InkBands(paper, frameArea, FrameRed)),
-                      tolerance, "frame of sticker " + std::to_string(i + 1));
-        const std::vector<QRectF> paperLines = InkBands(paper, Grown(piece.m_rcText, 90), TextBlue);
-        const std::vector<QRectF> screenLines = InkBands(screen, Grown(piece.m_rcText, 90), TextBlue);
-        ASSERT_EQ(screenLines.size(), paperLines.size()) << "lines of sticker " << i + 1;
-        for (std::size_t line = 0; line < paperLines.size(); ++line)
-            ExpectSameBox(screenLines[line], paperLines[line], tolerance,
-                          "line " + std::to_string(line + 1) + " of sticker " + std::to_string(i + 1));
-    }
+    for (const auto& [paper, path] : {std::pair{&exported, "export"}, std::pair{&printed, "printer"}})
+        ExpectSameInk(screen, *paper, written, screenPixel + paper->unitsPerPixel, path);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sheets, ScreenAndPaperTest,

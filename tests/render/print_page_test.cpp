@@ -18,7 +18,6 @@ protected:
     void SetUp() override
     {
         CSealFormat::ResetAll();
-        CSealFormat::s_nLayoutMode = 187;
         CSealData2& sheet = CSealFormat::Orvanel();
         sheet.m_nDefaultSize = 140;
         sheet.m_nFramePen = 30;
@@ -29,9 +28,16 @@ protected:
         piece.m_strText = cp932::FromUtf8("見本");
         sheet.m_pieces = {piece};
         FontPoolMeasurer measurer;
-        LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+        LayoutSheet(measurer, sheet, Look(), LineBreaks::kPlain);
     }
     void TearDown() override { CSealFormat::ResetAll(); }
+
+    static DesignLook Look()
+    {
+        DesignLook look;
+        look.layoutMode = 187;
+        return look;
+    }
 
     // The page at 254 dots per inch (0.1 mm per pixel) on a device whose printable area starts
     // at (leftMm, topMm); ink in paper units (0.01 mm), measured from the paper's corner.
@@ -40,7 +46,7 @@ protected:
         QImage device = WhiteSheet(10000, 14800);
         QPainter painter(&device);
         painter.translate(leftMm * 10, topMm * 10);  // where the printable area begins on the paper
-        PaintOrvanelPage(painter, PrintDevice{254, leftMm, topMm}, CSealFormat::Orvanel(), offsets);
+        PaintOrvanelPage(painter, PrintDevice{254, leftMm, topMm}, CSealFormat::Orvanel(), Look(), offsets);
         painter.end();
         return InkBounds(device);
     }
@@ -70,13 +76,13 @@ TEST_F(PrintPageTest, PrintsNoOutlinesAndAGreyBoxForOverflow)
 {
     CSealFormat::Orvanel().m_pieces[0].m_strText.clear();
     FontPoolMeasurer measurer;
-    LayoutSheet(measurer, CSealFormat::Orvanel(), LineBreaks::kPlain);
+    LayoutSheet(measurer, CSealFormat::Orvanel(), Look(), LineBreaks::kPlain);
     EXPECT_TRUE(PrintedInk(0, 0, QPoint()).isNull());  // frames off, no text: a blank page
 
     CSealFormat::Orvanel().m_pieces[0].m_bOverflow = -1;
     QImage device = WhiteSheet(10000, 14800);
     QPainter painter(&device);
-    PaintOrvanelPage(painter, PrintDevice{254, 0, 0}, CSealFormat::Orvanel(), QPoint());
+    PaintOrvanelPage(painter, PrintDevice{254, 0, 0}, CSealFormat::Orvanel(), Look(), QPoint());
     painter.end();
     EXPECT_EQ(device.pixelColor(300, 300), QColor(192, 192, 192));
 }
@@ -96,12 +102,12 @@ TEST_F(PrintPageTest, ExportWritesAPageOfThePaperSize)
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message() << "kind " << c.kind << ", Zolvi kind " << c.zolviKind);
         CSealFormat::Zolvi().m_nKind = c.zolviKind;
-        EXPECT_EQ(ExportSheet(dir + "/velmaro-export.png", c.kind, QPoint(), LineBreaks::kPlain), "");
+        EXPECT_EQ(ExportSheet(dir + "/velmaro-export.png", c.kind, Look(), QPoint(), LineBreaks::kPlain), "");
         EXPECT_EQ(QImage(QString::fromStdString(dir + "/velmaro-export.png")).size(), c.png);
     }
-    EXPECT_EQ(ExportSheet(dir + "/velmaro-export.pdf", kKindOrvanel, QPoint(), LineBreaks::kPlain), "");
-    EXPECT_NE(ExportSheet(dir + "/velmaro-export.bmp", kKindOrvanel, QPoint(), LineBreaks::kPlain), "");
-    EXPECT_NE(ExportSheet(dir + "/velmaro-export.pdf", kKindNone, QPoint(), LineBreaks::kPlain), "");
+    EXPECT_EQ(ExportSheet(dir + "/velmaro-export.pdf", kKindOrvanel, Look(), QPoint(), LineBreaks::kPlain), "");
+    EXPECT_NE(ExportSheet(dir + "/velmaro-export.bmp", kKindOrvanel, Look(), QPoint(), LineBreaks::kPlain), "");
+    EXPECT_NE(ExportSheet(dir + "/velmaro-export.pdf", kKindNone, Look(), QPoint(), LineBreaks::kPlain), "");
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ protected:
     static QImage ExportedPage(int kind, QPoint offsets)
     {
         const std::string pdf = ::testing::TempDir() + "velmaro-placement-" + std::to_string(::getpid()) + ".pdf";
-        EXPECT_EQ(ExportSheet(pdf, kind, offsets, LineBreaks::kPlain), "");
+        EXPECT_EQ(ExportSheet(pdf, kind, CurrentLook(), offsets, LineBreaks::kPlain), "");
         std::string error;
         const QImage page = RasterisePdf(pdf, error);
         EXPECT_FALSE(page.isNull()) << error;
@@ -187,7 +187,7 @@ TEST_F(PrintedPlacementTest, PrintedThroughCupsOnAPrinterWithMarginsLandsOnThePa
     ASSERT_GT(device.printableTopMm, 4.5);
     QPainter painter;
     ASSERT_TRUE(painter.begin(&printer));
-    PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), QPoint());
+    PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), CurrentLook(), QPoint());
     ASSERT_TRUE(painter.end());
 
     const std::filesystem::path pdf = queue.WaitForPdf(title, kSpoolerPatienceMs);

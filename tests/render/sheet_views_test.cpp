@@ -1,6 +1,5 @@
 #include "render/sheet_views.h"
 
-#include "design/seal_format.h"
 #include "platform/cp932.h"
 #include "render/sticker_previews.h"
 #include "render/zolvi_figures.h"
@@ -57,12 +56,9 @@ TEST(ZolviFigures, PartFramesAreSquareAtTheFoldSideOnly)
 class SheetViewTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { g_fontPool.Create(); }
-    void SetUp() override
-    {
-        CSealFormat::ResetAll();
-        CSealFormat::s_nLayoutMode = 187;
-    }
-    void TearDown() override { CSealFormat::ResetAll(); }
+    void SetUp() override { look.layoutMode = 187; }
+
+    DesignLook look;
 
     // Two stickers side by side on a 10 x 10 cm picture; 1000 sheet units per 59 pixels at 1:1.
     static CSealData2 TwoStickers()
@@ -112,7 +108,7 @@ TEST_F(SheetViewTest, OverflowShowsAGreyBoxAndOutlinesAreDrawnWithFramesOff)
     const QSize picture(1000, 1000);
     QImage image = White(picture);
     QPainter painter(&image);
-    DrawOrvanelSheet(painter, Frame(picture), sheet);
+    DrawOrvanelSheet(painter, Frame(picture), sheet, look);
     painter.end();
     const QColor inside = image.pixelColor(Pixel(picture, kScaleSheet, 6750, 2000));
     EXPECT_EQ(inside, QColor(192, 192, 192));
@@ -149,7 +145,7 @@ TEST_F(SheetViewTest, PreviewReducesTheSizeFirstThenDrawsTheText)
     const QSize picture(444, 330);
     QImage image = White(picture);
     QPainter painter(&image);
-    const ReducedSize reduced = DrawOrvanelPreview(painter, Frame(picture), sheet, LineBreaks::kPlain);
+    const ReducedSize reduced = DrawOrvanelPreview(painter, Frame(picture), sheet, look, LineBreaks::kPlain);
     painter.end();
     ASSERT_TRUE(reduced.has_value());
     EXPECT_LT(*reduced, 21);
@@ -157,7 +153,7 @@ TEST_F(SheetViewTest, PreviewReducesTheSizeFirstThenDrawsTheText)
 
     QImage again = White(picture);
     QPainter second(&again);
-    EXPECT_FALSE(DrawOrvanelPreview(second, Frame(picture), sheet, LineBreaks::kPlain).has_value());
+    EXPECT_FALSE(DrawOrvanelPreview(second, Frame(picture), sheet, look, LineBreaks::kPlain).has_value());
     second.end();
     EXPECT_EQ(sheet.m_pieces[0].m_bOverflow, 0);
     // Text now shows inside the preview's text area.

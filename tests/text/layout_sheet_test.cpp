@@ -1,8 +1,8 @@
 // Whole-sheet layout with the design's settings, in FakeMeasurer's round numbers (index 9: Latin
 // 50 per byte and 110 high; index 4: 25 and 55).
-#include "design/seal_format.h"
 #include "fake_measurer.h"
 #include "platform/cp932.h"
+#include "text/layout_mode.h"
 #include "text/layout_sheet.h"
 #include "text/size_steps.h"
 
@@ -34,10 +34,8 @@ Sheet SheetOf(std::vector<SealPiece> pieces)
 
 class LayoutSheetTest : public ::testing::Test {
 protected:
-    void SetUp() override { CSealFormat::ResetAll(); }
-    void TearDown() override { CSealFormat::ResetAll(); }
-
     FakeMeasurer measurer;
+    DesignLook look;
 };
 
 struct StartCase {
@@ -59,9 +57,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, StartSize,
 
 TEST_F(LayoutSheetTest, StickerWithoutSizeUsesTheSheetDefaultAndKeepsMinusOne)
 {
-    CSealFormat::s_nLayoutMode = 187;
+    look.layoutMode = 187;
     auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 1000)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     const SealPiece& p = sheet.m_pieces[0];
     EXPECT_EQ(p.m_lines, std::vector<std::string>{"ab"});
     EXPECT_EQ(p.m_lineExtents, std::vector<int>{100});
@@ -73,13 +71,13 @@ TEST_F(LayoutSheetTest, StickerWithoutSizeUsesTheSheetDefaultAndKeepsMinusOne)
 TEST_F(LayoutSheetTest, ReducedSizeIsWrittenBackAndTheNextLayoutStartsFromIt)
 {
     // Two lines 115 high fit from index 4 (2 x 55) on.
-    CSealFormat::s_nLayoutMode = 187;
+    look.layoutMode = 187;
     auto sheet = SheetOf<CSealData2>({Piece("ab\ncd", 1000, 115)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, 70);
     EXPECT_EQ(sheet.m_pieces[0].m_lineExtents, (std::vector<int>{50, 50}));
 
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, 70);
     EXPECT_EQ(sheet.m_pieces[0].m_lineExtents, (std::vector<int>{50, 50}));
 }
@@ -99,9 +97,9 @@ class SizeAfterLayout : public LayoutSheetTest, public ::testing::WithParamInter
 TEST_P(SizeAfterLayout, ChangesOnlyWhenTheLayoutReducedIt)
 {
     const SizeCase& c = GetParam();
-    CSealFormat::s_nLayoutMode = 187;
+    look.layoutMode = 187;
     auto sheet = SheetOf<CSealData2>({Piece("a", c.width, 1000, c.size)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, c.expectedSize);
     EXPECT_EQ(sheet.m_pieces[0].m_bOverflow, c.overflow);
 }
@@ -132,9 +130,9 @@ class SingleStickerModes : public LayoutSheetTest, public ::testing::WithParamIn
 TEST_P(SingleStickerModes, ChooseFamilyAxisAndFonts)
 {
     const ModeCase& c = GetParam();
-    CSealFormat::s_nLayoutMode = c.mode;
+    look.layoutMode = c.mode;
     auto sheet = SheetOf<CSealData2>({Piece("abcd", 150, 1000), Piece(J("あ"), 1000, 1000)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_lineExtents, c.extents);
     ASSERT_FALSE(measurer.log.empty());
     for (const MeasuredRun& run : measurer.log) {
@@ -167,9 +165,9 @@ class FoldOverModes : public LayoutSheetTest, public ::testing::WithParamInterfa
 TEST_P(FoldOverModes, TurnEachPartAndRepeatTheFirstPartsText)
 {
     const PairCase& c = GetParam();
-    CSealFormat::s_nLayoutMode = c.mode;
+    look.layoutMode = c.mode;
     auto sheet = SheetOf<CSealData3>({Piece(J("aあ"), 1000, 1000), Piece(J("bい"), 1000, 1000)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     // Each part measures its Latin letter, then its double-byte character.
     ASSERT_EQ(measurer.log.size(), 4u);
     EXPECT_EQ(measurer.log[0].rotation, c.firstLatin);
@@ -189,9 +187,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, FoldOverModes,
 
 TEST_F(LayoutSheetTest, Mode146SecondPartShrinksTheFirstPartsSize)
 {
-    CSealFormat::s_nLayoutMode = 146;
+    look.layoutMode = 146;
     auto sheet = SheetOf<CSealData3>({Piece("ab\ncd", 1000, 1000), Piece("zz", 1000, 115, 300)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_lineExtents, (std::vector<int>{100, 100}));
     EXPECT_EQ(sheet.m_pieces[1].m_lines, (std::vector<std::string>{"ab", "cd"}));
     EXPECT_EQ(sheet.m_pieces[1].m_lineExtents, (std::vector<int>{50, 50}));
@@ -201,18 +199,18 @@ TEST_F(LayoutSheetTest, Mode146SecondPartShrinksTheFirstPartsSize)
 
 TEST_F(LayoutSheetTest, Mode146SecondPartStartsFromTheFirstPartsReducedSize)
 {
-    CSealFormat::s_nLayoutMode = 146;
+    look.layoutMode = 146;
     auto sheet = SheetOf<CSealData3>({Piece("ab\ncd", 1000, 115), Piece("", 1000, 1000)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, 70);
     EXPECT_EQ(sheet.m_pieces[1].m_lineExtents, (std::vector<int>{50, 50}));
 }
 
 TEST_F(LayoutSheetTest, Mode147PartsKeepTheirOwnTextAndSize)
 {
-    CSealFormat::s_nLayoutMode = 147;
+    look.layoutMode = 147;
     auto sheet = SheetOf<CSealData3>({Piece("ab\ncd", 1000, 1000), Piece("zz\nzz", 1000, 115, 100)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[1].m_lines, (std::vector<std::string>{"zz", "zz"}));
     EXPECT_EQ(sheet.m_pieces[0].m_nSize, -1);
     EXPECT_EQ(sheet.m_pieces[1].m_nSize, 70);
@@ -220,23 +218,23 @@ TEST_F(LayoutSheetTest, Mode147PartsKeepTheirOwnTextAndSize)
 
 TEST_F(LayoutSheetTest, SingleStickersAreNeverPairedEvenUnderAFoldOverMode)
 {
-    CSealFormat::s_nLayoutMode = 146;
+    look.layoutMode = 146;
     auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 1000), Piece("cd", 1000, 1000)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     EXPECT_EQ(sheet.m_pieces[1].m_lines, std::vector<std::string>{"cd"});
     EXPECT_EQ(measurer.log.back().rotation, 2) << "every sticker reads as a first part";
 }
 
 TEST_F(LayoutSheetTest, NumberThatIsNoLayoutModeLeavesStickersWithoutLines)
 {
-    CSealFormat::s_nLayoutMode = 183;
+    look.layoutMode = 183;
     auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 1000, 120)});
     SealPiece& p = sheet.m_pieces[0];
     p.m_lines = {"old"};
     p.m_lineExtents = {5};
     p.m_nPitch = 7;
     p.m_bOverflow = -1;
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     EXPECT_TRUE(p.m_lines.empty());
     EXPECT_TRUE(p.m_lineExtents.empty());
     EXPECT_EQ(p.m_nPitch, 0);
@@ -247,12 +245,12 @@ TEST_F(LayoutSheetTest, NumberThatIsNoLayoutModeLeavesStickersWithoutLines)
 
 TEST_F(LayoutSheetTest, FaceSettingsOutsideTheTablesReadAsTheDefaultFaces)
 {
-    CSealFormat::s_nLayoutMode = 187;
-    CSealFormat::s_nJapaneseFace = 7;
-    CSealFormat::s_nLatinFace = -2;
-    CSealFormat::s_bBold = 1;
+    look.layoutMode = 187;
+    look.japaneseFace = 7;
+    look.latinFace = -2;
+    look.bold = true;
     auto sheet = SheetOf<CSealData2>({Piece(J("aあ"), 1000, 1000)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     ASSERT_EQ(measurer.log.size(), 2u);
     EXPECT_EQ(measurer.log[0].face, 1);
     EXPECT_EQ(measurer.log[1].face, 0);
@@ -262,16 +260,52 @@ TEST_F(LayoutSheetTest, FaceSettingsOutsideTheTablesReadAsTheDefaultFaces)
 
 TEST_F(LayoutSheetTest, ChosenFacesReachTheFonts)
 {
-    CSealFormat::s_nLayoutMode = 187;
-    CSealFormat::s_nJapaneseFace = 2;
-    CSealFormat::s_nLatinFace = 3;
+    look.layoutMode = 187;
+    look.japaneseFace = 2;
+    look.latinFace = 3;
     auto sheet = SheetOf<CSealData2>({Piece(J("aあ"), 1000, 1000)});
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
     ASSERT_EQ(measurer.log.size(), 2u);
     EXPECT_EQ(measurer.log[0].face, 3);
     EXPECT_EQ(measurer.log[1].face, 2);
     EXPECT_FALSE(measurer.log[0].bold);
 }
+
+TEST_F(LayoutSheetTest, DroppingTheLinesKeepsTheOverflowVerdict)
+{
+    look.layoutMode = 187;
+    auto sheet = SheetOf<CSealData2>({Piece(J("漢字"), 1, 1)});
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain);
+    SealPiece& p = sheet.m_pieces[0];
+    ASSERT_EQ(p.m_bOverflow, -1);
+    DropLayout(p);
+    EXPECT_TRUE(p.m_lines.empty());
+    EXPECT_TRUE(p.m_lineExtents.empty());
+    EXPECT_EQ(p.m_nPitch, 0);
+    EXPECT_EQ(p.m_bOverflow, -1) << "printing and saving stay blocked while the text does not fit";
+}
+
+struct PairingCase {
+    int mode;
+    bool sameText;
+    bool twoTexts;
+};
+
+class PairingOfModes : public ::testing::TestWithParam<PairingCase> {};
+
+TEST_P(PairingOfModes, FollowsTheModeTable)
+{
+    const PairingCase& c = GetParam();
+    EXPECT_EQ(SameTextPairs(c.mode), c.sameText) << c.mode;
+    EXPECT_EQ(TwoTextPairs(c.mode), c.twoTexts) << c.mode;
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, PairingOfModes,
+                         ::testing::Values(PairingCase{144, true, false}, PairingCase{145, false, true},
+                                           PairingCase{146, true, false}, PairingCase{147, false, true},
+                                           PairingCase{148, true, false}, PairingCase{149, false, true},
+                                           PairingCase{187, false, false}, PairingCase{188, false, false},
+                                           PairingCase{183, false, false}, PairingCase{0, false, false}));
 
 }  // namespace
 
@@ -285,8 +319,8 @@ protected:
     void ExpectSameAsUncached(CSealData2& sheet, LineBreaks breaks = LineBreaks::kPlain)
     {
         CSealData2 plain = sheet;
-        LayoutSheet(measurer, plain, breaks);
-        LayoutSheet(measurer, sheet, breaks, &cache);
+        LayoutSheet(measurer, plain, look, breaks);
+        LayoutSheet(measurer, sheet, look, breaks, &cache);
         for (std::size_t i = 0; i < sheet.m_pieces.size(); ++i) {
             EXPECT_EQ(sheet.m_pieces[i].m_lines, plain.m_pieces[i].m_lines) << i;
             EXPECT_EQ(sheet.m_pieces[i].m_lineExtents, plain.m_pieces[i].m_lineExtents) << i;
@@ -301,19 +335,19 @@ protected:
 
 TEST_F(CachedLayoutTest, RedoesOnlyWhatChangedAndMatchesAFreshLayout)
 {
-    CSealFormat::s_nLayoutMode = 187;
+    look.layoutMode = 187;
     auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 500), Piece(J("漢字漢字漢字"), 300, 300), Piece("cd", 1000, 500)});
     ExpectSameAsUncached(sheet);  // fills the cache; the second sticker shrinks and writes its size back
     ExpectSameAsUncached(sheet);  // starts from the reduced size: a miss, then stable
 
     measurer.log.clear();
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain, &cache);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain, &cache);
     EXPECT_TRUE(measurer.log.empty());  // nothing changed: nothing measured
 
     sheet.m_pieces[2].m_strText = "cde";
     CSealData2 before = sheet;
     measurer.log.clear();
-    LayoutSheet(measurer, sheet, LineBreaks::kPlain, &cache);
+    LayoutSheet(measurer, sheet, look, LineBreaks::kPlain, &cache);
     ASSERT_FALSE(measurer.log.empty());
     for (const MeasuredRun& run : measurer.log)
         EXPECT_EQ(run.text.front(), 'c') << run.text;  // only the edited sticker was measured
@@ -330,11 +364,11 @@ TEST_F(CachedLayoutTest, RedoesOnlyWhatChangedAndMatchesAFreshLayout)
     ExpectSameAsUncached(sheet, LineBreaks::kKinsoku);
     ASSERT_EQ(sheet.m_pieces[0].m_lines, (std::vector<std::string>{"ab", "cdef"}));
     ExpectSameAsUncached(sheet);
-    CSealFormat::s_nLayoutMode = 188;
+    look.layoutMode = 188;
     ExpectSameAsUncached(sheet);
-    CSealFormat::s_bBold = 1;
+    look.bold = true;
     ExpectSameAsUncached(sheet);
-    CSealFormat::s_nLatinFace = 3;
+    look.latinFace = 3;
     ExpectSameAsUncached(sheet);
 }
 
@@ -346,16 +380,16 @@ public:
 
 TEST_F(LayoutSheetTest, CachedLayoutIsRedoneWhenTheFontsChange)
 {
-    CSealFormat::s_nLayoutMode = 187;
+    look.layoutMode = 187;
     auto sheet = SheetOf<CSealData2>({Piece("ab", 1000, 500)});
     VersionedMeasurer fonts;
     LayoutCache cache;
-    LayoutSheet(fonts, sheet, LineBreaks::kPlain, &cache);
+    LayoutSheet(fonts, sheet, look, LineBreaks::kPlain, &cache);
     fonts.log.clear();
-    LayoutSheet(fonts, sheet, LineBreaks::kPlain, &cache);
+    LayoutSheet(fonts, sheet, look, LineBreaks::kPlain, &cache);
     EXPECT_TRUE(fonts.log.empty());
     fonts.version = 2;
-    LayoutSheet(fonts, sheet, LineBreaks::kPlain, &cache);
+    LayoutSheet(fonts, sheet, look, LineBreaks::kPlain, &cache);
     EXPECT_FALSE(fonts.log.empty());
 }
 

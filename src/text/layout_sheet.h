@@ -8,11 +8,11 @@
 
 // Lays out every sticker of `sheet` with the layout mode, typefaces and boldness of `look`,
 // wrapping lines as `breaks` says (the user's choice, not the design's): each gets its lines,
-// line extents, pitch and overflow flag (-1 when its text does
-// not fit even at 3 points). A size the layout had to reduce is written back into m_nSize, so the
-// size setting shows it and the next layout starts from it. Under a number that is no layout mode
-// every sticker is left without lines. Run it after every change of text, size, typeface,
-// boldness, layout mode or sheet, before drawing.
+// line extents, pitch and overflow flag (-1 when its text does not fit even at 3 points). A size
+// the layout had to reduce is written back into m_nSize, so the size setting shows it and the
+// next layout starts from it. Under a number that is no layout mode every sticker is left without
+// lines (and without overflow). Run it after every change of text, size, typeface, boldness,
+// layout mode or sheet, before drawing.
 //
 // With a cache, stickers whose inputs are unchanged since the last layout take the stored result.
 void LayoutSheet(TextMeasurer& measurer, CSealData2& sheet, const DesignLook& look, LineBreaks breaks,

@@ -102,7 +102,7 @@ Decoded DecodeUtf8(std::string_view s)
     }
     out.text.assign(s.substr(0, bad));
     out.failed = true;
-    out.error = "bytes that are no UTF-8 (" + HexBytes(s.substr(bad, std::min<std::size_t>(4, s.size() - bad))) + ")";
+    out.error = "UTF-8として読めないバイトがあります (" + HexBytes(s.substr(bad, std::min<std::size_t>(4, s.size() - bad))) + ")";
     return out;
 }
 
@@ -128,14 +128,14 @@ Decoded DecodeUtf16(std::string_view s, bool bigEndian)
         }
         if (c >= 0xD800 && c <= 0xDFFF) {
             out.failed = true;
-            out.error = "a lone UTF-16 surrogate";
+            out.error = "UTF-16として読めない文字があります";
             return out;
         }
         AppendUtf8(c, out.text);
     }
     if (pos < s.size()) {
         out.failed = true;
-        out.error = "an odd number of bytes for UTF-16";
+        out.error = "UTF-16として読めない文字があります（バイト数が奇数です）";
     }
     return out;
 }
@@ -151,7 +151,7 @@ Decoded DecodeCp932(std::string_view s)
         const bool lead = cp932::IsLeadByte(static_cast<unsigned char>(bytes[pos]));
         if (c == 0xFFFD || (lead && length < 2)) {
             out.failed = true;
-            out.error = "bytes that are no code page 932 (" + HexBytes(s.substr(pos, std::min<std::size_t>(2, s.size() - pos))) + ")";
+            out.error = "シフトJISとして読めないバイトがあります (" + HexBytes(s.substr(pos, std::min<std::size_t>(2, s.size() - pos))) + ")";
             return out;
         }
         AppendUtf8(c, out.text);
@@ -325,7 +325,7 @@ int ChooseColumn(const std::string& wanted, const std::vector<std::string>& head
         return 0;
     if (std::all_of(wanted.begin(), wanted.end(), [](char c) { return c >= '0' && c <= '9'; })) {
         if (wanted.size() > 6 || std::stoi(wanted) < 1) {
-            list.error = "no column number " + wanted;
+            list.error = wanted + "列目はありません";
             list.errorLine = 1;
             return -1;
         }
@@ -333,7 +333,7 @@ int ChooseColumn(const std::string& wanted, const std::vector<std::string>& head
     }
     const auto found = std::find(header.begin(), header.end(), wanted);
     if (found == header.end()) {
-        list.error = header.empty() ? "a column name needs a header line" : "no column named \"" + wanted + "\"";
+        list.error = header.empty() ? "見出しの行がないため、列を名前で選べません" : "「" + wanted + "」という列はありません";
         list.errorLine = 1;
         return -1;
     }
@@ -348,7 +348,7 @@ void ReadTable(std::string_view text, const ListOptions& options, EntryList& lis
     int openLine = 0;
     if (options.hasHeader && !reader.AtEnd()) {
         if (!reader.NextRecord(separator, fields, openLine)) {
-            list.error = "a quote that is never closed";
+            list.error = "閉じられていない引用符 (\") があります";
             list.errorLine = openLine;
             return;
         }
@@ -361,7 +361,7 @@ void ReadTable(std::string_view text, const ListOptions& options, EntryList& lis
         const int line = reader.Line();
         if (!reader.NextRecord(separator, fields, openLine)) {
             list.entries.clear();
-            list.error = "a quote that is never closed";
+            list.error = "閉じられていない引用符 (\") があります";
             list.errorLine = openLine;
             return;
         }

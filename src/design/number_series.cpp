@@ -76,8 +76,8 @@ std::optional<NumberSeries> ParseSeries(std::string_view text, std::string* erro
     }
     fields.push_back(text.substr(pos));
     if (fields.size() < 5)
-        return fail("a series is PREFIX,START,STEP,COUNT,DIGITS[,SUFFIX]: " + std::to_string(fields.size())
-                    + " fields given");
+        return fail("連番は 接頭辞,開始,増分,個数,桁数[,接尾辞] の形で指定してください（項目が"
+                    + std::to_string(fields.size()) + "個です）");
     NumberSeries series;
     series.prefix.assign(fields[0]);
     if (fields.size() > 5)
@@ -85,18 +85,18 @@ std::optional<NumberSeries> ParseSeries(std::string_view text, std::string* erro
     long long count = 0;
     long long digits = 0;
     if (!ParseNumber(fields[1], series.start))
-        return fail("the start is no whole number: \"" + std::string(fields[1]) + "\"");
+        return fail("開始の値が整数ではありません: \"" + std::string(fields[1]) + "\"");
     if (!ParseNumber(fields[2], series.step))
-        return fail("the step is no whole number: \"" + std::string(fields[2]) + "\"");
+        return fail("増分が整数ではありません: \"" + std::string(fields[2]) + "\"");
     if (!ParseNumber(fields[3], count) || count < 1 || count > kMaxSeriesCount)
-        return fail("the count must be a whole number from 1 to " + std::to_string(kMaxSeriesCount) + ": \""
+        return fail("個数は1から" + std::to_string(kMaxSeriesCount) + "までの整数で指定してください: \""
                     + std::string(fields[3]) + "\"");
     if (!ParseNumber(fields[4], digits) || digits < 0 || digits > kMaxDigits)
-        return fail("the digits must be a whole number from 0 to " + std::to_string(kMaxDigits) + ": \""
+        return fail("桁数は0から" + std::to_string(kMaxDigits) + "までの整数で指定してください: \""
                     + std::string(fields[4]) + "\"");
     series.count = static_cast<int>(count);
     series.digits = static_cast<int>(digits);
     if (!ValuesFit(series.start, series.step, series.count))
-        return fail("the numbers of the series grow too large");
+        return fail("連番の数が大きくなりすぎます");
     return series;
 }

@@ -139,6 +139,16 @@ TEST_F(SheetsFileTest, TextsTooLongForAFileOnAnotherSheetRefuseTheSave)
     EXPECT_FALSE(fs::exists(CompanionPath(m_file)));
 }
 
+TEST_F(SheetsFileTest, MoreSheetsThanACompanionHoldsRefuseTheSave)
+{
+    FillCurrentDesign();
+    for (int sheet = 1; sheet < kMaxSheets; ++sheet)
+        AddSheet(kKindOrvanel);
+    EXPECT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+    AddSheet(kKindOrvanel);
+    EXPECT_NE(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+}
+
 // Damaged companions are read as none, never past their end.
 TEST_F(SheetsFileTest, DamagedCompanionsAreIgnored)
 {

@@ -14,24 +14,6 @@ SealDataCommon* SheetOf(int kind)
     return nullptr;
 }
 
-PieceDesign DesignOf(const SealPiece& piece)
-{
-    return {piece.m_strText,  piece.m_nSize,   piece.m_nTextColour, piece.m_nSpare,
-            piece.m_crFrame,  piece.m_nAlignH, piece.m_nAlignV,     piece.m_bOverflow};
-}
-
-void Store(const PieceDesign& design, SealPiece& piece)
-{
-    piece.m_strText = design.text;
-    piece.m_nSize = design.size;
-    piece.m_nTextColour = design.textColour;
-    piece.m_nSpare = design.spare;
-    piece.m_crFrame = design.crFrame;
-    piece.m_nAlignH = design.alignH;
-    piece.m_nAlignV = design.alignV;
-    piece.m_bOverflow = design.overflow;
-}
-
 SheetLook CurrentLook(int kind)
 {
     SheetLook look;
@@ -70,11 +52,29 @@ void Apply(const DesignChange& change, DesignSnapshot& base, bool after)
         if (index >= pieces->size() || index >= base.pieces.size())
             continue;
         base.pieces[index] = after ? piece.after : piece.before;
-        Store(base.pieces[index], (*pieces)[index]);
+        StorePieceDesign(base.pieces[index], (*pieces)[index]);
     }
 }
 
 }  // namespace
+
+PieceDesign PieceDesignOf(const SealPiece& piece)
+{
+    return {piece.m_strText,  piece.m_nSize,   piece.m_nTextColour, piece.m_nSpare,
+            piece.m_crFrame,  piece.m_nAlignH, piece.m_nAlignV,     piece.m_bOverflow};
+}
+
+void StorePieceDesign(const PieceDesign& design, SealPiece& piece)
+{
+    piece.m_strText = design.text;
+    piece.m_nSize = design.size;
+    piece.m_nTextColour = design.textColour;
+    piece.m_nSpare = design.spare;
+    piece.m_crFrame = design.crFrame;
+    piece.m_nAlignH = design.alignH;
+    piece.m_nAlignV = design.alignV;
+    piece.m_bOverflow = design.overflow;
+}
 
 bool PieceDesign::operator==(const PieceDesign& other) const
 {
@@ -97,7 +97,7 @@ DesignSnapshot TakeSnapshot(int kind)
     snapshot.look = CurrentLook(kind);
     if (const std::vector<SealPiece>* pieces = PiecesOf(kind))
         for (const SealPiece& piece : *pieces)
-            snapshot.pieces.push_back(DesignOf(piece));
+            snapshot.pieces.push_back(PieceDesignOf(piece));
     return snapshot;
 }
 
@@ -115,7 +115,7 @@ DesignChange TakeChange(DesignSnapshot& base)
     // A record read anew (another sheet) has other stickers: the base follows it.
     base.pieces.resize(pieces->size());
     for (std::size_t i = 0; i < pieces->size(); ++i) {
-        PieceDesign now = DesignOf((*pieces)[i]);
+        PieceDesign now = PieceDesignOf((*pieces)[i]);
         if (now == base.pieces[i])
             continue;
         change.pieces.push_back({static_cast<int>(i), base.pieces[i], now});

@@ -24,6 +24,10 @@ struct PieceDesign {
     bool operator!=(const PieceDesign& other) const { return !(*this == other); }
 };
 
+PieceDesign PieceDesignOf(const SealPiece& piece);
+// Sets the design values of `piece`; its place and its last layout stay.
+void StorePieceDesign(const PieceDesign& design, SealPiece& piece);
+
 // What applies to the whole sheet: the nine settings, the other typeface, the sheet's frame and
 // the print offsets.
 struct SheetLook {

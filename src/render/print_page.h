@@ -6,7 +6,6 @@
 #include "format/seal_data.h"
 #include "render/font_pool.h"
 #include "render/line_renderer.h"
-#include "text/line_breaks.h"
 
 #include <QPageLayout>
 #include <QPainter>
@@ -34,13 +33,10 @@ void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealDat
 
 // The paper a sheet is printed on: the white canvas its views are drawn on, in pixels at 150 dots
 // per inch, and in millimetres. Kind-5 fold-over sheets have the smaller paper.
+inline constexpr int kCanvasDpi = 150;
 QSize PaperCanvas(bool zolviKind5);
 QSizeF PaperSizeMm(bool zolviKind5);
 
-// Writes the current design of `kind` (1 Orvanel, -2 Zolvi) in `look` as a one-page PDF or a PNG
-// picture at 300 dots per inch, chosen by the file's extension, after laying the sheet out with
-// `breaks`. The
-// page is the sheet's paper, all of it printable. Returns an error message, or an empty string on
-// success.
-std::string ExportSheet(const std::string& path, int kind, const DesignLook& look, QPoint offsets, LineBreaks breaks,
-                        const CFontPool& pool = g_fontPool);
+// Paints the current record of `kind` (1 Orvanel, -2 Zolvi) on one page.
+void PaintDesignPage(QPainter& painter, const PrintDevice& device, int kind, const DesignLook& look, QPoint offsets,
+                     const CFontPool& pool = g_fontPool);

@@ -11,6 +11,7 @@
 #include "pages/preview_windows.h"
 #include "pages2_fixture.h"
 #include "platform/cp932.h"
+#include "render/export_sheets.h"
 #include "render/print_page.h"
 #include "render/sheet_views.h"
 #include "render/view_frame.h"

@@ -1,3 +1,4 @@
+#include "render/export_sheets.h"
 #include "render/print_page.h"
 
 #include "design/seal_format.h"

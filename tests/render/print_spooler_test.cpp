@@ -1,5 +1,6 @@
 // The printed sheet on paper: bundled designs exported to PDF, and printed through a CUPS queue
 // whose printer has hardware margins, each page rasterised at 0.1 mm per pixel and measured.
+#include "render/export_sheets.h"
 #include "render/print_page.h"
 
 #include "design/design_file.h"

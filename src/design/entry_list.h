@@ -1,0 +1,33 @@
+#pragma once
+// Lists of entries for filling stickers: plain lines, or one column of a CSV or TSV table, in any
+// of the encodings people's files come in.
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class TextEncoding { Detect, Utf8, Utf16, Cp932 };
+enum class ListFormat { Detect, Lines, Csv, Tsv };
+
+struct ListOptions {
+    TextEncoding encoding = TextEncoding::Detect;
+    ListFormat format = ListFormat::Detect;
+    std::string column;     // header name (UTF-8) or 1-based number; empty: the first column
+    bool hasHeader = true;  // CSV and TSV only
+    bool skipBlank = false;
+};
+
+struct ListEntry {
+    std::string text;  // UTF-8, line breaks as '\n'
+    int line = 0;      // 1-based input line where the entry starts
+};
+
+struct EntryList {
+    std::vector<ListEntry> entries;
+    TextEncoding encoding = TextEncoding::Utf8;  // as read (never Detect)
+    ListFormat format = ListFormat::Lines;       // as read (never Detect)
+    std::vector<std::string> columns;            // header fields, UTF-8 (CSV and TSV with a header)
+    std::string error;                           // non-empty: the input is unreadable ...
+    int errorLine = 0;                           // ... at this 1-based line
+};
+
+EntryList ReadEntryList(std::string_view bytes, const ListOptions& options);

@@ -113,6 +113,7 @@ FillDialog::FillDialog(QWidget* parent, int kind, int fromSticker, bool twoTexts
     ConnectRefresh();
     ShowSeriesPreview();
     RefreshNow();
+    m_listText->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* FillDialog::BuildListTab()
@@ -228,6 +229,10 @@ void FillDialog::ConnectRefresh()
     connect(m_typingPause, &QTimer::timeout, this, &FillDialog::Refresh);
     connect(m_listText, &QPlainTextEdit::textChanged, this, &FillDialog::OnListTyped);
     connect(m_tabs, &QTabWidget::currentChanged, this, &FillDialog::Refresh);
+    // The cursor goes to the tab's first field, so the keyboard alone fills either tab.
+    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int tab) {
+        (tab == kListTab ? static_cast<QWidget*>(m_listText) : m_prefix)->setFocus(Qt::TabFocusReason);
+    });
     for (QComboBox* combo : {m_encoding, m_format})
         connect(combo, &QComboBox::currentIndexChanged, this, &FillDialog::Refresh);
     connect(m_column, &QComboBox::currentTextChanged, m_typingPause, qOverload<>(&QTimer::start));

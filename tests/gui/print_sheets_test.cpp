@@ -11,6 +11,7 @@
 #include "res/text_print_ids.h"
 
 #include "cups_pdf_queue.h"
+#include "page_measure.h"
 
 #include <QDateTime>
 #include <QMessageBox>
@@ -25,7 +26,10 @@ namespace {
 
 const char kOrvanelSheet[] = "M100AA00";
 const char kQueue[] = "VelmaroSheetsPDF";
-const char* const kSheetTexts[][2] = {{"Alpha", "Amber"}, {"Bravo", "Bronze"}, {"Charlie", "Cobalt"}};
+// Sheet k has texts in its first k + 1 of these stickers, so that its page shows whose it is in
+// its ink too (a CUPS filter may lose what the glyphs stand for).
+const int kTextStickers[] = {0, 3, 6};
+const char* const kSheetTexts[][3] = {{"Alpha"}, {"Bravo", "Bronze"}, {"Charlie", "Cobalt", "Crimson"}};
 
 // The text pdftotext finds on page `page` (1-based) of `pdf`.
 QString PageText(const std::filesystem::path& pdf, int page)
@@ -58,13 +62,14 @@ protected:
     void ThreeSheetsOnThePrintPage()
     {
         GoToTextPage(kOrvanelSheet);
+        ASSERT_GT(Design().pieces.size(), 6u);
         for (int sheet = 0; sheet < 3; ++sheet) {
             if (sheet > 0)
                 ClickControl(Bar()->AddButton());
-            ClickMapSticker(0);
-            Commit(TextPage()->Edit(), QString::fromUtf8(kSheetTexts[sheet][0]));
-            ClickMapSticker(5);
-            Commit(TextPage()->Edit(), QString::fromUtf8(kSheetTexts[sheet][1]));
+            for (int i = 0; i <= sheet; ++i) {
+                ClickMapSticker(kTextStickers[i]);
+                Commit(TextPage()->Edit(), QString::fromUtf8(kSheetTexts[sheet][i]));
+            }
         }
         ClickControl(Bar()->PreviousButton());  // the print leaves the shown sheet shown
         PressNext();
@@ -97,9 +102,23 @@ protected:
         for (int sheet = firstSheet; sheet <= lastSheet; ++sheet) {
             const QString text = PageText(pdf, sheet - firstSheet + 1);
             for (int other = 0; other < 3; ++other)
-                for (const char* word : kSheetTexts[other])
-                    EXPECT_EQ(text.contains(QString::fromUtf8(word)), other == sheet)
-                        << word << " on the page of sheet " << sheet + 1 << ":\n" << text.toStdString();
+                for (int i = 0; i <= other; ++i)
+                    EXPECT_EQ(text.contains(QString::fromUtf8(kSheetTexts[other][i])), other == sheet)
+                        << kSheetTexts[other][i] << " on the page of sheet " << sheet + 1 << ":\n"
+                        << text.toStdString();
+        }
+    }
+    // Ink in the stickers of sheet k's texts and in no other, on page k - firstSheet + 1.
+    void ExpectSheetInkOnPages(const std::filesystem::path& pdf, int pages)
+    {
+        ASSERT_EQ(PageCount(pdf), pages);
+        for (int sheet = 0; sheet < pages; ++sheet) {
+            std::string error;
+            const QImage page = RasterisePdf(pdf.string(), error, sheet + 1);
+            ASSERT_FALSE(page.isNull()) << error;
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(InkInside(page, Piece(kTextStickers[i]).m_rcFrame).isNull(), i > sheet)
+                    << "sticker " << kTextStickers[i] + 1 << " on the page of sheet " << sheet + 1;
         }
     }
 };
@@ -111,6 +130,7 @@ TEST_F(PrintSheetsTest, EverySheetOnAPageOfItsOwn)
     ThreeSheetsOnThePrintPage();
     const std::filesystem::path pdf = PrintToPdf();
     ExpectSheetsOnPages(pdf, 0, 2);
+    ExpectSheetInkOnPages(pdf, 3);
     EXPECT_EQ(ShownSheet(kKindOrvanel), 1) << "the shown sheet stays shown";
     EXPECT_EQ(cp932::ToUtf8(Piece(0).m_strText), "Bravo");
     EXPECT_FALSE(Piece(0).m_lines.empty()) << "and laid out";
@@ -130,7 +150,7 @@ TEST_F(PrintSheetsTest, ATextThatDoesNotFitOnAnotherSheetIsNamedAndNothingIsPrin
 {
     ThreeSheetsOnThePrintPage();
     std::vector<PieceDesign> third = SheetDesign(kKindOrvanel, 2);
-    third[5].text = cp932::FromUtf8(std::string(990, 'W'));
+    third[6].text = cp932::FromUtf8(std::string(990, 'W'));
     StoreSheetDesign(kKindOrvanel, 2, third);
     const std::filesystem::path pdf = m_folder.path() / "refused.pdf";
     Wizard()->KeptPrinter().setOutputFileName(QString::fromStdString(pdf.string()));
@@ -144,7 +164,7 @@ TEST_F(PrintSheetsTest, ATextThatDoesNotFitOnAnotherSheetIsNamedAndNothingIsPrin
     EXPECT_TRUE(print->seen);
     ASSERT_TRUE(message);
     EXPECT_TRUE(message->seen);
-    EXPECT_TRUE(message->text.contains(QStringLiteral("シート3のシール6"))) << message->text.toStdString();
+    EXPECT_TRUE(message->text.contains(QStringLiteral("シート3のシール7"))) << message->text.toStdString();
     EXPECT_FALSE(std::filesystem::exists(pdf));
     EXPECT_EQ(ShownSheet(kKindOrvanel), 1);
 }
@@ -166,6 +186,6 @@ TEST_F(PrintSheetsTest, EverySheetThroughACupsQueue)
     Print();
     const std::filesystem::path pdf = queue.WaitForPdf(title, kSpoolerPatienceMs);
     ASSERT_FALSE(pdf.empty()) << "the queue made no PDF titled " << title;
-    ExpectSheetsOnPages(pdf, 0, 2);
+    ExpectSheetInkOnPages(pdf, 3);
     std::filesystem::remove(pdf);
 }

@@ -1,12 +1,14 @@
 #include "app/headless.h"
 
 #include "app/record_json.h"
+#include "app/headless_fill.h"
 #include "design/design_file.h"
 #include "format/load_formats.h"
 #include "pages/line_break_setting.h"
 #include "platform/cp932.h"
 #include "render/font_pool.h"
 #include "render/pool_measurer.h"
+#include "render/export_sheets.h"
 #include "render/print_page.h"
 #include "text/layout_sheet.h"
 
@@ -59,6 +61,8 @@ const char* const kUsage =
     "       velmaro --catalog\n"
     "       velmaro --info [--layout [--plain-breaks]] FILE.zvd\n"
     "       velmaro --export OUT.pdf|OUT.png FILE.zvd [--offset DX,DY] [--plain-breaks]\n"
+    "               [--fill LIST [--column NAME|N] | --series PREFIX,START,STEP,COUNT,DIGITS[,SUFFIX]]\n"
+    "               [--from STICKER]\n"
     "       velmaro --version | --help\n";
 
 constexpr const char* kPlainBreaks = "--plain-breaks";
@@ -75,6 +79,14 @@ const char* const kHelp =
     "  --export OUT FILE.zvd [--offset DX,DY]\n"
     "                                 write the sheet as it would print to OUT (.pdf or .png),\n"
     "                                 shifted by DX,DY in 0.01 mm\n"
+    "  --fill LIST                    with --export: fill the stickers with the entries of LIST, one a\n"
+    "                                 line (a CSV or TSV file: one column of it), onto as many sheets\n"
+    "                                 as it takes; LIST - reads standard input\n"
+    "  --column NAME|N                with --fill: the column of a CSV or TSV list, by its header or\n"
+    "                                 number (the first line is the header)\n"
+    "  --series PREFIX,START,STEP,COUNT,DIGITS[,SUFFIX]\n"
+    "                                 with --export: fill with numbered entries, e.g. No.,1,1,120,3\n"
+    "  --from STICKER                 with --fill or --series: start at sticker STICKER (from 1)\n"
     "  --plain-breaks                 with --export or --info --layout: break lines between any two\n"
     "                                 characters, as before the line-breaking rules\n"
     "  --version                      print the version and exit\n"
@@ -169,26 +181,51 @@ bool ParseOffsets(const std::string& text, QPoint& offsets)
     }
 }
 
-// --export OUT FILE [--offset DX,DY]: the sheet exactly as it would print.
+// The options after --export OUT FILE, each with its value; false for any other or a repeated one.
+bool ParseExportOptions(const std::vector<std::string>& args, QPoint& offsets, FillRequest& fill)
+{
+    bool offsetGiven = false;
+    for (std::size_t i = 3; i + 1 < args.size(); i += 2) {
+        const std::string& name = args[i];
+        const std::string& value = args[i + 1];
+        if (name == "--offset" && !offsetGiven) {
+            offsetGiven = true;
+            if (!ParseOffsets(value, offsets))
+                return false;
+        } else if (!TakeFillOption(name, value, fill)) {
+            return false;
+        }
+    }
+    return args.size() % 2 == 1 && FillOptionsComplete(fill);
+}
+
+// --export OUT FILE [--offset DX,DY] [--fill LIST ... | --series ...]: the sheets exactly as they
+// would print.
 int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& args, LineBreaks breaks,
                  std::ostream& err)
 {
     QPoint offsets;
-    if (args.size() == 5 && (args[3] != "--offset" || !ParseOffsets(args[4], offsets))) {
+    FillRequest fill;
+    if (!ParseExportOptions(args, offsets, fill)) {
         err << kUsage;
         return kExitFailure;
     }
     OpenDesignResult opened;
     if (!OpenForCommand(folders, args[2], opened, err))
         return kExitFailure;
-    FontsWithoutDisplay fonts;
     const int kind = opened.designKind != kKindNone ? opened.designKind
                                                      : (HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
-    const std::string error = ExportSheet(args[1], kind, offsets, breaks);
+    std::vector<FilledEntry> filled;
+    if (fill.Wanted() && !FillFromRequest(fill, kind, filled, err))
+        return kExitFailure;
+    FontsWithoutDisplay fonts;
+    std::vector<StickerPlace> overflowing;
+    const std::string error = ExportSheets(args[1], kind, offsets, breaks, overflowing);
     if (!error.empty()) {
         err << error << '\n';
         return kExitFailure;
     }
+    ReportOverflow(fill, filled, overflowing, err);
     return 0;
 }
 
@@ -229,7 +266,7 @@ int RunHeadless(const std::vector<std::string>& args, const ProgramFolders& fold
     const LineBreaks breaks = TakeLineBreaks(options);
     if (options.size() == 3 && options[0] == "--info" && options[1] == "--layout")
         return PrintDesignInfo(folders, options[2], breaks, out, err);
-    if ((options.size() == 3 || options.size() == 5) && options[0] == "--export")
+    if (options.size() >= 3 && options[0] == "--export")
         return ExportDesign(folders, options, breaks, err);
     err << kUsage;
     return kExitFailure;

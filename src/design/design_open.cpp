@@ -2,6 +2,8 @@
 // once the whole file has been read.
 #include "design/design_file.h"
 #include "design/design_record.h"
+#include "design/design_sheets.h"
+#include "design/sheets_file.h"
 #include "design/file_messages.h"
 #include "design/settings_items.h"
 #include "format/catalog.h"
@@ -161,10 +163,14 @@ void Commit(DesignFileContents& c)
 {
     ApplySettings(c.settings);
     CSealFormat::OtherFace() = std::move(c.otherFace);
-    if (c.orvanel)
+    if (c.orvanel) {
         CSealFormat::Orvanel() = std::move(*c.orvanel);
-    if (c.zolvi)
+        ResetSheets(kKindOrvanel);
+    }
+    if (c.zolvi) {
         CSealFormat::Zolvi() = std::move(*c.zolvi);
+        ResetSheets(kKindZolvi);
+    }
     if (c.curCode)
         g_strCurCode = std::move(*c.curCode);
 }
@@ -211,5 +217,8 @@ OpenDesignResult OpenDesignFile(const std::filesystem::path& path)
             return Failure(NotDesignFileMessage());
         return Failure(ReadErrorMessage(shown, error != 0 ? error : EIO));
     }
-    return OpenDesignBytes(*bytes, shown);
+    OpenDesignResult result = OpenDesignBytes(*bytes, shown);
+    if (result.ok)
+        OpenCompanion(path, *bytes, result.designKind);
+    return result;
 }

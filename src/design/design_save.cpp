@@ -1,5 +1,7 @@
 #include "design/design_file.h"
 #include "design/design_record.h"
+#include "design/design_sheets.h"
+#include "design/sheets_file.h"
 #include "design/file_messages.h"
 #include "design/settings_items.h"
 #include "platform/file_bytes.h"
@@ -23,7 +25,25 @@ const SealDataCommon& SheetOf(int kind)
 
 bool TextsFitFile(int kind)
 {
+    for (int sheet = 0; sheet < SheetCount(kind); ++sheet) {
+        if (sheet == ShownSheet(kind))
+            continue;
+        for (const PieceDesign& piece : SheetDesign(kind, sheet))
+            if (piece.text.size() > static_cast<std::size_t>(kMaxTextBytes))
+                return false;
+    }
     return kind == kKindOrvanel ? TextsFit(CSealFormat::Orvanel()) : TextsFit(CSealFormat::Zolvi());
+}
+
+// The record of `kind` holding the first sheet, whichever sheet is shown.
+template <typename Record>
+Record FirstSheetRecord(const Record& shown, int kind)
+{
+    Record record = shown;
+    const std::vector<PieceDesign> first = SheetDesign(kind, 0);
+    for (std::size_t i = 0; i < record.m_pieces.size() && i < first.size(); ++i)
+        StorePieceDesign(first[i], record.m_pieces[i]);
+    return record;
 }
 
 }  // namespace
@@ -33,13 +53,19 @@ std::string DesignFileBytes(int kind)
     if (kind == kKindOrvanel) {
         std::string out = MagicBytes(DesignVariant::Orvanel);
         AppendHead(out);
-        WriteDesign(CSealFormat::Orvanel(), out);
+        if (ShownSheet(kind) == 0)
+            WriteDesign(CSealFormat::Orvanel(), out);
+        else
+            WriteDesign(FirstSheetRecord(CSealFormat::Orvanel(), kind), out);
         return out;
     }
     const CSealData3& record = CSealFormat::Zolvi();
     std::string out = MagicBytes(DesignVariant::Zolvi, record.m_nKind == 5 ? kZolviKind5Flag : 0);
     AppendHead(out);
-    WriteDesign(record, out);
+    if (ShownSheet(kind) == 0)
+        WriteDesign(record, out);
+    else
+        WriteDesign(FirstSheetRecord(record, kind), out);
     return out;
 }
 
@@ -62,7 +88,7 @@ std::optional<std::string> SaveDesignFile(const std::filesystem::path& path, int
     const std::string shown = path.string();
     if (std::optional<std::string> refusal = SaveRefusal(kind, shown))
         return refusal;
-    if (int error = WriteFileAtomically(path, DesignFileBytes(kind)))
+    if (int error = WriteDesignWithSheets(path, kind, DesignFileBytes(kind)))
         return WriteErrorMessage(shown, error);
     if (kind == kKindOrvanel)
         CSealFormat::Orvanel().m_bModified = 0;

@@ -1,21 +1,188 @@
 #include "design/fill_entries.h"
 
-std::vector<EntryIssue> FindEntryIssues(const std::vector<ListEntry>&)
+#include "design/design_sheets.h"
+#include "design/seal_format.h"
+#include "platform/cp932.h"
+#include "text/layout_mode.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace {
+
+constexpr char kReplacement[] = "\x81\x48";  // "？" in code page 932
+constexpr std::uint16_t kNoCode = 0xFFFF;
+
+// Code page 932 bytes of each code point of the Basic Multilingual Plane (kNoCode: none). Where
+// several codes decode to one character, the lowest is taken, except the NEC-selected IBM rows
+// (0xED40-0xEEFC), which the IBM rows stand for.
+const std::vector<std::uint16_t>& EncodeTable()
 {
-    return {};
+    static const std::vector<std::uint16_t> table = [] {
+        std::vector<std::uint16_t> out(0x10000, kNoCode);
+        const auto take = [&](char32_t c, std::uint16_t code, bool weak) {
+            if (c == 0xFFFD || c >= 0x10000)
+                return;
+            if (out[c] == kNoCode || (out[c] >= 0xED40 && out[c] <= 0xEEFC && !weak))
+                out[c] = code;
+        };
+        std::string bytes(2, '\0');
+        for (int b = 0; b < 0x100; ++b) {
+            if (cp932::IsLeadByte(static_cast<unsigned char>(b)))
+                continue;
+            bytes.assign(1, static_cast<char>(b));
+            take(cp932::DecodeChar(bytes, 0, nullptr), static_cast<std::uint16_t>(b), false);
+        }
+        for (int code = 0x8100; code < 0x10000; ++code) {
+            if (!cp932::IsLeadByte(static_cast<unsigned char>(code >> 8)))
+                continue;
+            bytes.assign({static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)});
+            std::size_t length = 0;
+            const char32_t c = cp932::DecodeChar(bytes, 0, &length);
+            if (length == 2)
+                take(c, static_cast<std::uint16_t>(code), code >= 0xED40 && code <= 0xEEFC);
+        }
+        return out;
+    }();
+    return table;
 }
 
-CheckedEntries PrepareEntries(const std::vector<ListEntry>&, BadEntries)
+// Decodes the UTF-8 character at `pos` (already well formed: the list reader checked it).
+char32_t NextCodePoint(const std::string& s, std::size_t& pos)
 {
-    return {};
+    const auto c = static_cast<unsigned char>(s[pos]);
+    const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    char32_t value = n == 1 ? c : c & (0x7F >> n);
+    for (std::size_t i = 1; i < n && pos + i < s.size(); ++i)
+        value = (value << 6) | (static_cast<unsigned char>(s[pos + i]) & 0x3F);
+    pos += n;
+    return value;
 }
 
-int SheetsNeeded(int, std::size_t, int, ZolviFill)
+struct Encoded {
+    std::string bytes;
+    std::string missing;  // UTF-8: each character code page 932 cannot hold, once
+};
+
+Encoded Encode(const std::string& utf8)
 {
-    return 1;
+    const std::vector<std::uint16_t>& table = EncodeTable();
+    Encoded out;
+    out.bytes.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t start = pos;
+        const char32_t c = NextCodePoint(utf8, pos);
+        const std::uint16_t code = c < 0x10000 ? table[c] : kNoCode;
+        if (code == kNoCode) {
+            const std::string_view character(utf8.data() + start, pos - start);
+            if (out.missing.find(character) == std::string::npos)
+                out.missing += character;
+            out.bytes += kReplacement;
+        } else if (code > 0xFF) {
+            out.bytes += static_cast<char>(code >> 8);
+            out.bytes += static_cast<char>(code & 0xFF);
+        } else {
+            out.bytes += static_cast<char>(code);
+        }
+    }
+    return out;
 }
 
-std::vector<FilledPlace> FillStickers(int, const std::vector<std::string>&, int, ZolviFill)
+void AddIssues(const ListEntry& entry, const Encoded& encoded, std::vector<EntryIssue>& issues)
 {
-    return {};
+    if (!encoded.missing.empty())
+        issues.push_back({entry.line, EntryIssue::Kind::NotCp932, encoded.missing});
+    if (encoded.bytes.size() > static_cast<std::size_t>(kMaxEntryBytes))
+        issues.push_back({entry.line, EntryIssue::Kind::TooLong, std::to_string(encoded.bytes.size()) + " bytes"});
+}
+
+bool IsTwoTextLayout(int layoutMode)
+{
+    return layoutMode == 145 || layoutMode == 147 || layoutMode == 149;
+}
+
+// The stickers of one sheet that take an entry, in order.
+std::vector<int> Targets(int kind, ZolviFill how)
+{
+    const std::vector<SealPiece>* pieces = PiecesOf(kind);
+    const int count = pieces ? static_cast<int>(pieces->size()) : 0;
+    std::vector<int> out;
+    const bool pairs = kind == kKindZolvi && (SameTextPairs(CSealFormat::s_nLayoutMode)
+                                              || (IsTwoTextLayout(CSealFormat::s_nLayoutMode) && how == ZolviFill::Fronts));
+    for (int i = 0; i < count; ++i)
+        if (!pairs || i % 2 == 0)
+            out.push_back(i);
+    return out;
+}
+
+std::size_t FirstTarget(const std::vector<int>& targets, int fromSticker)
+{
+    return static_cast<std::size_t>(std::lower_bound(targets.begin(), targets.end(), fromSticker) - targets.begin());
+}
+
+}  // namespace
+
+std::vector<EntryIssue> FindEntryIssues(const std::vector<ListEntry>& entries)
+{
+    std::vector<EntryIssue> issues;
+    for (const ListEntry& entry : entries)
+        AddIssues(entry, Encode(entry.text), issues);
+    return issues;
+}
+
+CheckedEntries PrepareEntries(const std::vector<ListEntry>& entries, BadEntries handling)
+{
+    CheckedEntries out;
+    out.texts.reserve(entries.size());
+    out.lines.reserve(entries.size());
+    for (const ListEntry& entry : entries) {
+        Encoded encoded = Encode(entry.text);
+        const std::size_t before = out.issues.size();
+        AddIssues(entry, encoded, out.issues);
+        const bool tooLong = encoded.bytes.size() > static_cast<std::size_t>(kMaxEntryBytes);
+        if (tooLong || (handling == BadEntries::Skip && out.issues.size() != before))
+            continue;
+        out.texts.push_back(std::move(encoded.bytes));
+        out.lines.push_back(entry.line);
+    }
+    return out;
+}
+
+int SheetsNeeded(int kind, std::size_t entryCount, int fromSticker, ZolviFill how)
+{
+    const std::vector<int> targets = Targets(kind, how);
+    if (targets.empty() || entryCount == 0)
+        return 1;
+    const std::size_t first = targets.size() - FirstTarget(targets, fromSticker);
+    if (entryCount <= first)
+        return 1;
+    const std::size_t rest = entryCount - first;
+    return 1 + static_cast<int>((rest + targets.size() - 1) / targets.size());
+}
+
+std::vector<FilledPlace> FillStickers(int kind, const std::vector<std::string>& texts, int fromSticker, ZolviFill how)
+{
+    std::vector<FilledPlace> places;
+    const std::vector<int> targets = Targets(kind, how);
+    if (targets.empty() || texts.empty())
+        return places;
+    places.reserve(texts.size());
+    std::size_t next = 0;
+    int sheet = ShownSheet(kind);
+    std::size_t target = FirstTarget(targets, fromSticker);
+    while (next < texts.size()) {
+        if (sheet >= SheetCount(kind))
+            AddSheet(kind);
+        std::vector<PieceDesign> design = SheetDesign(kind, sheet);
+        for (; target < targets.size() && next < texts.size(); ++target, ++next) {
+            design[static_cast<std::size_t>(targets[target])].text = texts[next];
+            places.push_back({sheet, targets[target]});
+        }
+        StoreSheetDesign(kind, sheet, design);
+        target = 0;
+        ++sheet;
+    }
+    MarkModified(kind);
+    return places;
 }

@@ -2,6 +2,7 @@
 
 #include "design/design_file.h"
 #include "design/file_messages.h"
+#include "design/sheets_file.h"
 #include "platform/file_bytes.h"
 
 #include <algorithm>
@@ -76,7 +77,7 @@ std::optional<std::string> WriteRecovery(const std::filesystem::path& design, in
     std::filesystem::create_directories(design.parent_path(), ignored);
     if (int error = WriteFileAtomically(RecoveryNotePath(design), NoteBytes(note)))
         return WriteErrorMessage(RecoveryNotePath(design).string(), error);
-    if (int error = WriteFileAtomically(design, DesignFileBytes(kind)))
+    if (int error = WriteDesignWithSheets(design, kind, DesignFileBytes(kind)))
         return WriteErrorMessage(shown, error);
     return std::nullopt;
 }
@@ -86,6 +87,7 @@ void RemoveRecovery(const std::filesystem::path& design)
     std::error_code ignored;
     std::filesystem::remove(design, ignored);
     std::filesystem::remove(RecoveryNotePath(design), ignored);
+    std::filesystem::remove(CompanionPath(design), ignored);
 }
 
 bool ProcessRunning(long pid)

@@ -1,5 +1,7 @@
 #include "design/seal_format.h"
 
+#include "design/design_sheets.h"
+
 int CSealFormat::s_nOldSheetType = 137;
 int CSealFormat::s_nOldSheetImage = 161;
 int CSealFormat::s_nLayoutMode = 144;
@@ -81,6 +83,8 @@ void CSealFormat::ResetDesign()
     s_nJapaneseFace = 0;
     s_nLatinFace = 1;
     s_bLatinFace = 0;
+    ResetSheets(kKindOrvanel);
+    ResetSheets(kKindZolvi);
     ResetSheetDesign(Orvanel());
     ResetSheetDesign(Zolvi());
     OtherFace().clear();
@@ -98,6 +102,8 @@ bool CSealFormat::IsModified(int kind)
 void CSealFormat::ResetAll()
 {
     ResetSettings();
+    ResetSheets(kKindOrvanel);
+    ResetSheets(kKindZolvi);
     Orvanel().Reset();
     Zolvi().Reset();
     OtherFace().clear();
@@ -106,6 +112,7 @@ void CSealFormat::ResetAll()
 
 void UseFormat(const CatalogEntry& entry)
 {
+    ResetSheets(IsZolvi(entry) ? kKindZolvi : kKindOrvanel);
     if (IsZolvi(entry)) {
         CSealFormat::Zolvi().Reset();
         CSealFormat::Zolvi().CopyFrom(AsZolvi(entry));

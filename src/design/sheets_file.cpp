@@ -1,4 +1,157 @@
+// The companion file, little-endian throughout:
+//   8 bytes   magic "VLMSHEET"
+//   u16       version, 1
+//   u8        kind: 1 Orvanel, 2 Zolvi
+//   u64       FNV-1a hash of NAME.zvd as saved with it (a companion beside another design, or
+//             beside a NAME.zvd an earlier version saved again, is ignored)
+//   u8 + n    the product code, at most kMaxHeaderTextBytes bytes
+//   u16       stickers per sheet, 1 .. kMaxPieces
+//   u16       further sheets, 1 .. kMaxSheets - 1
+//   then per further sheet, per sticker in order:
+//   i32 size, i32 text colour, i32 spare, u32 frame colour, i8 horizontal and i8 vertical
+//   alignment (-1 .. 1), u8 overflow (0 or 1), u16 + n the text (code page 932, at most
+//   kMaxTextBytes bytes).
+// The file ends right after the last sticker. Anything else makes the whole companion unread.
+//
+// Saving order: both files are first written whole to temporary files beside their targets. Then
+// the companion is renamed over its old version and then the design. A failure before the first
+// rename leaves both old files. Should the design's rename fail after the companion's, the old
+// companion bytes are put back; and were that to fail too, the new companion's hash does not match
+// the old design, so the old design still opens alone, never with another save's sheets.
 #include "design/sheets_file.h"
+
+#include "design/design_record.h"
+#include "design/design_sheets.h"
+#include "format/format_blocks.h"
+#include "platform/file_bytes.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <system_error>
+
+namespace {
+
+constexpr char kMagic[] = "VLMSHEET";
+constexpr std::size_t kMagicLength = 8;
+constexpr std::uint16_t kVersion = 1;
+
+std::uint64_t Fnv1a(const std::string& bytes)
+{
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (unsigned char c : bytes) {
+        hash ^= c;
+        hash *= 0x100000001b3ULL;
+    }
+    return hash;
+}
+
+template <typename T>
+void Put(std::string& out, T value)
+{
+    auto bits = static_cast<std::uint64_t>(static_cast<std::make_unsigned_t<T>>(value));
+    for (std::size_t i = 0; i < sizeof(T); ++i, bits >>= 8)
+        out += static_cast<char>(bits & 0xFF);
+}
+
+class Cursor {
+public:
+    explicit Cursor(const std::string& bytes) : m_bytes(bytes) {}
+
+    template <typename T>
+    bool Get(T& value)
+    {
+        if (m_bytes.size() - m_pos < sizeof(T))
+            return false;
+        std::uint64_t bits = 0;
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            bits |= static_cast<std::uint64_t>(static_cast<unsigned char>(m_bytes[m_pos + i])) << (8 * i);
+        m_pos += sizeof(T);
+        value = static_cast<T>(static_cast<std::make_unsigned_t<T>>(bits));
+        return true;
+    }
+
+    bool Text(std::size_t length, std::string& out)
+    {
+        if (m_bytes.size() - m_pos < length)
+            return false;
+        out.assign(m_bytes, m_pos, length);
+        m_pos += length;
+        return true;
+    }
+
+    bool AtEnd() const { return m_pos == m_bytes.size(); }
+
+private:
+    const std::string& m_bytes;
+    std::size_t m_pos = 0;
+};
+
+std::uint8_t KindByte(int kind)
+{
+    return kind == kKindZolvi ? 2 : 1;
+}
+
+SealDataCommon* MutableRecordOf(int kind)
+{
+    if (kind == kKindOrvanel)
+        return &CSealFormat::Orvanel();
+    if (kind == kKindZolvi)
+        return &CSealFormat::Zolvi();
+    return nullptr;
+}
+
+void PutPiece(std::string& out, const PieceDesign& piece)
+{
+    Put<std::int32_t>(out, piece.size);
+    Put<std::int32_t>(out, piece.textColour);
+    Put<std::int32_t>(out, piece.spare);
+    Put<std::uint32_t>(out, piece.crFrame);
+    Put<std::int8_t>(out, static_cast<std::int8_t>(piece.alignH));
+    Put<std::int8_t>(out, static_cast<std::int8_t>(piece.alignV));
+    Put<std::uint8_t>(out, piece.overflow ? 1 : 0);
+    Put<std::uint16_t>(out, static_cast<std::uint16_t>(piece.text.size()));
+    out += piece.text;
+}
+
+bool GetPiece(Cursor& in, PieceDesign& piece)
+{
+    std::int32_t size = 0, colour = 0, spare = 0;
+    std::uint32_t frame = 0;
+    std::int8_t alignH = 0, alignV = 0;
+    std::uint8_t overflow = 0;
+    std::uint16_t length = 0;
+    if (!in.Get(size) || !in.Get(colour) || !in.Get(spare) || !in.Get(frame) || !in.Get(alignH) || !in.Get(alignV)
+        || !in.Get(overflow) || !in.Get(length))
+        return false;
+    if (alignH < -1 || alignH > 1 || alignV < -1 || alignV > 1 || overflow > 1 || length > kMaxTextBytes)
+        return false;
+    piece.size = size;
+    piece.textColour = colour;
+    piece.spare = spare;
+    piece.crFrame = frame;
+    piece.alignH = alignH;
+    piece.alignV = alignV;
+    piece.overflow = overflow;
+    return in.Text(length, piece.text);
+}
+
+// The bytes now in `path`, or nothing when there is no such file.
+std::optional<std::string> Previous(const std::filesystem::path& path)
+{
+    return ReadFileBytes(path, kMaxSheetsFileBytes);
+}
+
+int WriteOneSheet(const std::filesystem::path& design, const std::string& designBytes)
+{
+    if (int error = WriteFileAtomically(design, designBytes))
+        return error;
+    std::error_code ignored;
+    std::filesystem::remove(CompanionPath(design), ignored);
+    return 0;
+}
+
+}  // namespace
 
 std::filesystem::path CompanionPath(const std::filesystem::path& design)
 {
@@ -7,13 +160,105 @@ std::filesystem::path CompanionPath(const std::filesystem::path& design)
     return out;
 }
 
-std::string SheetsFileBytes(int)
+std::string SheetsFileBytes(int kind, const std::string& designBytes)
 {
-    return {};
+    std::string out(kMagic, kMagicLength);
+    const SealDataCommon* record = MutableRecordOf(kind);
+    const std::vector<SealPiece>* pieces = PiecesOf(kind);
+    if (!record || !pieces)
+        return out;
+    Put<std::uint16_t>(out, kVersion);
+    Put<std::uint8_t>(out, KindByte(kind));
+    Put<std::uint64_t>(out, Fnv1a(designBytes));
+    Put<std::uint8_t>(out, static_cast<std::uint8_t>(record->m_strCode.size()));
+    out += record->m_strCode;
+    Put<std::uint16_t>(out, static_cast<std::uint16_t>(pieces->size()));
+    Put<std::uint16_t>(out, static_cast<std::uint16_t>(SheetCount(kind) - 1));
+    for (int sheet = 1; sheet < SheetCount(kind); ++sheet)
+        for (const PieceDesign& piece : SheetDesign(kind, sheet))
+            PutPiece(out, piece);
+    return out;
 }
 
-std::optional<std::vector<std::vector<PieceDesign>>> ReadSheetsFile(const std::string&, int, const std::string&,
-                                                                     std::size_t)
+std::optional<std::vector<std::vector<PieceDesign>>> ReadSheetsFile(const std::string& bytes,
+                                                                     const std::string& designBytes, int kind,
+                                                                     const std::string& code,
+                                                                     std::size_t pieceCount)
 {
-    return std::nullopt;
+    if (bytes.size() < kMagicLength || bytes.compare(0, kMagicLength, kMagic) != 0)
+        return std::nullopt;
+    Cursor in(bytes);
+    std::string magic;
+    std::uint16_t version = 0, pieces = 0, sheets = 0;
+    std::uint8_t kindByte = 0, codeLength = 0;
+    std::uint64_t hash = 0;
+    std::string storedCode;
+    if (!in.Text(kMagicLength, magic) || !in.Get(version) || !in.Get(kindByte) || !in.Get(hash)
+        || !in.Get(codeLength) || !in.Text(codeLength, storedCode) || !in.Get(pieces) || !in.Get(sheets))
+        return std::nullopt;
+    if (version != kVersion || kindByte != KindByte(kind) || hash != Fnv1a(designBytes) || storedCode != code
+        || pieces != pieceCount || pieces == 0 || pieces > kMaxPieces || sheets == 0 || sheets >= kMaxSheets)
+        return std::nullopt;
+    // Every sticker takes at least its fixed part: a count larger than the bytes can hold is damage.
+    constexpr std::size_t kFixedPieceBytes = 21;
+    if (static_cast<std::size_t>(sheets) * pieces * kFixedPieceBytes > bytes.size())
+        return std::nullopt;
+    std::vector<std::vector<PieceDesign>> out(sheets, std::vector<PieceDesign>(pieces));
+    for (std::vector<PieceDesign>& sheet : out)
+        for (PieceDesign& piece : sheet)
+            if (!GetPiece(in, piece))
+                return std::nullopt;
+    if (!in.AtEnd())
+        return std::nullopt;
+    return out;
+}
+
+int WriteDesignWithSheets(const std::filesystem::path& design, int kind, const std::string& designBytes)
+{
+    if (SheetCount(kind) < 2)
+        return WriteOneSheet(design, designBytes);
+    const std::filesystem::path companion = CompanionPath(design);
+    const std::optional<std::string> oldCompanion = Previous(companion);
+    PreparedFile sheets;
+    PreparedFile first;
+    if (int error = PrepareFileAtomically(companion, SheetsFileBytes(kind, designBytes), sheets))
+        return error;
+    if (int error = PrepareFileAtomically(design, designBytes, first)) {
+        DiscardPreparedFile(sheets);
+        return error;
+    }
+    if (int error = CommitPreparedFile(sheets)) {
+        DiscardPreparedFile(first);
+        return error;
+    }
+    if (int error = CommitPreparedFile(first)) {
+        std::error_code ignored;
+        if (oldCompanion)
+            WriteFileAtomically(companion, *oldCompanion);
+        else
+            std::filesystem::remove(companion, ignored);
+        return error;
+    }
+    return 0;
+}
+
+void OpenCompanion(const std::filesystem::path& design, const std::string& designBytes, int kind)
+{
+    ResetSheets(kind);
+    SealDataCommon* record = MutableRecordOf(kind);
+    const std::vector<SealPiece>* pieces = PiecesOf(kind);
+    if (!record || !pieces)
+        return;
+    const std::optional<std::string> bytes = ReadFileBytes(CompanionPath(design), kMaxSheetsFileBytes);
+    if (!bytes)
+        return;
+    std::optional<std::vector<std::vector<PieceDesign>>> sheets =
+        ReadSheetsFile(*bytes, designBytes, kind, record->m_strCode, pieces->size());
+    if (!sheets)
+        return;
+    for (std::vector<PieceDesign>& sheet : *sheets) {
+        AddSheet(kind);
+        StoreSheetDesign(kind, SheetCount(kind) - 1, sheet);
+    }
+    record->m_bModified = 0;
 }

@@ -3,6 +3,7 @@
 // first sheet exactly as ever so that earlier versions read it.
 #include "design/design_snapshot.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -11,11 +12,27 @@
 // NAME.zvd -> NAME.zvds
 std::filesystem::path CompanionPath(const std::filesystem::path& design);
 
-// The companion of the current design of `kind`: the code of its product and sheets 2 and after.
-std::string SheetsFileBytes(int kind);
+// Largest companion read: far beyond a fill of the longest lists, far below the memory it would take.
+inline constexpr std::size_t kMaxSheetsFileBytes = 64 * 1024 * 1024;
+// Most sheets a design may have.
+inline constexpr int kMaxSheets = 9999;
 
-// The further sheets in `bytes` when they are of `kind`, product `code` and `pieceCount` stickers;
-// nothing for a damaged companion or one of another product.
-std::optional<std::vector<std::vector<PieceDesign>>> ReadSheetsFile(const std::string& bytes, int kind,
+// The companion of the current design of `kind`: its product, the design file it belongs to
+// (`designBytes`, NAME.zvd as written) and sheets 2 and after.
+std::string SheetsFileBytes(int kind, const std::string& designBytes);
+
+// The further sheets in `bytes` when they belong to `designBytes` and are of `kind`, product
+// `code` and `pieceCount` stickers; nothing for a damaged companion or another design's.
+std::optional<std::vector<std::vector<PieceDesign>>> ReadSheetsFile(const std::string& bytes,
+                                                                     const std::string& designBytes, int kind,
                                                                      const std::string& code,
                                                                      std::size_t pieceCount);
+
+// Writes `designBytes` to `design` and the further sheets of `kind` to its companion (or removes
+// the companion for a design of one sheet) so that a failure leaves both previous files. Returns 0
+// or the errno of the failing step.
+int WriteDesignWithSheets(const std::filesystem::path& design, int kind, const std::string& designBytes);
+
+// Takes the further sheets of the companion of `design` (read as `designBytes`) into the design
+// of `kind` when the companion is there and belongs to it. The design has one sheet otherwise.
+void OpenCompanion(const std::filesystem::path& design, const std::string& designBytes, int kind);

@@ -178,7 +178,7 @@ bool IsReadOnly(const std::filesystem::path& target, const struct stat& info)
 
 }  // namespace
 
-int WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes)
+int PrepareFileAtomically(const std::filesystem::path& path, const std::string& bytes, PreparedFile& prepared)
 {
     const std::filesystem::path target = SaveTarget(path);
     struct stat previous {};
@@ -195,12 +195,41 @@ int WriteFileAtomically(const std::filesystem::path& path, const std::string& by
         err = errno;
     if (::close(fd) != 0 && err == 0)
         err = errno;
-    if (err == 0 && std::rename(tmpl.c_str(), target.c_str()) != 0)
-        err = errno;
     if (err != 0) {
         ::unlink(tmpl.c_str());
         return err;
     }
-    SyncFolder(target.parent_path());
+    prepared.temporary = tmpl;
+    prepared.target = target;
     return 0;
+}
+
+int CommitPreparedFile(PreparedFile& prepared)
+{
+    if (prepared.temporary.empty())
+        return EINVAL;
+    int err = 0;
+    if (std::rename(prepared.temporary.c_str(), prepared.target.c_str()) != 0) {
+        err = errno;
+        ::unlink(prepared.temporary.c_str());
+    } else {
+        SyncFolder(prepared.target.parent_path());
+    }
+    prepared.temporary.clear();
+    return err;
+}
+
+void DiscardPreparedFile(PreparedFile& prepared)
+{
+    if (!prepared.temporary.empty())
+        ::unlink(prepared.temporary.c_str());
+    prepared.temporary.clear();
+}
+
+int WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes)
+{
+    PreparedFile prepared;
+    if (int err = PrepareFileAtomically(path, bytes, prepared))
+        return err;
+    return CommitPreparedFile(prepared);
 }

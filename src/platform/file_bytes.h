@@ -17,3 +17,14 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std:
 // usual mode under the umask. A previous file without write permission is refused with EACCES.
 // Returns 0 or the errno of the step that failed; on failure the temporary file is removed.
 int WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+
+// The two halves of WriteFileAtomically, for saves of several files that must all be complete
+// before any replaces its previous version: Prepare writes and flushes the temporary file,
+// Commit renames it over the target, Discard removes it.
+struct PreparedFile {
+    std::filesystem::path temporary;  // empty once committed or discarded
+    std::filesystem::path target;
+};
+int PrepareFileAtomically(const std::filesystem::path& path, const std::string& bytes, PreparedFile& prepared);
+int CommitPreparedFile(PreparedFile& prepared);
+void DiscardPreparedFile(PreparedFile& prepared);

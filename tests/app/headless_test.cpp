@@ -12,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -188,7 +189,8 @@ TEST_F(HeadlessTest, VersionAndHelpNeedNoDataFolder)
     EXPECT_EQ(m_out.str(), std::string("velmaro ") + VELMARO_VERSION + "\n");
     EXPECT_EQ(Run({"--help"}, bare), 0);
     for (const char* option : {"--catalog", "--info [--layout] FILE.zvd", "--export OUT FILE.zvd [--offset DX,DY]",
-                               "--version", "--help"})
+                               "--fill LIST", "--column NAME|N", "--series PREFIX,START,STEP,COUNT,DIGITS[,SUFFIX]",
+                               "--from STICKER", "--version", "--help"})
         EXPECT_NE(m_out.str().find(std::string("\n  ") + option), std::string::npos) << option;
     EXPECT_EQ(m_err.str(), "");
     EXPECT_EQ(Run({"--version", "--help"}, bare), 2);
@@ -310,6 +312,170 @@ TEST_F(ProgramCopyTest, LayoutAndExportOfTheBundledSamples)
     EXPECT_NE(m_stderr.find("usage:"), std::string::npos);
     EXPECT_EQ(RunProgram(exe, "--export '" + (m_root / "sheet.txt").string() + "' " + nameTags), 2);
     EXPECT_NE(m_stderr.find(".pdf"), std::string::npos);
+}
+
+// The bundled 8-sticker sheet cut to its first six stickers (three rows of two): the header line
+// with its columns and rows, then four blocks of eight rectangles, the first right after the header.
+std::string SixStickerFormat(const fs::path& bundled)
+{
+    std::istringstream in(ReadText(bundled));
+    std::string out;
+    int line = 0;
+    int block = 0;
+    int inBlock = 0;
+    for (std::string text; std::getline(in, text); ++line) {
+        if (line == 1)
+            text.replace(text.find("\t2\t4\t"), 5, "\t2\t3\t");
+        if (line >= 2 && block < 4) {
+            if (text == "\r" || text.empty()) {
+                ++block;
+                inBlock = 0;
+            } else if (inBlock++ >= 6) {
+                continue;  // the stickers of the fourth row
+            }
+        }
+        out += text + "\n";
+    }
+    return out;
+}
+
+// The real program filling a design from lists and series on a sheet of six stickers.
+class FillCommandTest : public ProgramCopyTest {
+protected:
+    void SetUp() override
+    {
+        ProgramCopyTest::SetUp();
+        const fs::path bundled = fs::path(VELMARO_EXE).parent_path() / "印刷情報" / "M100AA00" / "format.tsd";
+        WriteBytes(m_program / "印刷情報" / "M100AA00" / "format.tsd", SixStickerFormat(bundled));
+        m_exe = CopyProgramTo(m_program);
+        EXPECT_TRUE(LoadFormats(m_program));
+        UseFormat(*FindFormat("M100AA00"));
+        ASSERT_EQ(CSealFormat::Orvanel().m_pieces.size(), 6u);
+        CSealFormat::s_nLayoutMode = 187;
+        m_design = m_root / "designs" / "six.zvd";
+        fs::create_directories(m_design.parent_path());
+        ASSERT_EQ(SaveDesignFile(m_design, kKindOrvanel), std::nullopt);
+    }
+
+    int Export(const fs::path& out, const std::string& options, const std::string& input = "")
+    {
+        const fs::path list = m_root / "input.txt";
+        WriteBytes(list, input);
+        return RunProgram(m_exe, "--export '" + out.string() + "' '" + m_design.string() + "' " + options + " <'"
+                                     + list.string() + "'");
+    }
+
+    // The text of each page of a PDF, as pdftotext lays it out.
+    std::vector<std::string> PdfPages(const fs::path& pdf)
+    {
+        std::vector<std::string> pages;
+        const fs::path text = m_root / "pages.txt";
+        const std::string command = "pdftotext -layout '" + pdf.string() + "' '" + text.string() + "'";
+        if (std::system(command.c_str()) != 0)
+            return pages;
+        std::string all = ReadText(text);
+        for (std::size_t start = 0, end; (end = all.find('\f', start)) != std::string::npos; start = end + 1)
+            pages.push_back(all.substr(start, end - start));
+        return pages;
+    }
+
+    // Each page holds its entries of `texts`, six a page, in their order.
+    void ExpectPages(const std::vector<std::string>& pages, const std::vector<std::string>& texts, int skipped = 0)
+    {
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const std::size_t page = (i + static_cast<std::size_t>(skipped)) / 6;
+            ASSERT_LT(page, pages.size()) << texts[i];
+            const std::size_t at = pages[page].find(texts[i]);
+            EXPECT_NE(at, std::string::npos) << texts[i] << " not on page " << page + 1 << ":\n" << pages[page];
+            if (i > 0 && (i + static_cast<std::size_t>(skipped)) % 6 != 0)
+                EXPECT_LT(pages[page].find(texts[i - 1]), at) << texts[i] << " before " << texts[i - 1];
+        }
+    }
+
+    fs::path m_exe;
+    fs::path m_design;
+};
+
+TEST_F(FillCommandTest, NinetyFiveEntriesFromStandardInputGiveSixteenPagesInOrder)
+{
+    std::vector<std::string> names;
+    std::string list;
+    for (int i = 1; i <= 95; ++i) {
+        names.push_back("生徒" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "号");
+        list += names.back() + "\r\n";
+    }
+    const fs::path pdf = m_root / "class.pdf";
+    ASSERT_EQ(Export(pdf, "--fill -", list), 0) << m_stderr;
+    const std::vector<std::string> pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 16u);
+    ExpectPages(pages, names);
+    EXPECT_EQ(m_stderr.find("標準入力"), std::string::npos) << m_stderr;
+    // The design file itself is left as it was: one sheet, no companion.
+    EXPECT_FALSE(fs::exists(m_design.string() + "s"));
+}
+
+TEST_F(FillCommandTest, SeriesFromAStickerOnAndPicturesNumberedPerSheet)
+{
+    const fs::path pdf = m_root / "numbers.pdf";
+    ASSERT_EQ(Export(pdf, "--series No.,1,1,12,3 --from 5"), 0) << m_stderr;
+    std::vector<std::string> texts;
+    for (int i = 1; i <= 12; ++i)
+        texts.push_back(std::string("No.0") + (i < 10 ? "0" : "") + std::to_string(i));
+    const std::vector<std::string> pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 3u);
+    ExpectPages(pages, texts, 4);
+
+    const fs::path png = m_root / "numbers.png";
+    ASSERT_EQ(Export(png, "--series ,-3,1,8,0,番"), 0) << m_stderr;
+    EXPECT_EQ(ReadText(m_root / "numbers-1.png").substr(1, 3), "PNG");
+    EXPECT_EQ(ReadText(m_root / "numbers-2.png").substr(1, 3), "PNG");
+    EXPECT_FALSE(fs::exists(png));
+    EXPECT_FALSE(fs::exists(m_root / "numbers-3.png"));
+}
+
+TEST_F(FillCommandTest, ColumnsUnusableCharactersAndOverflowAreReportedWithTheirLines)
+{
+    std::string tall = "\"";
+    for (int i = 0; i < 80; ++i)
+        tall += "行\n";
+    tall += "\"";
+    const std::string csv = "番号,氏名\n1,山田\n2," + tall + "\n3,\"Emoji 😀\"\n4,佐藤\n";
+    const fs::path pdf = m_root / "table.pdf";
+    ASSERT_EQ(Export(pdf, "--fill - --column 氏名", csv), 0) << m_stderr;
+    EXPECT_NE(m_stderr.find("標準入力:3: 文字がシールに収まりません（1枚目の2番のシール）"), std::string::npos) << m_stderr;
+    EXPECT_NE(m_stderr.find("標準入力:84: シールに使えない文字を「？」にしました: 😀"), std::string::npos) << m_stderr;
+    const std::vector<std::string> pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_NE(pages[0].find("佐藤"), std::string::npos);
+}
+
+TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
+{
+    const fs::path pdf = m_root / "bad.pdf";
+    const struct {
+        const char* name;
+        std::string options;
+        std::string input;
+        std::string told;
+    } cases[] = {
+        {"bytes no encoding reads", "--fill -", "ok\nok\n\x82\n", "標準入力:3: "},
+        {"a quote never closed", "--fill - --column 2", "a,b\n1,\"open\n2,3\n", "標準入力:2: "},
+        {"no such column", "--fill - --column 住所", "a,b\n1,2\n", "標準入力:1: 「住所」という列はありません"},
+        {"a missing list file", "--fill '" + (m_root / "none.txt").string() + "'", "", "none.txt: "},
+        {"a malformed series", "--series No.,1,1", "", "--series: "},
+        {"a sticker beyond the sheet", "--series No.,1,1,3,0 --from 7", "", "--from: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Export(pdf, c.options, c.input), 2);
+        EXPECT_NE(m_stderr.find(c.told), std::string::npos) << m_stderr;
+        EXPECT_FALSE(fs::exists(pdf));
+    }
+    for (const std::string options : {"--column 1", "--from 2", "--fill - --series a,1,1,1,1", "--fill - --fill -"}) {
+        SCOPED_TRACE(options);
+        EXPECT_EQ(Export(pdf, options), 2);
+        EXPECT_NE(m_stderr.find("usage:"), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 // system call fail. The previous file must stay byte for byte as it was, the user must be told,
 // and the design must stay marked as modified.
 #include "design_test_support.h"
+#include "design/design_sheets.h"
+#include "design/sheets_file.h"
 #include "platform/file_bytes.h"
 
 #include <linux/filter.h>
@@ -252,6 +254,43 @@ TEST_F(DesignSaveFaultTest, KilledWhileSavingLeavesOneWholeDesign)
     SetText("after the kills");
     EXPECT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
     EXPECT_EQ(ReadFileBytes(m_file, kMaxDesignFileBytes), DesignFileBytes(kKindOrvanel));
+}
+
+// A design of three sheets: whatever write fails, NAME.zvd and its companion both stay as they were.
+TEST_F(DesignSaveFaultTest, AFailingSaveOfSeveralSheetsKeepsBothPreviousFiles)
+{
+    FillCurrentDesign();
+    AddSheet(kKindOrvanel);
+    AddSheet(kKindOrvanel);
+    ShowSheet(kKindOrvanel, 2);
+    SetText("third sheet before");
+    ShowSheet(kKindOrvanel, 0);
+    ASSERT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+    const std::string design = ReadFileBytes(m_file, kMaxDesignFileBytes).value_or("");
+    const std::string companion = ReadFileBytes(CompanionPath(m_file), kMaxSheetsFileBytes).value_or("");
+    ASSERT_FALSE(companion.empty());
+    SetText("first sheet after");
+    ShowSheet(kKindOrvanel, 2);
+    SetText(std::string(300, 'C'));
+    const std::string nextDesign = DesignFileBytes(kKindOrvanel);
+    const std::size_t largest = std::max(nextDesign.size(), SheetsFileBytes(kKindOrvanel, nextDesign).size());
+
+    const auto expectBothPrevious = [&] {
+        EXPECT_TRUE(m_report->failed);
+        EXPECT_TRUE(m_report->stillModified);
+        EXPECT_EQ(ReadFileBytes(m_file, kMaxDesignFileBytes).value_or("(none)"), design);
+        EXPECT_EQ(ReadFileBytes(CompanionPath(m_file), kMaxSheetsFileBytes).value_or("(none)"), companion);
+        EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
+    };
+    for (std::size_t limit = 0; limit < largest; limit += 7) {
+        SCOPED_TRACE("writes stop after " + std::to_string(limit) + " bytes");
+        SaveInChild([limit] { LimitFileSize(limit); });
+        expectBothPrevious();
+        if (::testing::Test::HasFailure())
+            return;
+    }
+    SaveInChild([] { FailSystemCalls({SYS_rename, SYS_renameat, SYS_renameat2}, EROFS); });
+    expectBothPrevious();
 }
 
 }  // namespace

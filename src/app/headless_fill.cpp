@@ -1,0 +1,182 @@
+#include "app/headless_fill.h"
+
+#include "design/entry_list.h"
+#include "design/fill_entries.h"
+#include "design/number_series.h"
+#include "design/seal_format.h"
+#include "platform/file_bytes.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <iterator>
+#include <map>
+
+namespace {
+
+// A list larger than this is no list of sticker texts.
+constexpr std::size_t kMaxListBytes = 256 * 1024 * 1024;
+
+// How messages name where an entry came from: "LIST:LINE" or "連番N".
+std::string Where(const FillRequest& request, int line)
+{
+    if (request.seriesGiven)
+        return "連番 " + std::to_string(line) + "番目";
+    const std::string name = request.list == "-" ? "標準入力" : request.list;
+    return name + ":" + std::to_string(line);
+}
+
+ListFormat FormatByName(const std::string& path)
+{
+    std::string lower = path;
+    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    const auto endsWith = [&](const char* tail) {
+        const std::size_t n = std::strlen(tail);
+        return lower.size() >= n && lower.compare(lower.size() - n, n, tail) == 0;
+    };
+    if (endsWith(".csv"))
+        return ListFormat::Csv;
+    if (endsWith(".tsv") || endsWith(".tab"))
+        return ListFormat::Tsv;
+    if (endsWith(".txt"))
+        return ListFormat::Lines;
+    return ListFormat::Detect;
+}
+
+bool ReadListBytes(const std::string& list, std::string& bytes, std::ostream& err)
+{
+    if (list == "-") {
+        bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return true;
+    }
+    errno = 0;
+    std::optional<std::string> read = ReadFileBytes(list, kMaxListBytes);
+    if (!read) {
+        err << list << ": " << std::strerror(errno != 0 ? errno : EIO) << '\n';
+        return false;
+    }
+    bytes = std::move(*read);
+    return true;
+}
+
+bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, std::ostream& err)
+{
+    if (request.seriesGiven) {
+        std::string error;
+        const std::optional<NumberSeries> series = ParseSeries(request.series, &error);
+        if (!series) {
+            err << "--series: " << error << '\n';
+            return false;
+        }
+        entries = SeriesEntries(*series);
+        return true;
+    }
+    std::string bytes;
+    if (!ReadListBytes(request.list, bytes, err))
+        return false;
+    ListOptions options;
+    options.format = FormatByName(request.list);
+    options.column = request.column;
+    EntryList list = ReadEntryList(bytes, options);
+    if (!list.error.empty()) {
+        err << Where(request, list.errorLine) << ": " << list.error << '\n';
+        return false;
+    }
+    entries = std::move(list.entries);
+    return true;
+}
+
+// The 0-based sticker of "--from", or -1 with the reason on `err`.
+int FirstSticker(const FillRequest& request, int kind, std::ostream& err)
+{
+    if (!request.fromGiven)
+        return 0;
+    const std::vector<SealPiece>* pieces = PiecesOf(kind);
+    const int count = pieces ? static_cast<int>(pieces->size()) : 0;
+    int number = 0;
+    const bool digits = !request.from.empty() && request.from.size() < 7
+                        && std::all_of(request.from.begin(), request.from.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (digits)
+        number = std::stoi(request.from);
+    if (number < 1 || number > count) {
+        err << "--from: シールの番号は1から" << count << "までです: " << request.from << '\n';
+        return -1;
+    }
+    return number - 1;
+}
+
+void ReportIssues(const FillRequest& request, const std::vector<EntryIssue>& issues, std::ostream& err)
+{
+    for (const EntryIssue& issue : issues) {
+        err << Where(request, issue.line) << ": ";
+        if (issue.kind == EntryIssue::Kind::NotCp932)
+            err << "シールに使えない文字を「？」にしました: " << issue.detail << '\n';
+        else
+            err << "長すぎるため入れませんでした (" << issue.detail << "、" << kMaxEntryBytes << "バイトまで)\n";
+    }
+}
+
+}  // namespace
+
+bool TakeFillOption(const std::string& name, const std::string& value, FillRequest& request)
+{
+    const auto take = [&](std::string& field, bool& given) {
+        if (given)
+            return false;
+        field = value;
+        given = true;
+        return true;
+    };
+    if (name == "--fill")
+        return take(request.list, request.listGiven);
+    if (name == "--column")
+        return take(request.column, request.columnGiven);
+    if (name == "--series")
+        return take(request.series, request.seriesGiven);
+    if (name == "--from")
+        return take(request.from, request.fromGiven);
+    return false;
+}
+
+bool FillOptionsComplete(const FillRequest& request)
+{
+    if (request.listGiven && request.seriesGiven)
+        return false;
+    if (request.columnGiven && !request.listGiven)
+        return false;
+    return !request.fromGiven || request.Wanted();
+}
+
+bool FillFromRequest(const FillRequest& request, int kind, std::vector<FilledEntry>& filled, std::ostream& err)
+{
+    std::vector<ListEntry> entries;
+    if (!ReadEntries(request, entries, err))
+        return false;
+    const int from = FirstSticker(request, kind, err);
+    if (from < 0)
+        return false;
+    const CheckedEntries checked = PrepareEntries(entries, BadEntries::Replace);
+    ReportIssues(request, checked.issues, err);
+    const std::vector<FilledPlace> places = FillStickers(kind, checked.texts, from, ZolviFill::Fronts);
+    filled.clear();
+    filled.reserve(places.size());
+    for (std::size_t i = 0; i < places.size(); ++i)
+        filled.push_back({checked.lines[i], places[i].sheet, places[i].sticker});
+    return true;
+}
+
+void ReportOverflow(const FillRequest& request, const std::vector<FilledEntry>& filled,
+                    const std::vector<StickerPlace>& overflowing, std::ostream& err)
+{
+    std::map<StickerPlace, int> lines;
+    for (const FilledEntry& entry : filled)
+        lines[{entry.sheet, entry.sticker}] = entry.line;
+    for (const StickerPlace& place : overflowing) {
+        const auto found = lines.find(place);
+        if (found == lines.end())
+            continue;
+        err << Where(request, found->second) << ": 文字がシールに収まりません（" << place.first + 1 << "枚目の"
+            << place.second + 1 << "番のシール）\n";
+    }
+}

@@ -36,7 +36,7 @@ constexpr QRect kVerticalEditPlace(100, 205, 40, 20);
 constexpr QRect kHorizontalEditPlace(270, 465, 40, 20);
 constexpr QRect kVerticalUnitPlace(144, 210, 20, 10);
 constexpr QRect kHorizontalUnitPlace(320, 470, 20, 10);
-constexpr QPoint kSheetsPlace(12, 145);  // between the caption and the vertical offset
+constexpr QPoint kSheetsPlace(6, 145);  // between the caption and the vertical offset
 
 // The frame around the sheet picture, drawn over the page and its controls so that it shows where
 // the offsets move the print.

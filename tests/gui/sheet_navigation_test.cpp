@@ -3,6 +3,7 @@
 // across moves.
 #include "pages2_fixture.h"
 
+#include "app/design_commands.h"
 #include "app/design_history.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
@@ -32,6 +33,13 @@ protected:
     void Click(QWidget* button) { ClickControl(button); }
     void Undo() { ClickControl(Button(kIdcUndo)); }
     void Redo() { ClickControl(Button(kIdcRedo)); }
+    void BackToStartAndOpen(const std::filesystem::path& file)
+    {
+        for (int step = 0; step < 6 && ActiveId() != kIddStart; ++step)
+            PressBack();
+        ASSERT_EQ(ActiveId(), kIddStart);
+        ASSERT_TRUE(OpenDesignPath(Page(kIddStart), file));
+    }
     // Three sheets whose first stickers read "一", "二", "三"; the third is shown.
     void ThreeSheets()
     {
@@ -166,6 +174,26 @@ TEST_F(SheetNavigationTest, UndoAcrossMovesChangesTheSheetTheStepWasMadeOn)
     EXPECT_EQ((std::vector<std::string>{SheetText(0, 0), SheetText(1, 0), SheetText(2, 0)}),
               (std::vector<std::string>{"一", "二", "三"}));
     Redo();
+    EXPECT_EQ(Shown(), QStringLiteral("1 / 3枚"));
+    EXPECT_EQ(EditText(), QStringLiteral("一"));
+}
+
+// Saved while another sheet than the first is shown and opened again through the wizard's file
+// commands: every sheet comes back in its order, NAME.zvd holding the first.
+TEST_F(SheetNavigationTest, SavedAndOpenedWithEverySheetWhicheverIsShown)
+{
+    GoToTextPage(kOrvanelSheet);
+    ThreeSheets();
+    Click(Bar()->PreviousButton());
+    const std::vector<std::vector<PieceDesign>> saved = TakeSheets(kKindOrvanel).sheets;
+    const std::filesystem::path file = m_folder.path() / "three.zvd";
+    ASSERT_TRUE(SaveDesignPath(TextPage(), file, kKindOrvanel));
+    EXPECT_EQ(ShownSheet(kKindOrvanel), 1) << "saving leaves the shown sheet shown";
+    EXPECT_EQ(EditText(), QStringLiteral("二"));
+
+    BackToStartAndOpen(file);
+    ASSERT_EQ(ActiveId(), kIddOrvanelText);
+    EXPECT_EQ(TakeSheets(kKindOrvanel).sheets, saved);
     EXPECT_EQ(Shown(), QStringLiteral("1 / 3枚"));
     EXPECT_EQ(EditText(), QStringLiteral("一"));
 }

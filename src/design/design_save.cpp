@@ -80,6 +80,8 @@ std::optional<std::string> SaveRefusal(int kind, const std::string& shownPath)
         return FaceNameTooLongMessage(shownPath);
     if (!TextsFitFile(kind))
         return TextTooLongMessage(shownPath);
+    if (!SheetsFitCompanion(kind))
+        return TooManySheetsMessage(shownPath);
     return std::nullopt;
 }
 

@@ -324,7 +324,9 @@ int ChooseColumn(const std::string& wanted, const std::vector<std::string>& head
     if (wanted.empty())
         return 0;
     if (std::all_of(wanted.begin(), wanted.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        if (wanted.size() > 6 || std::stoi(wanted) < 1) {
+        const bool beyondHeader = !header.empty() && wanted.size() <= 6
+                                  && static_cast<std::size_t>(std::stoi(wanted)) > header.size();
+        if (wanted.size() > 6 || std::stoi(wanted) < 1 || beyondHeader) {
             list.error = wanted + "列目はありません";
             list.errorLine = 1;
             return -1;

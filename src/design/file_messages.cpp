@@ -70,6 +70,11 @@ std::string TextTooLongMessage(const std::string& path)
     return WithPath("%1 に保存できません。文字の多すぎるシールがあります。", path);
 }
 
+std::string TooManySheetsMessage(const std::string& path)
+{
+    return WithPath("%1 に保存できません。シートが多すぎます。", path);
+}
+
 std::string FaceNameTooLongMessage(const std::string& path)
 {
     return WithPath("%1 に保存できません。その他の書体の名前が長すぎます。", path);

@@ -10,5 +10,6 @@ std::string ReadErrorMessage(const std::string& path, int error);
 // A file that could not be written, worded after the system's error number.
 std::string WriteErrorMessage(const std::string& path, int error);
 std::string TextTooLongMessage(const std::string& path);
+std::string TooManySheetsMessage(const std::string& path);
 std::string FaceNameTooLongMessage(const std::string& path);
 std::string IncompleteSheetMessage(const std::string& path);

@@ -44,7 +44,8 @@ struct FilledPlace {
 };
 
 // Puts `texts` onto the stickers of the design of `kind` from sticker `fromSticker` of the shown
-// sheet on, in sticker order, adding sheets after it as needed; marks the design modified.
+// sheet on, in sticker order, then onto the sheets after it from their first sticker, adding sheets
+// after the last as needed; marks the design modified.
 // Returns where each text went.
 std::vector<FilledPlace> FillStickers(int kind, const std::vector<std::string>& texts, int fromSticker,
                                       ZolviFill how);

@@ -35,6 +35,7 @@ namespace {
 constexpr char kMagic[] = "VLMSHEET";
 constexpr std::size_t kMagicLength = 8;
 constexpr std::uint16_t kVersion = 1;
+constexpr std::size_t kFixedPieceBytes = 21;  // a sticker's numbers and its text's length
 
 std::uint64_t Fnv1a(const std::string& bytes)
 {
@@ -160,6 +161,18 @@ std::filesystem::path CompanionPath(const std::filesystem::path& design)
     return out;
 }
 
+bool SheetsFitCompanion(int kind)
+{
+    if (SheetCount(kind) > kMaxSheets)
+        return false;
+    constexpr std::size_t kHeadBytes = 64;
+    std::size_t bytes = kHeadBytes;
+    for (int sheet = 1; sheet < SheetCount(kind); ++sheet)
+        for (const PieceDesign& piece : SheetDesign(kind, sheet))
+            bytes += kFixedPieceBytes + piece.text.size();
+    return bytes <= kMaxSheetsFileBytes;
+}
+
 std::string SheetsFileBytes(int kind, const std::string& designBytes)
 {
     std::string out(kMagic, kMagicLength);
@@ -200,7 +213,6 @@ std::optional<std::vector<std::vector<PieceDesign>>> ReadSheetsFile(const std::s
         || pieces != pieceCount || pieces == 0 || pieces > kMaxPieces || sheets == 0 || sheets >= kMaxSheets)
         return std::nullopt;
     // Every sticker takes at least its fixed part: a count larger than the bytes can hold is damage.
-    constexpr std::size_t kFixedPieceBytes = 21;
     if (static_cast<std::size_t>(sheets) * pieces * kFixedPieceBytes > bytes.size())
         return std::nullopt;
     std::vector<std::vector<PieceDesign>> out(sheets, std::vector<PieceDesign>(pieces));

@@ -17,6 +17,10 @@ inline constexpr std::size_t kMaxSheetsFileBytes = 64 * 1024 * 1024;
 // Most sheets a design may have.
 inline constexpr int kMaxSheets = 9999;
 
+// Whether the further sheets of `kind` fit a companion that reads back: at most kMaxSheets sheets
+// and kMaxSheetsFileBytes bytes.
+bool SheetsFitCompanion(int kind);
+
 // The companion of the current design of `kind`: its product, the design file it belongs to
 // (`designBytes`, NAME.zvd as written) and sheets 2 and after.
 std::string SheetsFileBytes(int kind, const std::string& designBytes);

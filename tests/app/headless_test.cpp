@@ -1,5 +1,6 @@
 #include "app/headless.h"
 #include "design/design_file.h"
+#include "design/design_sheets.h"
 #include "format/load_formats.h"
 
 #include "../design/design_fixture.h"
@@ -476,6 +477,27 @@ TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
         EXPECT_EQ(Export(pdf, options), 2);
         EXPECT_NE(m_stderr.find("usage:"), std::string::npos);
     }
+}
+
+// A saved design of three sheets exports all three, each on its page, without any fill.
+TEST_F(FillCommandTest, EverySheetOfASavedDesignIsExported)
+{
+    for (const char* text : {"ONE", "TWO", "THREE"}) {
+        if (std::string(text) != "ONE") {
+            AddSheet(kKindOrvanel);
+            ShowSheet(kKindOrvanel, SheetCount(kKindOrvanel) - 1);
+        }
+        CSealFormat::Orvanel().m_pieces[5].m_strText = text;
+    }
+    ASSERT_EQ(SaveDesignFile(m_design, kKindOrvanel), std::nullopt);
+    const fs::path pdf = m_root / "three.pdf";
+    ASSERT_EQ(Export(pdf, ""), 0) << m_stderr;
+    const std::vector<std::string> pages = PdfPages(pdf);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_NE(pages[0].find("ONE"), std::string::npos);
+    EXPECT_NE(pages[1].find("TWO"), std::string::npos);
+    EXPECT_NE(pages[2].find("THREE"), std::string::npos);
+    EXPECT_EQ(pages[2].find("TWO"), std::string::npos);
 }
 
 }  // namespace

@@ -147,6 +147,7 @@ TEST(EntryListTest, UnreadableTablesNameTheLine)
         {"a quote never closed in the header", "\"name,n\n", "", 1},
         {"no such column name", "name,n\nx,1\n", "address", 1},
         {"column number 0", "name,n\nx,1\n", "0", 1},
+        {"a column number beyond the header", "name,n\nx,1\n", "3", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

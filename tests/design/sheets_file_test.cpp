@@ -1,5 +1,6 @@
 // Designs of several sheets in files: NAME.zvd as ever with sheet 1, the rest in its companion.
 #include "design/design_sheets.h"
+#include "design/recovery_file.h"
 #include "design/sheets_file.h"
 #include "design_test_support.h"
 #include "platform/file_bytes.h"
@@ -138,6 +139,16 @@ TEST_F(SheetsFileTest, TextsTooLongForAFileOnAnotherSheetRefuseTheSave)
     EXPECT_FALSE(fs::exists(CompanionPath(m_file)));
 }
 
+TEST_F(SheetsFileTest, MoreSheetsThanACompanionHoldsRefuseTheSave)
+{
+    FillCurrentDesign();
+    for (int sheet = 1; sheet < kMaxSheets; ++sheet)
+        AddSheet(kKindOrvanel);
+    EXPECT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+    AddSheet(kKindOrvanel);
+    EXPECT_NE(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+}
+
 // Damaged companions are read as none, never past their end.
 TEST_F(SheetsFileTest, DamagedCompanionsAreIgnored)
 {
@@ -157,6 +168,21 @@ TEST_F(SheetsFileTest, DamagedCompanionsAreIgnored)
         if (const auto sheets = read(damaged))
             EXPECT_EQ(sheets->size(), 2u);
     }
+}
+
+// The recovery copy keeps the further sheets the same way, and goes with them.
+TEST_F(SheetsFileTest, RecoveryCopiesKeepEverySheet)
+{
+    ThreeSheets();
+    const fs::path copy = m_dir / "123-456.zvd";
+    ASSERT_EQ(WriteRecovery(copy, kKindOrvanel, RecoveryNote{"", "M100AA00"}), std::nullopt);
+    EXPECT_TRUE(CSealFormat::IsModified(kKindOrvanel));  // a recovery copy is no save
+    CSealFormat::ResetAll();
+    ASSERT_TRUE(OpenDesignFile(copy).ok);
+    EXPECT_EQ(SheetCount(kKindOrvanel), 3);
+    EXPECT_EQ(SheetDesign(kKindOrvanel, 2), SheetOfTexts("third"));
+    RemoveRecovery(copy);
+    EXPECT_TRUE(fs::is_empty(m_dir));
 }
 
 }  // namespace

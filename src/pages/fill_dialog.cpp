@@ -1,6 +1,8 @@
 #include "pages/fill_dialog.h"
 
+#include "design/design_sheets.h"
 #include "design/seal_format.h"
+#include "design/sheets_file.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -420,6 +422,12 @@ void FillDialog::ShowSummary()
     }
     const int sticker = m_nKind == kKindZolvi ? m_nFrom / 2 + 1 : m_nFrom + 1;
     const int sheets = SheetsNeeded(m_nKind, count, m_nFrom, How());
+    // A design keeps no more sheets than its companion file can hold.
+    if (ShownSheet(m_nKind) + sheets > kMaxSheets) {
+        m_fill->setEnabled(false);
+        m_summary->setText(QStringLiteral("%1件ではシートが%2枚を超えます。").arg(count).arg(kMaxSheets));
+        return;
+    }
     m_summary->setText(QStringLiteral("シール%1から%2件を入れます。いまのシートから%3枚使います。")
                            .arg(sticker)
                            .arg(count)

@@ -244,7 +244,7 @@ void CPrintStepPage::EnableOutput()
     Control(kIdcSaveDesign)->setEnabled(enabled);
     // The shown sheet's own sticker is named; other sheets are checked when printing.
     const int shown = ShownSheet(m_nDesignKind);
-    const std::optional<OverflowPlace> over = enabled ? std::nullopt : FindOverflow(m_nDesignKind, {shown, shown});
+    const std::optional<OverflowPlace> over = enabled ? std::nullopt : FindOverflow(m_nDesignKind, SheetList{shown});
     Control(kIdcPrint)->setToolTip(over ? OverflowMessage(*over) : QString());
 }
 

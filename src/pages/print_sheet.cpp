@@ -94,9 +94,9 @@ bool PrintSheet(QWidget* parent, QPrinter& printer, bool& ownPaper, int kind, QP
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     // A page a sheet: the range picks sheets.
-    const int sheets = SheetCount(kind);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, sheets > 1);
-    dialog.setMinMax(1, sheets);
+    const int sheetCount = SheetCount(kind);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, sheetCount > 1);
+    dialog.setMinMax(1, sheetCount);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     printer.setPrinterName(chosen.printerName());
@@ -109,10 +109,12 @@ bool PrintSheet(QWidget* parent, QPrinter& printer, bool& ownPaper, int kind, QP
     ownPaper = !IsSheetPaper(printer.pageLayout(), kind);
     if (SmallerThanSheet(printer.pageLayout(), kind) && !PrintOnSmallPaper(parent, printer.pageLayout(), kind))
         return false;
-    const SheetRange range = ChosenSheets(chosen, kind);
-    if (const std::optional<OverflowPlace> over = FindOverflow(kind, range)) {
+    const SheetList sheets = ChosenSheets(chosen, kind);
+    if (sheets.empty())
+        return false;
+    if (const std::optional<OverflowPlace> over = FindOverflow(kind, sheets)) {
         QMessageBox::warning(parent, QStringLiteral("Velmaro"), OverflowMessage(*over));
         return false;
     }
-    return PrintSheetsOn(printer, kind, offsets, range);
+    return PrintSheetsOn(printer, kind, offsets, sheets);
 }

@@ -4,6 +4,7 @@
 #include "pages/design_of_kind.h"
 #include "render/print_page.h"
 
+#include <QPageRanges>
 #include <QPainter>
 #include <QPrinter>
 
@@ -19,17 +20,17 @@ void PaintShownSheet(QPainter& painter, const PrintDevice& device, int kind, QPo
         PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), offsets);
 }
 
-// Shows each sheet of `range` laid out in turn, then the one shown before; `visit` returns
-// false to stop.
+// Shows each of `sheets` laid out in turn, then the one shown before; `visit` returns false to
+// stop.
 template <typename Visit>
-bool EachSheet(int kind, SheetRange range, Visit visit)
+bool EachSheet(int kind, const SheetList& sheets, Visit visit)
 {
     const int shown = ShownSheet(kind);
     bool completed = true;
-    for (int sheet = range.first; sheet <= range.last && completed; ++sheet) {
-        ShowSheet(kind, sheet);
+    for (std::size_t i = 0; i < sheets.size() && completed; ++i) {
+        ShowSheet(kind, sheets[i]);
         LayOutDesign(kind);
-        completed = visit(sheet);
+        completed = visit(i, sheets[i]);
     }
     ShowSheet(kind, shown);
     LayOutDesign(kind);
@@ -43,15 +44,15 @@ int StickerNumber(int kind, int record)
 
 }  // namespace
 
-bool PrintSheetsOn(QPrinter& printer, int kind, QPoint offsets, SheetRange range)
+bool PrintSheetsOn(QPrinter& printer, int kind, QPoint offsets, const SheetList& sheets)
 {
     printer.setFullPage(false);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
     const PrintDevice device = PrintDeviceFor(printer.pageLayout(), printer.resolution());
-    const bool printed = EachSheet(kind, range, [&](int sheet) {
-        if (sheet > range.first && !printer.newPage())
+    const bool printed = EachSheet(kind, sheets, [&](std::size_t page, int) {
+        if (page > 0 && !printer.newPage())
             return false;
         PaintShownSheet(painter, device, kind, offsets);
         return true;
@@ -59,10 +60,10 @@ bool PrintSheetsOn(QPrinter& printer, int kind, QPoint offsets, SheetRange range
     return painter.end() && printed;
 }
 
-std::optional<OverflowPlace> FindOverflow(int kind, SheetRange range)
+std::optional<OverflowPlace> FindOverflow(int kind, const SheetList& sheets)
 {
     std::optional<OverflowPlace> found;
-    EachSheet(kind, range, [&](int sheet) {
+    EachSheet(kind, sheets, [&](std::size_t, int sheet) {
         const std::vector<SealPiece>& pieces = CurrentDesign(kind).pieces;
         const auto over = std::find_if(pieces.begin(), pieces.end(),
                                        [](const SealPiece& piece) { return piece.m_bOverflow == -1; });
@@ -81,12 +82,14 @@ QString OverflowMessage(const OverflowPlace& place)
         .arg(place.sticker);
 }
 
-SheetRange ChosenSheets(const QPrinter& printer, int kind)
+SheetList ChosenSheets(const QPrinter& printer, int kind)
 {
     const int count = SheetCount(kind);
-    if (printer.printRange() != QPrinter::PageRange || printer.fromPage() < 1)
-        return {0, count - 1};
-    const int first = std::clamp(printer.fromPage(), 1, count) - 1;
-    const int last = std::clamp(printer.toPage() < 1 ? count : printer.toPage(), first + 1, count) - 1;
-    return {first, last};
+    const QPageRanges ranges = printer.pageRanges();
+    const bool all = printer.printRange() != QPrinter::PageRange || ranges.isEmpty();
+    SheetList sheets;
+    for (int sheet = 0; sheet < count; ++sheet)
+        if (all || ranges.contains(sheet + 1))
+            sheets.push_back(sheet);
+    return sheets;
 }

@@ -15,6 +15,7 @@
 
 #include <QDateTime>
 #include <QMessageBox>
+#include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -144,6 +145,18 @@ TEST_F(PrintSheetsTest, ARangeOfSheetsFromThePrintDialog)
         printer.setFromTo(2, 3);
     });
     ExpectSheetsOnPages(pdf, 1, 2);
+    // Pages apart: sheets 1 and 3 only.
+    const std::filesystem::path apart = PrintToPdf([](QPrinter& printer) {
+        printer.setPrintRange(QPrinter::PageRange);
+        QPageRanges ranges;
+        ranges.addPage(1);
+        ranges.addPage(3);
+        printer.setPageRanges(ranges);
+    });
+    ASSERT_EQ(PageCount(apart), 2);
+    EXPECT_TRUE(PageText(apart, 1).contains(QStringLiteral("Alpha")));
+    EXPECT_TRUE(PageText(apart, 2).contains(QStringLiteral("Crimson")));
+    EXPECT_FALSE(PageText(apart, 2).contains(QStringLiteral("Bravo")));
 }
 
 TEST_F(PrintSheetsTest, ATextThatDoesNotFitOnAnotherSheetIsNamedAndNothingIsPrinted)

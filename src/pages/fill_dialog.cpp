@@ -4,7 +4,6 @@
 #include "design/seal_format.h"
 #include "design/sheets_file.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;

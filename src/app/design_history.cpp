@@ -144,8 +144,10 @@ void DesignHistory::AbsorbIntoTop()
     const DesignChange drift = TakeChange(m_base);
     if (drift.Empty() || m_stack.index() == 0)
         return;
+    // A step of whole sheets puts every sheet back as a whole: it needs nothing absorbed.
     const QUndoCommand* top = m_stack.command(m_stack.index() - 1);
-    const_cast<DesignStepCommand*>(static_cast<const DesignStepCommand*>(top))->Absorb(drift);
+    if (const auto* step = dynamic_cast<const DesignStepCommand*>(top))
+        const_cast<DesignStepCommand*>(step)->Absorb(drift);
 }
 
 void DesignHistory::Settle()

@@ -97,11 +97,6 @@ void AddIssues(const ListEntry& entry, const Encoded& encoded, std::vector<Entry
         issues.push_back({entry.line, EntryIssue::Kind::TooLong, std::to_string(encoded.bytes.size()) + " bytes"});
 }
 
-bool IsTwoTextLayout(int layoutMode)
-{
-    return layoutMode == 145 || layoutMode == 147 || layoutMode == 149;
-}
-
 // The stickers of one sheet that take an entry, in order.
 std::vector<int> Targets(int kind, ZolviFill how)
 {
@@ -109,7 +104,7 @@ std::vector<int> Targets(int kind, ZolviFill how)
     const int count = pieces ? static_cast<int>(pieces->size()) : 0;
     std::vector<int> out;
     const bool pairs = kind == kKindZolvi && (SameTextPairs(CSealFormat::s_nLayoutMode)
-                                              || (IsTwoTextLayout(CSealFormat::s_nLayoutMode) && how == ZolviFill::Fronts));
+                                              || (TwoTextPairs(CSealFormat::s_nLayoutMode) && how == ZolviFill::Fronts));
     for (int i = 0; i < count; ++i)
         if (!pairs || i % 2 == 0)
             out.push_back(i);

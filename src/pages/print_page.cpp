@@ -6,11 +6,14 @@
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/num_spin_ctrl.h"
+#include "design/design_sheets.h"
 #include "design/print_offsets.h"
 #include "pages/data_folder_check.h"
 #include "pages/design_of_kind.h"
 #include "pages/offset_text.h"
 #include "pages/print_sheet.h"
+#include "pages/print_sheets.h"
+#include "pages/sheet_navigation.h"
 #include "pages/sheet_page_views.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
@@ -33,6 +36,7 @@ constexpr QRect kVerticalEditPlace(100, 205, 40, 20);
 constexpr QRect kHorizontalEditPlace(270, 465, 40, 20);
 constexpr QRect kVerticalUnitPlace(144, 210, 20, 10);
 constexpr QRect kHorizontalUnitPlace(320, 470, 20, 10);
+constexpr QPoint kSheetsPlace(6, 145);  // between the caption and the vertical offset
 
 // The frame around the sheet picture, drawn over the page and its controls so that it shows where
 // the offsets move the print.
@@ -102,7 +106,24 @@ bool CPrintStepPage::OnInitDialog()
     save->SetBitmaps(kBmpSaveButton, cream, kBmpSaveDisabled);
     connect(save, &CButtonST::clicked, this, [this] { OnSaveDesign(this, m_nDesignKind); });
     BuildOffsetControls();
+    BuildSheetNavigation();
     return true;
+}
+
+void CPrintStepPage::BuildSheetNavigation()
+{
+    m_sheets = new SheetNavigation(this, m_pSheet->History(), m_nDesignKind, m_nTemplateId);
+    m_sheets->setObjectName(QStringLiteral("sheets"));
+    m_sheets->move(Scaled(QRect(kSheetsPlace, QSize(1, 1)), logicalDpiY()).topLeft());
+    connect(m_sheets, &SheetNavigation::SheetShown, this, &CPrintStepPage::OnSheetShown);
+    m_made.push_back(m_sheets);
+}
+
+void CPrintStepPage::OnSheetShown()
+{
+    LayOutDesign(m_nDesignKind);
+    Control(SheetPictureId(m_nDesignKind))->update();
+    EnableOutput();
 }
 
 void CPrintStepPage::BuildOffsetControls()
@@ -167,6 +188,7 @@ void CPrintStepPage::OnDestroyPage()
     m_vertical = m_horizontal = nullptr;
     m_verticalSpin = m_horizontalSpin = nullptr;
     m_frame = nullptr;
+    m_sheets = nullptr;
 }
 
 QRect CPrintStepPage::OffsetFrame() const
@@ -201,6 +223,7 @@ void CPrintStepPage::OnSetActive()
     CDesignStepPage::OnSetActive();
     LayOutDesign(m_nDesignKind);
     ShowOffsets();
+    m_sheets->Refresh();
     Control(kIdcPrint)->setFocus(Qt::OtherFocusReason);
     EnableOutput();
 }
@@ -219,6 +242,10 @@ void CPrintStepPage::EnableOutput()
     const bool enabled = !AnyOverflow(m_nDesignKind);
     Control(kIdcPrint)->setEnabled(enabled);
     Control(kIdcSaveDesign)->setEnabled(enabled);
+    // The shown sheet's own sticker is named; other sheets are checked when printing.
+    const int shown = ShownSheet(m_nDesignKind);
+    const std::optional<OverflowPlace> over = enabled ? std::nullopt : FindOverflow(m_nDesignKind, SheetList{shown});
+    Control(kIdcPrint)->setToolTip(over ? OverflowMessage(*over) : QString());
 }
 
 void CPrintStepPage::OnPrint()

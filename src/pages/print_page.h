@@ -8,6 +8,7 @@
 class CButtonST;
 class CNumSpinCtrl;
 class QLineEdit;
+class SheetNavigation;
 
 class CPrintStepPage : public CDesignStepPage {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     // Where the frame around the sheet picture is drawn: moved by the offsets, one pixel a tenth
     // of a millimetre.
     QRect OffsetFrame() const;
+    SheetNavigation* Sheets() const { return m_sheets; }
 
 protected:
     bool OnInitDialog() override;
@@ -36,6 +38,8 @@ private:
     void LoadCanvas();
     void EnableOutput();
     void OnPrint();
+    void BuildSheetNavigation();
+    void OnSheetShown();
 
     int m_nDesignKind;
     QLineEdit* m_vertical = nullptr;
@@ -43,6 +47,7 @@ private:
     CNumSpinCtrl* m_verticalSpin = nullptr;
     CNumSpinCtrl* m_horizontalSpin = nullptr;
     QWidget* m_frame = nullptr;
+    SheetNavigation* m_sheets = nullptr;
     std::vector<QWidget*> m_made;  // the controls above and the unit labels, for OnDestroyPage
 };
 

@@ -1,12 +1,12 @@
 #include "pages/print_sheet.h"
 
+#include "design/design_sheets.h"
 #include "design/seal_format.h"
-#include "render/print_page.h"
+#include "pages/print_sheets.h"
 #include "res/artwork.h"
 #include "res/resource_ids.h"
 
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -93,8 +93,10 @@ bool PrintSheet(QWidget* parent, QPrinter& printer, bool& ownPaper, int kind, QP
     QPrintDialog dialog(&chosen, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setMinMax(1, 1);
+    // A page a sheet: the range picks sheets.
+    const int sheetCount = SheetCount(kind);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, sheetCount > 1);
+    dialog.setMinMax(1, sheetCount);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     printer.setPrinterName(chosen.printerName());
@@ -107,19 +109,12 @@ bool PrintSheet(QWidget* parent, QPrinter& printer, bool& ownPaper, int kind, QP
     ownPaper = !IsSheetPaper(printer.pageLayout(), kind);
     if (SmallerThanSheet(printer.pageLayout(), kind) && !PrintOnSmallPaper(parent, printer.pageLayout(), kind))
         return false;
-    return PrintDesignOn(printer, kind, offsets);
-}
-
-bool PrintDesignOn(QPrinter& printer, int kind, QPoint offsets)
-{
-    printer.setFullPage(false);
-    QPainter painter;
-    if (!painter.begin(&printer))
+    const SheetList sheets = ChosenSheets(chosen, kind);
+    if (sheets.empty())
         return false;
-    const PrintDevice device = PrintDeviceFor(printer.pageLayout(), printer.resolution());
-    if (kind == kKindZolvi)
-        PaintZolviPage(painter, device, CSealFormat::Zolvi(), CurrentLook(), offsets);
-    else
-        PaintOrvanelPage(painter, device, CSealFormat::Orvanel(), CurrentLook(), offsets);
-    return painter.end();
+    if (const std::optional<OverflowPlace> over = FindOverflow(kind, sheets)) {
+        QMessageBox::warning(parent, QStringLiteral("Velmaro"), OverflowMessage(*over));
+        return false;
+    }
+    return PrintSheetsOn(printer, kind, offsets, sheets);
 }

@@ -14,13 +14,13 @@ int SheetCanvas(int kind);
 QPageSize SheetPaper(int kind);
 
 // Shows the print dialog on `printer` (kept by the wizard, so the next print opens on this one's
-// printer and settings) and, when confirmed, prints the design of `kind` (1 Orvanel, -2 Zolvi)
-// with the print offsets (0.01 mm, dx right, dy up). The sheet must already be laid out.
+// printer and settings) and, when confirmed, prints the sheets of the design of `kind` (1
+// Orvanel, -2 Zolvi) it chose, every sheet unless a range, a page each, with the print offsets
+// (0.01 mm, dx right, dy up). A sticker whose text does not fit stops the print with a message
+// naming its sheet and number.
 // Unless `ownPaper` (the user chose another paper before), the dialog proposes the sheet's paper,
 // upright; `ownPaper` then records whether the user took another one. A paper smaller than the
 // sheet is printed on only after the user confirms it. Cancel prints nothing and leaves the
 // printer's settings as they were. Returns whether a page was printed.
 bool PrintSheet(QWidget* parent, QPrinter& printer, bool& ownPaper, int kind, QPoint offsets);
 
-// Prints one page on `printer` as it is set up, without a dialog (the dialog's second half).
-bool PrintDesignOn(QPrinter& printer, int kind, QPoint offsets);

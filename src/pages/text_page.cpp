@@ -9,9 +9,12 @@
 #include "format/load_formats.h"
 #include "pages/confirm_dialog.h"
 #include "pages/data_folder_check.h"
+#include "pages/fill_dialog.h"
 #include "pages/font_colour_dialog.h"
 #include "pages/preview_windows.h"
+#include "pages/sheet_navigation.h"
 #include "pages/sheet_page_views.h"
+#include "pages/sheet_steps.h"
 #include "pages/sticker_actions.h"
 #include "render/sheet_views.h"
 #include "res/dialog_template.h"
@@ -46,10 +49,14 @@ struct TextPagePlaces {
     QRect edit, backEdit, sizeList;
     QPoint alignH, alignV;
     int wholePreviewPixels;
+    QRect fill;     // the fill button
+    QPoint sheets;  // the sheet bar
 };
 
-const TextPagePlaces kOrvanelPlaces{{15, 102, 228, 71}, {}, {18, 199, 29, 19}, {15, 286}, {76, 199}, 20};
-const TextPagePlaces kZolviPlaces{{15, 103, 131, 68}, {157, 103, 131, 68}, {24, 197, 29, 19}, {22, 284}, {95, 197}, 12};
+const TextPagePlaces kOrvanelPlaces{{15, 102, 228, 71}, {},         {18, 199, 29, 19}, {15, 286}, {76, 199}, 20,
+                                    {15, 301, 104, 17},  {306, 301}};
+const TextPagePlaces kZolviPlaces{{15, 103, 131, 68}, {157, 103, 131, 68}, {24, 197, 29, 19}, {22, 284}, {95, 197}, 12,
+                                  {22, 299, 110, 17},  {307, 301}};
 
 const TextPagePlaces& PlacesOf(int kind)
 {
@@ -163,7 +170,8 @@ bool CTextEntryPage::OnInitDialog()
     BuildEdits();
     BuildSizeList();
     BuildAlignment();
-    m_made = {m_edit, m_backEdit, m_sizeList, m_alignH, m_alignV};
+    BuildSheetControls();
+    m_made = {m_edit, m_backEdit, m_sizeList, m_alignH, m_alignV, m_fillButton, m_sheets};
     for (QButtonGroup* group : {m_alignH, m_alignV})
         for (QAbstractButton* choice : group->buttons())
             m_made.push_back(choice);
@@ -299,6 +307,37 @@ void CTextEntryPage::SetUpButtons()
     connect(ControlAs<QPushButton>(kIdcDeleteAll), &QPushButton::clicked, this, &CTextEntryPage::OnDeleteAll);
 }
 
+void CTextEntryPage::BuildSheetControls()
+{
+    const TextPagePlaces& places = PlacesOf(m_nKind);
+    m_fillButton = new CFontButton(this);
+    m_fillButton->setObjectName(QStringLiteral("fill"));
+    m_fillButton->setGeometry(Pixels(places.fill));
+    const QString caption = QStringLiteral("リスト・連番で入力…");
+    m_fillButton->CreateFont(FittingButtonFont(*m_fillButton, caption, 14));
+    m_fillButton->SetCaption(caption);
+    m_fillButton->SetColours(Qt::black, ColourFromRef(kButtonFaceRef));
+    connect(m_fillButton, &QPushButton::clicked, this, &CTextEntryPage::OnFill);
+    m_sheets = new SheetNavigation(this, m_pSheet->History(), m_nKind, m_nTemplateId);
+    m_sheets->setObjectName(QStringLiteral("sheets"));
+    m_sheets->move(Pixels(QRect(places.sheets, QSize(1, 1))).topLeft());
+    connect(m_sheets, &SheetNavigation::SheetShown, this, &CTextEntryPage::OnDesignRestored);
+}
+
+void CTextEntryPage::OnFill()
+{
+    const int from = Design().sheet.m_nCurPiece;
+    FillDialog dialog(this, m_nKind, from, IsZolvi() && TwoTextPairs(s_nLayoutMode));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    DesignHistory& history = m_pSheet->History();
+    history.Settle();
+    SheetsState before = TakeSheets(m_nKind);
+    FillStickers(m_nKind, dialog.Texts(), from, dialog.How());
+    RecordSheetsStep(history, m_nKind, m_nTemplateId, QStringLiteral("リスト・連番で入力"), std::move(before));
+    OnDesignRestored();
+}
+
 void CTextEntryPage::OnSetActive()
 {
     DesignOfKind design = Design();
@@ -398,6 +437,8 @@ void CTextEntryPage::OnDestroyPage()
     m_edit = m_backEdit = nullptr;
     m_sizeList = nullptr;
     m_alignH = m_alignV = nullptr;
+    m_fillButton = nullptr;
+    m_sheets = nullptr;
 }
 
 void CTextEntryPage::OnKeyDown(int key, Qt::KeyboardModifiers)
@@ -422,6 +463,7 @@ void CTextEntryPage::RefreshSelection()
 
 void CTextEntryPage::RefreshOnce()
 {
+    m_sheets->Refresh();
     ShowSize();
     Map()->update();
     m_edit->viewport()->update();

@@ -10,8 +10,10 @@
 #include <QPointer>
 #include <QStringList>
 
+class CFontButton;
 class CLayoutFontStatic;
 class CModelessPreviewDlg;
+class SheetNavigation;
 class CScrollLB;
 class QAbstractButton;
 class QButtonGroup;
@@ -55,6 +57,10 @@ public:
     bool WholePreviewOpen() const;
     // 1066 or 1067: the edit the frame is drawn around.
     int FramedEdit() const;
+    CFontButton* FillButton() const { return m_fillButton; }
+    SheetNavigation* Sheets() const { return m_sheets; }
+    // The fill dialog (the fill button); its fill is one step of the history.
+    void OnFill();
 
 protected:
     bool OnInitDialog() override;
@@ -76,6 +82,7 @@ private:
     void BuildAlignment();
     void SetUpLabels();
     void SetUpButtons();
+    void BuildSheetControls();
 
     void RefreshOnce();
     void ShowSize();
@@ -108,6 +115,8 @@ private:
     QButtonGroup* m_alignV = nullptr;
     QStringList m_sizes;
     QPointer<CModelessPreviewDlg> m_preview;
+    CFontButton* m_fillButton = nullptr;
+    SheetNavigation* m_sheets = nullptr;
     int m_nLastFramedEdit = 0;
     std::vector<QObject*> m_made;  // the controls above, for OnDestroyPage
     bool m_bRefreshing = false;

@@ -388,8 +388,9 @@ protected:
             ASSERT_LT(page, pages.size()) << texts[i];
             const std::size_t at = pages[page].find(texts[i]);
             EXPECT_NE(at, std::string::npos) << texts[i] << " not on page " << page + 1 << ":\n" << pages[page];
-            if (i > 0 && (i + static_cast<std::size_t>(skipped)) % 6 != 0)
+            if (i > 0 && (i + static_cast<std::size_t>(skipped)) % 6 != 0) {
                 EXPECT_LT(pages[page].find(texts[i - 1]), at) << texts[i] << " before " << texts[i - 1];
+            }
         }
     }
 

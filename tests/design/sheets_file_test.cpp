@@ -108,8 +108,9 @@ TEST_F(SheetsFileTest, TheDesignFileAloneOrWithAForeignCompanionIsOneSheet)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove(CompanionPath(m_file));
-        if (!c.companion.empty())
+        if (!c.companion.empty()) {
             ASSERT_EQ(WriteFileAtomically(CompanionPath(m_file), c.companion), 0);
+        }
         AddSheet(kKindOrvanel);  // opening must drop what was there
         const OpenDesignResult opened = OpenDesignFile(m_file);
         ASSERT_TRUE(opened.ok) << opened.error;
@@ -165,8 +166,9 @@ TEST_F(SheetsFileTest, DamagedCompanionsAreIgnored)
     for (int i = 0; i < 2000; ++i) {
         std::string damaged = companion;
         damaged[random() % damaged.size()] = static_cast<char>(random());
-        if (const auto sheets = read(damaged))
+        if (const auto sheets = read(damaged)) {
             EXPECT_EQ(sheets->size(), 2u);
+        }
     }
 }
 

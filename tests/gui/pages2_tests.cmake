@@ -10,6 +10,9 @@ target_sources(test_gui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/print_step_page_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/design_run_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/views_to_scale_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fill_dialog_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sheet_navigation_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/print_sheets_test.cpp
   ${PROJECT_SOURCE_DIR}/tests/render/page_measure.cpp
   ${PROJECT_SOURCE_DIR}/tests/render/cups_pdf_queue.cpp)
 target_include_directories(test_gui PRIVATE ${PROJECT_SOURCE_DIR}/tests/render)

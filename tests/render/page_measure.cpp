@@ -41,12 +41,13 @@ std::optional<double> StrokeCentre(const QImage& page, bool vertical, int expect
 
 }  // namespace
 
-QImage RasterisePdf(const std::string& pdf, std::string& error)
+QImage RasterisePdf(const std::string& pdf, std::string& error, int pageNumber)
 {
+    const QString number = QString::number(pageNumber);
     QTemporaryDir dir;
     const QString prefix = dir.filePath("page");
     QProcess pdftoppm;
-    pdftoppm.start("pdftoppm", {"-r", "254", "-gray", "-singlefile", "-f", "1", "-l", "1",
+    pdftoppm.start("pdftoppm", {"-r", "254", "-gray", "-singlefile", "-f", number, "-l", number,
                                 QString::fromStdString(pdf), prefix});
     if (!pdftoppm.waitForFinished(20000) || pdftoppm.exitStatus() != QProcess::NormalExit ||
         pdftoppm.exitCode() != 0) {

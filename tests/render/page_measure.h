@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-// The first page of `pdf` in grey levels, its top-left pixel at the paper's corner; a null image
-// when pdftoppm failed, with the reason in `error`.
-QImage RasterisePdf(const std::string& pdf, std::string& error);
+// Page `pageNumber` (1-based) of `pdf` in grey levels, its top-left pixel at the paper's corner; a
+// null image when pdftoppm failed, with the reason in `error`.
+QImage RasterisePdf(const std::string& pdf, std::string& error, int pageNumber = 1);
 
 // A frame as printed: the centre lines of its four strokes in sheet units (0.01 mm), each found in
 // the middle half of its side within 0.6 mm of where `expected` puts it. Nothing when a side shows

@@ -1,6 +1,5 @@
 #include "app/quillet_app.h"
 
-#include "app/message_box.h"
 #include "app/program_folder.h"
 #include "app/selection_page.h"
 #include "app/start_page.h"
@@ -12,6 +11,7 @@
 #include "pages/text_page.h"
 #include "render/sheet_views.h"
 #include "res/resource_ids.h"
+#include "wizard/message_box.h"
 
 #include <QPointer>
 

@@ -2,7 +2,7 @@
 // CQuilletDlg: the program's wizard window, with its pictures, step indicator and the question
 // asked before unsaved work is closed.
 #include "app/autosave.h"
-#include "app/wizard_sheet.h"
+#include "wizard/wizard_sheet.h"
 
 #include <string>
 

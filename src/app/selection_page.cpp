@@ -1,8 +1,5 @@
 #include "app/selection_page.h"
 
-#include "app/message_box.h"
-#include "app/design_history.h"
-#include "app/wizard_sheet.h"
 #include "controls/image_font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/quick_list.h"
@@ -11,6 +8,9 @@
 #include "res/artwork.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
+#include "wizard/design_history.h"
+#include "wizard/message_box.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QScrollBar>
 

@@ -1,10 +1,7 @@
 #include "app/start_page.h"
 
 #include "app/design_commands.h"
-#include "app/message_box.h"
 #include "app/program_folder.h"
-#include "app/design_history.h"
-#include "app/wizard_sheet.h"
 #include "controls/button_st.h"
 #include "controls/image_font_static.h"
 #include "format/load_formats.h"
@@ -13,6 +10,9 @@
 #include "res/resource_ids.h"
 #include "update/update_result.h"
 #include "update/update_start.h"
+#include "wizard/design_history.h"
+#include "wizard/message_box.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QDesktopServices>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "pages/data_folder_check.h"
 
-#include "app/message_box.h"
 #include "format/load_formats.h"
+#include "wizard/message_box.h"
 
 #include <filesystem>
 

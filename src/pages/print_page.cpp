@@ -1,7 +1,6 @@
 #include "pages/print_page.h"
 
 #include "app/design_commands.h"
-#include "app/wizard_sheet.h"
 #include "controls/button_st.h"
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
@@ -15,6 +14,7 @@
 #include "res/look.h"
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QLineEdit>
 #include <QPainter>

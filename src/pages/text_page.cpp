@@ -1,7 +1,5 @@
 #include "pages/text_page.h"
 
-#include "app/design_history.h"
-#include "app/wizard_sheet.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
@@ -18,6 +16,8 @@
 #include "res/look.h"
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"
+#include "wizard/design_history.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>

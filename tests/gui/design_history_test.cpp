@@ -3,7 +3,6 @@
 #include "pages2_fixture.h"
 
 #include "app/design_commands.h"
-#include "app/design_history.h"
 #include "controls/font_static.h"
 #include "controls/num_spin_ctrl.h"
 #include "controls/scroll_lb.h"
@@ -13,6 +12,7 @@
 #include "platform/cp932.h"
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"
+#include "wizard/design_history.h"
 
 #include <QClipboard>
 #include <QScrollBar>

@@ -1,12 +1,9 @@
-#include "app/wizard_sheet.h"
-
-#include "app/design_history.h"
-
-#include <QPrinter>
+#include "wizard/wizard_sheet.h"
 
 #include "res/dialog_template.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
+#include "wizard/design_history.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "app/quillet_dlg.h"
 
-#include "app/design_commands.h"
-#include "app/program_folder.h"
 #include "controls/button_st.h"
 #include "controls/image_font_static.h"
+#include "pages/design_commands.h"
+#include "pages/program_folder.h"
 #include "pages/recovery_dialog.h"
 #include "pages/save_message_dialog.h"
 #include "res/artwork.h"

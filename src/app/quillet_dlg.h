@@ -1,7 +1,7 @@
 #pragma once
 // CQuilletDlg: the program's wizard window, with its pictures, step indicator and the question
 // asked before unsaved work is closed.
-#include "app/autosave.h"
+#include "pages/autosave.h"
 #include "wizard/wizard_sheet.h"
 
 #include <string>

@@ -1,12 +1,12 @@
 #include "pages/print_page.h"
 
-#include "app/design_commands.h"
 #include "controls/button_st.h"
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/num_spin_ctrl.h"
 #include "design/print_offsets.h"
 #include "pages/data_folder_check.h"
+#include "pages/design_commands.h"
 #include "pages/design_of_kind.h"
 #include "pages/offset_text.h"
 #include "pages/print_sheet.h"

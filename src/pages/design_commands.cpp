@@ -1,7 +1,7 @@
-#include "app/design_commands.h"
+#include "pages/design_commands.h"
 
-#include "app/program_folder.h"
 #include "design/design_file.h"
+#include "pages/program_folder.h"
 #include "wizard/design_history.h"
 #include "wizard/message_box.h"
 #include "wizard/wizard_sheet.h"

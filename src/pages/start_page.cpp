@@ -1,10 +1,10 @@
-#include "app/start_page.h"
+#include "pages/start_page.h"
 
-#include "app/design_commands.h"
-#include "app/program_folder.h"
 #include "controls/button_st.h"
 #include "controls/image_font_static.h"
 #include "format/load_formats.h"
+#include "pages/design_commands.h"
+#include "pages/program_folder.h"
 #include "platform/cp932.h"
 #include "res/look.h"
 #include "res/resource_ids.h"

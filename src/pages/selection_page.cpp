@@ -1,4 +1,4 @@
-#include "app/selection_page.h"
+#include "pages/selection_page.h"
 
 #include "controls/image_font_static.h"
 #include "controls/layout_font_static.h"

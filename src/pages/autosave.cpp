@@ -1,6 +1,6 @@
-#include "app/autosave.h"
+#include "pages/autosave.h"
 
-#include "app/design_commands.h"
+#include "pages/design_commands.h"
 #include "wizard/design_history.h"
 #include "wizard/wizard_sheet.h"
 

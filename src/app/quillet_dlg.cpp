@@ -15,10 +15,6 @@
 
 std::string g_strOpenPath;
 
-namespace {
-constexpr int kStepControls[] = {1128, 1127, 1129, 1130, 1131};
-}
-
 CQuilletDlg::CQuilletDlg(QWidget* parent)
     : CWizardSheetDlg(kIddWizard, parent), m_autosave(new CAutosave(this, Folders().userState / "recovery"))
 {
@@ -59,7 +55,7 @@ void CQuilletDlg::SetButtonPictures()
 void CQuilletDlg::SetStepPictures()
 {
     for (int step = 0; step < 5; ++step)
-        if (auto* picture = ControlAs<CImageFontStatic>(kStepControls[step]))
+        if (auto* picture = ControlAs<CImageFontStatic>(kIdcSteps[step]))
             picture->LoadResource(kBmpStepFirst + step);
 }
 

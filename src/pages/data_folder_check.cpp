@@ -5,10 +5,15 @@
 
 #include <filesystem>
 
-bool DataFolderPresent(QWidget* owner)
+bool DataFolderExists()
 {
     std::error_code ignored;
-    if (std::filesystem::is_directory(std::filesystem::u8path(g_strDataDir), ignored))
+    return std::filesystem::is_directory(std::filesystem::u8path(g_strDataDir), ignored);
+}
+
+bool DataFolderPresent(QWidget* owner)
+{
+    if (DataFolderExists())
         return true;
     ShowMessage(owner, MissingPathMessage(g_strDataDir));
     return false;

@@ -5,6 +5,7 @@
 #include "controls/layout_font_static.h"
 #include "controls/num_spin_ctrl.h"
 #include "design/print_offsets.h"
+#include "pages/control_frame.h"
 #include "pages/data_folder_check.h"
 #include "pages/design_commands.h"
 #include "pages/design_of_kind.h"
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr std::uint32_t kFrameRef = 0xFF0000;
 constexpr int kFrameMargin = 60;  // pixels around the sheet picture the frame may move into
 
 // The offset controls at their places in pixels at 96 dots per inch.
@@ -47,10 +47,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        painter.setPen(QPen(ColourFromRef(kFrameRef), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(m_frame().translated(-pos())));
+        DrawControlFrame(painter, QRectF(m_frame().translated(-pos())));
     }
 
 private:

@@ -3,10 +3,10 @@
 // mirrors and refreshes, and the edit, the sheet map, the sticker preview and the whole-sheet
 // preview are painted, as one frame on the screen would be. Reports the median keystroke.
 #include "app/quillet_app.h"
-#include "app/program_folder.h"
 #include "controls/layout_font_static.h"
 #include "format/load_formats.h"
 #include "pages/preview_windows.h"
+#include "pages/program_folder.h"
 #include "pages/text_page.h"
 #include "platform/cp932.h"
 #include "render/font_pool.h"

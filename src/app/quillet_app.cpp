@@ -1,17 +1,17 @@
 #include "app/quillet_app.h"
 
-#include "app/message_box.h"
-#include "app/program_folder.h"
-#include "app/selection_page.h"
-#include "app/start_page.h"
 #include "controls/layout_view.h"
 #include "format/load_formats.h"
 #include "pages/font_page.h"
 #include "pages/layout_page.h"
 #include "pages/print_page.h"
+#include "pages/program_folder.h"
+#include "pages/selection_page.h"
+#include "pages/start_page.h"
 #include "pages/text_page.h"
 #include "render/sheet_views.h"
 #include "res/resource_ids.h"
+#include "wizard/message_box.h"
 
 #include <QPointer>
 

@@ -1,9 +1,9 @@
 #include "app/quillet_dlg.h"
 
-#include "app/design_commands.h"
-#include "app/program_folder.h"
 #include "controls/button_st.h"
 #include "controls/image_font_static.h"
+#include "pages/design_commands.h"
+#include "pages/program_folder.h"
 #include "pages/recovery_dialog.h"
 #include "pages/save_message_dialog.h"
 #include "res/artwork.h"
@@ -14,10 +14,6 @@
 #include <QPixmap>
 
 std::string g_strOpenPath;
-
-namespace {
-constexpr int kStepControls[] = {1128, 1127, 1129, 1130, 1131};
-}
 
 CQuilletDlg::CQuilletDlg(QWidget* parent)
     : CWizardSheetDlg(kIddWizard, parent), m_autosave(new CAutosave(this, Folders().userState / "recovery"))
@@ -59,7 +55,7 @@ void CQuilletDlg::SetButtonPictures()
 void CQuilletDlg::SetStepPictures()
 {
     for (int step = 0; step < 5; ++step)
-        if (auto* picture = ControlAs<CImageFontStatic>(kStepControls[step]))
+        if (auto* picture = ControlAs<CImageFontStatic>(kIdcSteps[step]))
             picture->LoadResource(kBmpStepFirst + step);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // CQuilletDlg: the program's wizard window, with its pictures, step indicator and the question
 // asked before unsaved work is closed.
-#include "app/autosave.h"
-#include "app/wizard_sheet.h"
+#include "pages/autosave.h"
+#include "wizard/wizard_sheet.h"
 
 #include <string>
 

@@ -1,14 +1,19 @@
 #include "pages/data_folder_check.h"
 
-#include "app/message_box.h"
 #include "format/load_formats.h"
+#include "wizard/message_box.h"
 
 #include <filesystem>
 
-bool DataFolderPresent(QWidget* owner)
+bool DataFolderExists()
 {
     std::error_code ignored;
-    if (std::filesystem::is_directory(std::filesystem::u8path(g_strDataDir), ignored))
+    return std::filesystem::is_directory(std::filesystem::u8path(g_strDataDir), ignored);
+}
+
+bool DataFolderPresent(QWidget* owner)
+{
+    if (DataFolderExists())
         return true;
     ShowMessage(owner, MissingPathMessage(g_strDataDir));
     return false;

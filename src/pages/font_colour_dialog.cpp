@@ -1,11 +1,11 @@
 #include "pages/font_colour_dialog.h"
 
-#include "app/wizard_sheet.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
 #include "pages/colour_palette.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QFontMetrics>
 

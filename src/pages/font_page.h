@@ -1,7 +1,7 @@
 #pragma once
 // The typeface and colour pages (Orvanel 172, Zolvi 217): the typeface, boldness and text colour
 // of the whole design, with a sample of the choice.
-#include "pages/design_step_page.h"
+#include "wizard/design_step_page.h"
 
 class CLayoutFontStatic;
 

@@ -5,6 +5,7 @@
 #include "controls/layout_font_static.h"
 #include "pages/data_folder_check.h"
 #include "pages/font_colour_dialog.h"
+#include "pages/frame_sheets.h"
 #include "pages/line_break_setting.h"
 #include "pages/sample_views.h"
 #include "render/font_pool.h"
@@ -14,7 +15,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -42,8 +42,7 @@ const std::vector<ArrangementButton> kZolviButtons = {{1027, 146, 146, 177}, {10
                                                       {1029, 148, 148, 178}, {1030, 149, 149, 179},
                                                       {1025, 144, 144, 175}, {1026, 145, 145, 174}};
 
-// The Zolvi products that can have frames printed, and the controls that offer it.
-const char* const kZolviFrameCodes[] = {"M013AA00", "M012AA00", "M011AA00", "M010AA00"};
+// The controls that offer frames, on Zolvi products that have them.
 constexpr int kZolviFrameControls[] = {kIdcPrintFrame, kIdcFrameColour, kIdcFrameCaption, kIdcZolviFrameWarning,
                                        kIdcColourHint};
 
@@ -201,9 +200,7 @@ bool CPage2000Dlg::FontsWanted() const
 
 void CPage2000Dlg::ShowFrameControls()
 {
-    const std::string& code = Zolvi().m_strCode;
-    const bool framed = std::any_of(std::begin(kZolviFrameCodes), std::end(kZolviFrameCodes),
-                                    [&code](const char* frameCode) { return code == frameCode; });
+    const bool framed = SheetOffersFrames(Zolvi().m_strCode);
     for (int id : kZolviFrameControls)
         Control(id)->setVisible(framed);
     if (!framed) {

@@ -2,7 +2,7 @@
 // The layout pages (Orvanel 171, Zolvi 221): how the text is arranged on every sticker, whether
 // a frame is printed around each sticker and in which colour, with a sample of the choice; and the
 // user's own choice of line breaking.
-#include "pages/design_step_page.h"
+#include "wizard/design_step_page.h"
 
 #include <vector>
 

@@ -5,18 +5,19 @@
 #include "controls/layout_font_static.h"
 #include "design/seal_format.h"
 #include "format/load_formats.h"
+#include "pages/data_folder_check.h"
 #include "pages/line_break_setting.h"
+#include "pages/print_sheet.h"
 #include "render/design_layout.h"
 #include "res/dialog_template.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
+#include "res/text_print_ids.h"
 #include "text/layout_sheet.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
 #include <QScreen>
-
-#include <filesystem>
 
 namespace {
 
@@ -61,15 +62,13 @@ CModelessPreviewDlg::~CModelessPreviewDlg() { DropLayout(); }
 
 void CModelessPreviewDlg::Refresh()
 {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(g_strDataDir, ec)) {
+    if (!DataFolderExists()) {
         QMessageBox::warning(this, QStringLiteral("Velmaro"), QString::fromStdString(MissingPathMessage(g_strDataDir)));
         return;
     }
     if (!m_picture)
         return;
-    const bool zolvi = m_nKind == kKindZolvi;
-    m_picture->LoadPicture(zolvi && CSealFormat::Zolvi().m_nKind == 5 ? kBmpCanvasPaperSmall : kBmpCanvasPaper);
+    m_picture->LoadPicture(SheetCanvas(m_nKind));
     LayOutDesignOfKind(m_nKind, CurrentLook(), UserLineBreaks());
     m_picture->update();
 }
@@ -90,11 +89,11 @@ void CModelessPreviewDlg::closeEvent(QCloseEvent* event)
 }
 
 CModelessPreview400Dlg::CModelessPreview400Dlg(QWidget* page, std::function<void()> focusEdit)
-    : CModelessPreviewDlg(215, 1098, kKindOrvanel, page, std::move(focusEdit))
+    : CModelessPreviewDlg(kIddOrvanelPreview, kIdcOrvanelSheet, kKindOrvanel, page, std::move(focusEdit))
 {
 }
 
 CModelessPreview4000Dlg::CModelessPreview4000Dlg(QWidget* page, std::function<void()> focusEdit)
-    : CModelessPreviewDlg(220, 1123, kKindZolvi, page, std::move(focusEdit))
+    : CModelessPreviewDlg(kIddZolviPreview, kIdcZolviSheet, kKindZolvi, page, std::move(focusEdit))
 {
 }

@@ -33,14 +33,14 @@ private:
     std::function<void()> m_focusEdit;
 };
 
-// Orvanel sheets (template 215, picture 1098).
+// Orvanel sheets.
 class CModelessPreview400Dlg : public CModelessPreviewDlg {
     Q_OBJECT
 public:
     explicit CModelessPreview400Dlg(QWidget* page, std::function<void()> focusEdit = {});
 };
 
-// Zolvi sheets (template 220, picture 1123).
+// Zolvi sheets.
 class CModelessPreview4000Dlg : public CModelessPreviewDlg {
     Q_OBJECT
 public:

@@ -1,14 +1,14 @@
 #include "pages/print_page.h"
 
-#include "app/design_commands.h"
-#include "app/wizard_sheet.h"
 #include "controls/button_st.h"
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/num_spin_ctrl.h"
 #include "design/design_sheets.h"
 #include "design/print_offsets.h"
+#include "pages/control_frame.h"
 #include "pages/data_folder_check.h"
+#include "pages/design_commands.h"
 #include "pages/design_of_kind.h"
 #include "pages/offset_text.h"
 #include "pages/print_sheet.h"
@@ -18,6 +18,7 @@
 #include "res/look.h"
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -26,7 +27,6 @@
 
 namespace {
 
-constexpr std::uint32_t kFrameRef = 0xFF0000;
 constexpr int kFrameMargin = 60;  // pixels around the sheet picture the frame may move into
 
 // The offset controls at their places in pixels at 96 dots per inch.
@@ -51,10 +51,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        painter.setPen(QPen(ColourFromRef(kFrameRef), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(m_frame().translated(-pos())));
+        DrawControlFrame(painter, QRectF(m_frame().translated(-pos())));
     }
 
 private:

@@ -1,7 +1,7 @@
 #pragma once
 // The print pages (Orvanel 175, Zolvi 219): the finished sheet to scale, the print position
 // adjusted in steps of 0.1 mm, printing and saving. Both are refused while a text does not fit.
-#include "pages/design_step_page.h"
+#include "wizard/design_step_page.h"
 
 #include <vector>
 

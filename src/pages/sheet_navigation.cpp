@@ -1,6 +1,6 @@
 #include "pages/sheet_navigation.h"
 
-#include "app/design_history.h"
+#include "wizard/design_history.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
 #include "design/design_sheets.h"

@@ -1,6 +1,6 @@
 #include "pages/sheet_steps.h"
 
-#include "app/design_history.h"
+#include "wizard/design_history.h"
 #include "design/design_sheets.h"
 #include "pages/design_of_kind.h"
 

@@ -1,16 +1,16 @@
 #include "pages/text_page.h"
 
-#include "app/design_history.h"
-#include "app/wizard_sheet.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/scroll_lb.h"
 #include "format/load_formats.h"
 #include "pages/confirm_dialog.h"
+#include "pages/control_frame.h"
 #include "pages/data_folder_check.h"
 #include "pages/fill_dialog.h"
 #include "pages/font_colour_dialog.h"
+#include "pages/frame_sheets.h"
 #include "pages/preview_windows.h"
 #include "pages/sheet_navigation.h"
 #include "pages/sheet_page_views.h"
@@ -22,6 +22,8 @@
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"
 #include "text/layout_mode.h"
+#include "wizard/design_history.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -36,12 +38,10 @@ namespace {
 
 constexpr int kTextLimit = 1000;
 constexpr int kSizeListPixels = 17;  // a 23-pixel cell, as one entry of the list is high
-constexpr std::uint32_t kEditFrameRef = 0xFF0000;
 constexpr std::uint32_t kGreyedEditRef = 0xD8E9EC;
 constexpr std::uint32_t kButtonFaceRef = 0xFFFF60;
 constexpr char kOverflowText[] = "■文字数を減らしてください。";
 constexpr int kOverflowPixels = 12;  // readable in the label's width, under the edit's right end
-const char* const kFrameSheets[] = {"M013AA00", "M012AA00", "M011AA00", "M010AA00"};
 
 // Where the page's own controls sit, in dialog units: the edits, the size list and the first of
 // each row or column of alignment choices.
@@ -83,14 +83,6 @@ void SetBase(QWidget* edit, const QColor& colour)
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::Base, colour);
     edit->setPalette(palette);
-}
-
-bool HasFrames(const std::string& code)
-{
-    for (const char* sheet : kFrameSheets)
-        if (code == sheet)
-            return true;
-    return false;
 }
 
 }  // namespace
@@ -405,7 +397,7 @@ void CTextEntryPage::ShowFrameButton()
     button->setEnabled(frame);
     if (!IsZolvi())
         return;
-    const bool shown = HasFrames(Design().sheet.m_strCode);
+    const bool shown = SheetOffersFrames(Design().sheet.m_strCode);
     for (int id : {kIdcStickerFrameColour, kIdcStickerFrameCaption, kIdcStickerFrameHint})
         Control(id)->setVisible(shown);
 }
@@ -591,11 +583,7 @@ void CTextEntryPage::paintEvent(QPaintEvent* event)
     if (!edit)
         return;
     QPainter painter(this);
-    painter.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-    painter.setPen(QPen(ColourFromRef(kEditFrameRef), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(Qt::NoBrush);
-    const QRectF around = QRectF(edit->geometry()).adjusted(-1.5, -1.5, 1.5, 1.5);
-    painter.drawRect(around);
+    DrawControlFrame(painter, QRectF(edit->geometry()).adjusted(-1.5, -1.5, 1.5, 1.5));
 }
 
 void CTextEntryPage::RefreshWholePreview()

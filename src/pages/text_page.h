@@ -4,8 +4,8 @@
 // preview of it and, in a window of its own, of the whole sheet.
 #include "controls/every_edit.h"
 #include "pages/design_of_kind.h"
-#include "pages/design_step_page.h"
 #include "render/sticker_previews.h"
+#include "wizard/design_step_page.h"
 
 #include <QPointer>
 #include <QStringList>

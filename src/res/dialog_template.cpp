@@ -2,6 +2,7 @@
 
 #include "res/layout_font_templates.h"
 #include "res/resource_ids.h"
+#include "res/text_print_ids.h"
 #include "res/text_print_templates.h"
 
 #include <cmath>
@@ -21,11 +22,11 @@ std::vector<DialogTemplate> MakeTemplates()
     std::vector<DialogTemplate> t;
     t.push_back({kIddWizard, 451, 414, "ZolviVER.2",
                  {{kIdcPlaceholder, K::Placeholder, 0, 0, 451, 357},
-                  {1127, K::Picture, 6, 362, 226, 46},
-                  {1128, K::Picture, 6, 362, 226, 46},
-                  {1129, K::Picture, 6, 362, 226, 46},
-                  {1130, K::Picture, 6, 362, 226, 46},
-                  {1131, K::Picture, 6, 362, 226, 46},
+                  {kIdcStep2, K::Picture, 6, 362, 226, 46},
+                  {kIdcStep1, K::Picture, 6, 362, 226, 46},
+                  {kIdcStep3, K::Picture, 6, 362, 226, 46},
+                  {kIdcStep4, K::Picture, 6, 362, 226, 46},
+                  {kIdcStep5, K::Picture, 6, 362, 226, 46},
                   {kIdcBack, K::PictureButton, 248, 372, 60, 28},
                   {kIdcNext, K::PictureButton, 314, 372, 60, 28},
                   {kIdcExit, K::PictureButton, 380, 372, 60, 28},
@@ -50,8 +51,10 @@ std::vector<DialogTemplate> MakeTemplates()
     t.push_back(ZolviTextTemplate());
     t.push_back(ZolviPrintTemplate());
     // The whole-sheet preview windows of the text pages.
-    t.push_back({215, 174, 297, "", {{1098, K::LayoutPicture, 6, 7, 160, 256}, {kIdOk, K::FontButton, 61, 270, 50, 20}}});
-    t.push_back({220, 174, 297, "", {{1123, K::LayoutPicture, 7, 7, 160, 256}, {kIdOk, K::FontButton, 62, 270, 50, 20}}});
+    t.push_back({kIddOrvanelPreview, 174, 297, "",
+                 {{kIdcOrvanelSheet, K::LayoutPicture, 6, 7, 160, 256}, {kIdOk, K::FontButton, 61, 270, 50, 20}}});
+    t.push_back({kIddZolviPreview, 174, 297, "",
+                 {{kIdcZolviSheet, K::LayoutPicture, 7, 7, 160, 256}, {kIdOk, K::FontButton, 62, 270, 50, 20}}});
     t.push_back({kIddConfirm, 143, 102, "文字を全てに複写",
                  {{kIdcConfirmLine1, K::Label, 7, 16, 129, 18},
                   {kIdcConfirmLine2, K::Label, 7, 37, 129, 18},

@@ -1,5 +1,10 @@
 #pragma once
-// Control and picture numbers of the text entry pages (173, 218) and the print pages (175, 219).
+// Control and picture numbers of the text entry pages (173, 218), their whole-sheet preview windows
+// and the print pages (175, 219).
+
+// The whole-sheet preview windows (their pictures are the print pages' sheets below).
+inline constexpr int kIddOrvanelPreview = 215;
+inline constexpr int kIddZolviPreview = 220;
 
 // Text entry pages.
 inline constexpr int kIdcTextEdit = 1066;       // the text (Zolvi: of the front part)

@@ -1,5 +1,4 @@
 // The colour palette dialog and the other-typeface dialog with its list of vertical faces.
-#include "app/wizard_sheet.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
 #include "pages/font_colour_dialog.h"
@@ -9,6 +8,7 @@
 #include "render/font_pool.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

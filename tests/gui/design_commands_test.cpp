@@ -1,11 +1,11 @@
 // Opening, saving and closing: the design file commands as the wizard runs them.
 #include "wizard_fixture.h"
 
-#include "app/design_commands.h"
-#include "app/start_page.h"
 #include "design/design_file.h"
 #include "format/catalog.h"
+#include "pages/design_commands.h"
 #include "pages/save_message_dialog.h"
+#include "pages/start_page.h"
 #include "pages/text_page.h"
 #include "res/resource_ids.h"
 

@@ -1,5 +1,5 @@
 // Where the open and save dialogs start: the user's documents folder, then the last folder used.
-#include "app/program_folder.h"
+#include "pages/program_folder.h"
 
 #include <QStandardPaths>
 

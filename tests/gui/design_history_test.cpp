@@ -2,17 +2,17 @@
 // merged per sticker, the page and sticker shown, a new history for a new design.
 #include "pages2_fixture.h"
 
-#include "app/design_commands.h"
-#include "app/design_history.h"
 #include "controls/font_static.h"
 #include "controls/num_spin_ctrl.h"
 #include "controls/scroll_lb.h"
 #include "controls/storable_text.h"
 #include "design/design_file.h"
 #include "design/design_snapshot.h"
+#include "pages/design_commands.h"
 #include "platform/cp932.h"
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"
+#include "wizard/design_history.h"
 
 #include <QClipboard>
 #include <QScrollBar>

@@ -3,12 +3,12 @@
 // offsets into a PDF that is measured on paper, the save, and the saved file opened again.
 #include "pages2_fixture.h"
 
-#include "app/design_commands.h"
-#include "app/start_page.h"
 #include "controls/num_spin_ctrl.h"
 #include "controls/scroll_lb.h"
 #include "controls/storable_text.h"
 #include "design/print_offsets.h"
+#include "pages/design_commands.h"
+#include "pages/start_page.h"
 #include "platform/cp932.h"
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"

@@ -3,7 +3,7 @@
 // of sheets a fill takes; the fill through the page as one step of the history.
 #include "pages2_fixture.h"
 
-#include "app/design_history.h"
+#include "wizard/design_history.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
 #include "design/design_sheets.h"

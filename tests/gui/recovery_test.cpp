@@ -2,13 +2,13 @@
 // and wizards killed outright (a child process running this test program).
 #include "pages2_fixture.h"
 
-#include "app/design_commands.h"
-#include "app/design_history.h"
-#include "app/program_folder.h"
 #include "design/design_file.h"
 #include "design/recovery_file.h"
+#include "pages/design_commands.h"
+#include "pages/program_folder.h"
 #include "pages/recovery_dialog.h"
 #include "res/resource_ids.h"
+#include "wizard/design_history.h"
 
 #include <QProcess>
 #include <QProcessEnvironment>

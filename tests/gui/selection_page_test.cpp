@@ -1,9 +1,9 @@
 // The sheet selection page: its rows, the sheet picture, keyboard moves and catalog reloads.
 #include "wizard_fixture.h"
 
-#include "app/start_page.h"
 #include "controls/layout_font_static.h"
 #include "controls/quick_list.h"
+#include "pages/start_page.h"
 #include "res/resource_ids.h"
 #include "update/update_check.h"
 

@@ -1,6 +1,6 @@
 // The sheet ids and families of the selection rows.
-#include "app/sheet_list.h"
 #include "design/seal_format.h"
+#include "pages/sheet_list.h"
 
 #include <gtest/gtest.h>
 

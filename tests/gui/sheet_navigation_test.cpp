@@ -3,8 +3,8 @@
 // across moves.
 #include "pages2_fixture.h"
 
-#include "app/design_commands.h"
-#include "app/design_history.h"
+#include "pages/design_commands.h"
+#include "wizard/design_history.h"
 #include "controls/font_button.h"
 #include "controls/font_static.h"
 #include "design/design_sheets.h"

@@ -2,8 +2,8 @@
 // settings, the bulk buttons, the whole-sheet preview window and the Next rule.
 #include "pages2_fixture.h"
 
-#include "app/design_commands.h"
-#include "app/start_page.h"
+#include "pages/design_commands.h"
+#include "pages/start_page.h"
 
 #include "controls/font_static.h"
 #include "controls/num_spin_ctrl.h"

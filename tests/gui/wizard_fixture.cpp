@@ -1,9 +1,9 @@
 #include "wizard_fixture.h"
 
-#include "app/program_folder.h"
-#include "app/start_page.h"
 #include "controls/quick_list.h"
 #include "format/load_formats.h"
+#include "pages/program_folder.h"
+#include "pages/start_page.h"
 #include "res/resource_ids.h"
 
 #include <QApplication>

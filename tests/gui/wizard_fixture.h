@@ -2,7 +2,7 @@
 // The whole wizard over a private copy of the bundled sheet data, shown on the offscreen
 // platform, with helpers that click like a user.
 #include "app/quillet_app.h"
-#include "app/selection_page.h"
+#include "pages/selection_page.h"
 
 #include <QDialog>
 #include <QTimer>

@@ -1,6 +1,6 @@
 // The wizard frame on its own: refusals, the step indicator and the Tab rule.
-#include "app/wizard_sheet.h"
 #include "res/resource_ids.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QLineEdit>
 #include <QTest>

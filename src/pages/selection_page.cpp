@@ -1,21 +1,20 @@
-#include "app/selection_page.h"
+#include "pages/selection_page.h"
 
-#include "app/message_box.h"
-#include "app/design_history.h"
-#include "app/wizard_sheet.h"
 #include "controls/image_font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/quick_list.h"
 #include "format/load_formats.h"
+#include "pages/data_folder_check.h"
 #include "platform/cp932.h"
 #include "res/artwork.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
+#include "wizard/design_history.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QScrollBar>
 
 #include <algorithm>
-#include <filesystem>
 
 int g_nLastSelRow = 0;
 
@@ -173,11 +172,8 @@ bool CPage10Dlg::ShowSheetPicture()
             picture->LoadPicture(choice.resource);
         return true;
     }
-    std::error_code ignored;
-    if (!std::filesystem::is_directory(std::filesystem::u8path(g_strDataDir), ignored)) {
-        ShowMessage(nullptr, MissingPathMessage(g_strDataDir));
+    if (!DataFolderPresent(nullptr))
         return false;
-    }
     picture->LoadPicture(QString::fromStdString((SheetFolder(g_strCurCode) / "whiteseal.bmp").u8string()));
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The design pages' shared frame: header and footer strips, their step of the indicator and
 // where Back and Next lead.
-#include "app/wizard_page.h"
+#include "wizard/wizard_page.h"
 
 struct DesignStep {
     int footer;           // footer picture

@@ -1,8 +1,8 @@
 #pragma once
 // CWizardSheetDlg: the frame that shows one page at a time over its placeholder and moves
 // between pages with Back and Next, asking each page where to go.
-#include "app/wizard_page.h"
 #include "controls/control_factory.h"
+#include "wizard/wizard_page.h"
 
 #include <QDialog>
 #include <QPrinter>

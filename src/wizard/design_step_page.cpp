@@ -1,9 +1,9 @@
-#include "pages/design_step_page.h"
+#include "wizard/design_step_page.h"
 
-#include "app/design_history.h"
-#include "app/wizard_sheet.h"
 #include "controls/image_font_static.h"
 #include "res/resource_ids.h"
+#include "wizard/design_history.h"
+#include "wizard/wizard_sheet.h"
 
 CDesignStepPage::CDesignStepPage(CWizardSheetDlg* sheet, const DesignStep& step)
     : CWizardPageDlg(sheet), m_step(step)

@@ -1,4 +1,4 @@
-#include "app/program_folder.h"
+#include "pages/program_folder.h"
 
 #include "format/load_formats.h"
 #include "platform/exe_dir.h"

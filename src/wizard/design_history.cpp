@@ -1,6 +1,6 @@
-#include "app/design_history.h"
+#include "wizard/design_history.h"
 
-#include "app/wizard_sheet.h"
+#include "wizard/wizard_sheet.h"
 
 namespace {
 

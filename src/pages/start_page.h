@@ -1,7 +1,7 @@
 #pragma once
 // CPageBeginningDlg: the title page with its four buttons; it also starts the update check and
 // reloads the catalog when the check has installed new sheet data.
-#include "app/wizard_page.h"
+#include "wizard/wizard_page.h"
 
 #include <QTimer>
 

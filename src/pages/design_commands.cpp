@@ -1,10 +1,10 @@
-#include "app/design_commands.h"
+#include "pages/design_commands.h"
 
-#include "app/design_history.h"
-#include "app/message_box.h"
-#include "app/program_folder.h"
-#include "app/wizard_sheet.h"
 #include "design/design_file.h"
+#include "pages/program_folder.h"
+#include "wizard/design_history.h"
+#include "wizard/message_box.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,18 +1,18 @@
-#include "app/start_page.h"
+#include "pages/start_page.h"
 
-#include "app/design_commands.h"
-#include "app/message_box.h"
-#include "app/program_folder.h"
-#include "app/design_history.h"
-#include "app/wizard_sheet.h"
 #include "controls/button_st.h"
 #include "controls/image_font_static.h"
 #include "format/load_formats.h"
+#include "pages/design_commands.h"
+#include "pages/program_folder.h"
 #include "platform/cp932.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
 #include "update/update_result.h"
 #include "update/update_start.h"
+#include "wizard/design_history.h"
+#include "wizard/message_box.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QDesktopServices>
 #include <QPointer>

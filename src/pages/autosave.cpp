@@ -1,8 +1,8 @@
-#include "app/autosave.h"
+#include "pages/autosave.h"
 
-#include "app/design_commands.h"
-#include "app/design_history.h"
-#include "app/wizard_sheet.h"
+#include "pages/design_commands.h"
+#include "wizard/design_history.h"
+#include "wizard/wizard_sheet.h"
 
 #include <QDateTime>
 

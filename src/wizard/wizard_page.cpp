@@ -1,4 +1,4 @@
-#include "app/wizard_page.h"
+#include "wizard/wizard_page.h"
 
 #include "res/dialog_template.h"
 #include "res/look.h"

@@ -1,4 +1,4 @@
-#include "app/sheet_list.h"
+#include "pages/sheet_list.h"
 
 #include "design/seal_format.h"
 #include "res/resource_ids.h"

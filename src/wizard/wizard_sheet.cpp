@@ -1,12 +1,9 @@
-#include "app/wizard_sheet.h"
-
-#include "app/design_history.h"
-
-#include <QPrinter>
+#include "wizard/wizard_sheet.h"
 
 #include "res/dialog_template.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
+#include "wizard/design_history.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,9 +11,8 @@
 #include <QShortcut>
 
 namespace {
-constexpr int kStepPictures[] = {1128, 1127, 1129, 1130, 1131};  // steps 1 to 5
-constexpr int kOrvanelTextPosition = 4;                          // fifth in the page list
-constexpr int kZolviTextPosition = 8;                            // ninth
+constexpr int kOrvanelTextPosition = 4;  // fifth in the page list
+constexpr int kZolviTextPosition = 8;    // ninth
 }  // namespace
 
 CWizardSheetDlg::CWizardSheetDlg(int templateId, QWidget* parent)
@@ -179,19 +175,19 @@ bool CWizardSheetDlg::ActivatePage(CWizardPageDlg* page)
 
 void CWizardSheetDlg::ShowStep(int n)
 {
-    for (int id : kStepPictures)
+    for (int id : kIdcSteps)
         if (QWidget* picture = Control(id))
             picture->hide();
     if (n >= 1 && n <= 5)
-        if (QWidget* picture = Control(kStepPictures[n - 1]))
+        if (QWidget* picture = Control(kIdcSteps[n - 1]))
             picture->show();
 }
 
 CWizardPageDlg* CWizardSheetDlg::GetFinishPage() const
 {
-    if (m_nKind == 1)
+    if (m_nKind == kKindOrvanel)
         return FindPage(kIddOrvanelPrint);
-    if (m_nKind == -2)
+    if (m_nKind == kKindZolvi)
         return FindPage(kIddZolviPrint);
     return nullptr;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // CPage10Dlg: the list of sheet products; choosing one makes it the design's sheet.
-#include "app/sheet_list.h"
-#include "app/wizard_page.h"
+#include "pages/sheet_list.h"
+#include "wizard/wizard_page.h"
 
 #include <vector>
 

@@ -3,33 +3,13 @@
 // UTF-8 is always valid UTF-8, and going there and back keeps every character.
 #include "fuzz_check.h"
 #include "platform/cp932.h"
+#include "platform/utf8.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string EncodeUtf8(char32_t c)
-{
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
 
 bool IsValidUtf8(const std::string& text)
 {
@@ -78,7 +58,7 @@ void CheckDecoding(const std::string& text, const std::vector<std::size_t>& star
     bool decodable = true;
     for (char32_t c : points) {
         decodable = decodable && c != U'\uFFFD';
-        utf8 += EncodeUtf8(c);
+        utf8::Append(c, utf8);
     }
     const std::string converted = cp932::ToUtf8(text);
     Require(IsValidUtf8(converted), "conversion to UTF-8 gives valid UTF-8");

@@ -1,6 +1,7 @@
 #include "design/entry_list.h"
 
 #include "platform/cp932.h"
+#include "platform/utf8.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,71 +14,6 @@ struct Decoded {
     std::string error;
     bool failed = false;
 };
-
-void AppendUtf8(char32_t c, std::string& out)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Length of the well-formed UTF-8 character at `pos`, or 0.
-std::size_t Utf8Length(std::string_view s, std::size_t pos)
-{
-    const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char c = b(pos);
-    if (c < 0x80)
-        return 1;
-    std::size_t n = 0;
-    char32_t min = 0;
-    if (c >= 0xC2 && c <= 0xDF) {
-        n = 2;
-        min = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        n = 3;
-        min = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        n = 4;
-        min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (pos + n > s.size())
-        return 0;
-    char32_t value = c & (0x7F >> n);
-    for (std::size_t i = 1; i < n; ++i) {
-        if ((b(pos + i) & 0xC0) != 0x80)
-            return 0;
-        value = (value << 6) | (b(pos + i) & 0x3F);
-    }
-    if (value < min || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-        return 0;
-    return n;
-}
-
-// Bytes of the first character that is no UTF-8, or npos.
-std::size_t FirstBadUtf8(std::string_view s)
-{
-    for (std::size_t pos = 0; pos < s.size();) {
-        const std::size_t n = Utf8Length(s, pos);
-        if (n == 0)
-            return pos;
-        pos += n;
-    }
-    return std::string_view::npos;
-}
 
 std::string HexBytes(std::string_view bytes)
 {
@@ -95,7 +31,7 @@ std::string HexBytes(std::string_view bytes)
 Decoded DecodeUtf8(std::string_view s)
 {
     Decoded out;
-    const std::size_t bad = FirstBadUtf8(s);
+    const std::size_t bad = utf8::FirstBad(s);
     if (bad == std::string_view::npos) {
         out.text.assign(s);
         return out;
@@ -121,7 +57,7 @@ Decoded DecodeUtf16(std::string_view s, bool bigEndian)
         if (c >= 0xD800 && c <= 0xDBFF && pos + 3 < s.size()) {
             const char32_t low = unit(pos + 2);
             if (low >= 0xDC00 && low <= 0xDFFF) {
-                AppendUtf8(0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00), out.text);
+                utf8::Append(0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00), out.text);
                 pos += 2;
                 continue;
             }
@@ -131,7 +67,7 @@ Decoded DecodeUtf16(std::string_view s, bool bigEndian)
             out.error = "UTF-16として読めない文字があります";
             return out;
         }
-        AppendUtf8(c, out.text);
+        utf8::Append(c, out.text);
     }
     if (pos < s.size()) {
         out.failed = true;
@@ -154,7 +90,7 @@ Decoded DecodeCp932(std::string_view s)
             out.error = "シフトJISとして読めないバイトがあります (" + HexBytes(s.substr(pos, std::min<std::size_t>(2, s.size() - pos))) + ")";
             return out;
         }
-        AppendUtf8(c, out.text);
+        utf8::Append(c, out.text);
         pos += std::max<std::size_t>(length, 1);
     }
     return out;
@@ -176,7 +112,7 @@ TextEncoding ChooseEncoding(std::string_view bytes, TextEncoding wanted, std::si
     if (wanted == TextEncoding::Detect) {
         if (leBom || beBom)
             wanted = TextEncoding::Utf16;
-        else if (utf8Bom || FirstBadUtf8(bytes) == std::string_view::npos)
+        else if (utf8Bom || utf8::FirstBad(bytes) == std::string_view::npos)
             wanted = TextEncoding::Utf8;
         else
             wanted = TextEncoding::Cp932;

@@ -3,6 +3,7 @@
 #include "design/design_sheets.h"
 #include "design/seal_format.h"
 #include "platform/cp932.h"
+#include "platform/utf8.h"
 #include "text/layout_mode.h"
 
 #include <algorithm>
@@ -48,34 +49,22 @@ const std::vector<std::uint16_t>& EncodeTable()
     return table;
 }
 
-// Decodes the UTF-8 character at `pos` (already well formed: the list reader checked it).
-char32_t NextCodePoint(const std::string& s, std::size_t& pos)
-{
-    const auto c = static_cast<unsigned char>(s[pos]);
-    const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    char32_t value = n == 1 ? c : c & (0x7F >> n);
-    for (std::size_t i = 1; i < n && pos + i < s.size(); ++i)
-        value = (value << 6) | (static_cast<unsigned char>(s[pos + i]) & 0x3F);
-    pos += n;
-    return value;
-}
-
 struct Encoded {
     std::string bytes;
     std::string missing;  // UTF-8: each character code page 932 cannot hold, once
 };
 
-Encoded Encode(const std::string& utf8)
+Encoded Encode(const std::string& text)
 {
     const std::vector<std::uint16_t>& table = EncodeTable();
     Encoded out;
-    out.bytes.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
+    out.bytes.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t start = pos;
-        const char32_t c = NextCodePoint(utf8, pos);
+        const char32_t c = utf8::Next(text, pos);
         const std::uint16_t code = c < 0x10000 ? table[c] : kNoCode;
         if (code == kNoCode) {
-            const std::string_view character(utf8.data() + start, pos - start);
+            const std::string_view character(text.data() + start, pos - start);
             if (out.missing.find(character) == std::string::npos)
                 out.missing += character;
             out.bytes += kReplacement;

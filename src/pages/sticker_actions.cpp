@@ -1,6 +1,7 @@
 #include "pages/sticker_actions.h"
 
 #include "controls/piece_moves.h"
+#include "design/design_snapshot.h"
 #include "format/font_sizes.h"
 #include "text/layout_mode.h"
 
@@ -8,14 +9,7 @@ namespace {
 
 void CopyDesign(const SealPiece& from, SealPiece& to)
 {
-    to.m_strText = from.m_strText;
-    to.m_nSize = from.m_nSize;
-    to.m_nTextColour = from.m_nTextColour;
-    to.m_nSpare = from.m_nSpare;
-    to.m_crFrame = from.m_crFrame;
-    to.m_nAlignH = from.m_nAlignH;
-    to.m_nAlignV = from.m_nAlignV;
-    to.m_bOverflow = from.m_bOverflow;
+    StorePieceDesign(PieceDesignOf(from), to);
 }
 
 bool Valid(const std::vector<SealPiece>& pieces, int index)

@@ -16,13 +16,6 @@ void AppendHead(std::string& out)
     WriteOtherFace(CSealFormat::OtherFace(), out);
 }
 
-const SealDataCommon& SheetOf(int kind)
-{
-    if (kind == kKindOrvanel)
-        return CSealFormat::Orvanel();
-    return CSealFormat::Zolvi();
-}
-
 bool TextsFitFile(int kind)
 {
     for (int sheet = 0; sheet < SheetCount(kind); ++sheet) {
@@ -74,7 +67,7 @@ std::optional<std::string> SaveRefusal(int kind, const std::string& shownPath)
     if (kind != kKindOrvanel && kind != kKindZolvi)
         return WriteErrorMessage(shownPath, EINVAL);
     // A file that could not be read back is no save.
-    if (!SheetTextsFit(SheetOf(kind)))
+    if (!SheetTextsFit(*RecordOf(kind)))
         return IncompleteSheetMessage(shownPath);
     if (!OtherFaceFits(CSealFormat::OtherFace()))
         return FaceNameTooLongMessage(shownPath);
@@ -92,9 +85,6 @@ std::optional<std::string> SaveDesignFile(const std::filesystem::path& path, int
         return refusal;
     if (int error = WriteDesignWithSheets(path, kind, DesignFileBytes(kind)))
         return WriteErrorMessage(shown, error);
-    if (kind == kKindOrvanel)
-        CSealFormat::Orvanel().m_bModified = 0;
-    else
-        CSealFormat::Zolvi().m_bModified = 0;
+    SetModified(kind, false);
     return std::nullopt;
 }

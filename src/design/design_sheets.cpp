@@ -97,7 +97,7 @@ void AddSheet(int kind)
     SheetStore& store = StoreOf(kind);
     EnsureStarted(store);
     store.sheets.push_back(EmptySheet(kind));
-    MarkModified(kind);
+    SetModified(kind, true);
 }
 
 void RemoveSheet(int kind, int sheet)
@@ -110,7 +110,7 @@ void RemoveSheet(int kind, int sheet)
     store.sheets.erase(store.sheets.begin() + sheet);
     if (store.shown > sheet)
         --store.shown;
-    MarkModified(kind);
+    SetModified(kind, true);
 }
 
 std::vector<PieceDesign> SheetDesign(int kind, int sheet)
@@ -141,12 +141,4 @@ void ResetSheets(int kind)
     SheetStore& store = StoreOf(kind);
     store.sheets.clear();
     store.shown = 0;
-}
-
-void MarkModified(int kind)
-{
-    if (kind == kKindOrvanel)
-        CSealFormat::Orvanel().m_bModified = 1;
-    else if (kind == kKindZolvi)
-        CSealFormat::Zolvi().m_bModified = 1;
 }

@@ -21,5 +21,3 @@ std::vector<PieceDesign> SheetDesign(int kind, int sheet);
 void StoreSheetDesign(int kind, int sheet, const std::vector<PieceDesign>& pieces);
 // Back to one sheet: the shown one (a new design, ResetDesign, opening a file).
 void ResetSheets(int kind);
-// Sets the current record's modified flag of `kind`.
-void MarkModified(int kind);

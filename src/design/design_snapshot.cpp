@@ -5,21 +5,12 @@
 
 namespace {
 
-SealDataCommon* SheetOf(int kind)
-{
-    if (kind == kKindOrvanel)
-        return &CSealFormat::Orvanel();
-    if (kind == kKindZolvi)
-        return &CSealFormat::Zolvi();
-    return nullptr;
-}
-
 SheetLook CurrentLook(int kind)
 {
     SheetLook look;
     look.settings = CurrentSettings();
     look.otherFace = CSealFormat::OtherFace();
-    if (const SealDataCommon* sheet = SheetOf(kind)) {
+    if (const SealDataCommon* sheet = RecordOf(kind)) {
         look.frame = sheet->m_bFrame;
         look.crFrame = sheet->m_crFrame;
     }
@@ -31,7 +22,7 @@ void StoreLook(const SheetLook& look, int kind)
 {
     ApplySettings(look.settings);
     CSealFormat::OtherFace() = look.otherFace;
-    if (SealDataCommon* sheet = SheetOf(kind)) {
+    if (SealDataCommon* sheet = RecordOf(kind)) {
         sheet->m_bFrame = look.frame;
         sheet->m_crFrame = look.crFrame;
     }

@@ -167,6 +167,6 @@ std::vector<FilledPlace> FillStickers(int kind, const std::vector<std::string>& 
         target = 0;
         ++sheet;
     }
-    MarkModified(kind);
+    SetModified(kind, true);
     return places;
 }

@@ -92,11 +92,8 @@ void CSealFormat::ResetDesign()
 
 bool CSealFormat::IsModified(int kind)
 {
-    if (kind == kKindOrvanel)
-        return Orvanel().m_bModified != 0;
-    if (kind == kKindZolvi)
-        return Zolvi().m_bModified != 0;
-    return false;
+    const SealDataCommon* record = RecordOf(kind);
+    return record && record->m_bModified != 0;
 }
 
 void CSealFormat::ResetAll()
@@ -137,6 +134,21 @@ constexpr unsigned long kTextColours[] = {0x000000, 0x0000ff, 0x008000, 0xff0000
 constexpr int kFirstColourId = 102;
 constexpr int kColourCount = sizeof kTextColours / sizeof kTextColours[0];
 }  // namespace
+
+SealDataCommon* RecordOf(int kind)
+{
+    if (kind == kKindOrvanel)
+        return &CSealFormat::Orvanel();
+    if (kind == kKindZolvi)
+        return &CSealFormat::Zolvi();
+    return nullptr;
+}
+
+void SetModified(int kind, bool modified)
+{
+    if (SealDataCommon* record = RecordOf(kind))
+        record->m_bModified = modified ? 1 : 0;
+}
 
 std::vector<SealPiece>* PiecesOf(int kind)
 {

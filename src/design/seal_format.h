@@ -84,5 +84,10 @@ long TextColourValue(int id);
 // The id whose colour is `value`, or kNoTextColour.
 int TextColourId(unsigned long value);
 
+// The current record of `kind`; nullptr for no kind.
+SealDataCommon* RecordOf(int kind);
+// Sets the modified flag of the current record of `kind` (nothing for no kind).
+void SetModified(int kind, bool modified);
+
 // The stickers of the current design of `kind`; nullptr for no kind.
 std::vector<SealPiece>* PiecesOf(int kind);

@@ -93,15 +93,6 @@ std::uint8_t KindByte(int kind)
     return kind == kKindZolvi ? 2 : 1;
 }
 
-SealDataCommon* MutableRecordOf(int kind)
-{
-    if (kind == kKindOrvanel)
-        return &CSealFormat::Orvanel();
-    if (kind == kKindZolvi)
-        return &CSealFormat::Zolvi();
-    return nullptr;
-}
-
 void PutPiece(std::string& out, const PieceDesign& piece)
 {
     Put<std::int32_t>(out, piece.size);
@@ -176,7 +167,7 @@ bool SheetsFitCompanion(int kind)
 std::string SheetsFileBytes(int kind, const std::string& designBytes)
 {
     std::string out(kMagic, kMagicLength);
-    const SealDataCommon* record = MutableRecordOf(kind);
+    const SealDataCommon* record = RecordOf(kind);
     const std::vector<SealPiece>* pieces = PiecesOf(kind);
     if (!record || !pieces)
         return out;
@@ -257,7 +248,7 @@ int WriteDesignWithSheets(const std::filesystem::path& design, int kind, const s
 void OpenCompanion(const std::filesystem::path& design, const std::string& designBytes, int kind)
 {
     ResetSheets(kind);
-    SealDataCommon* record = MutableRecordOf(kind);
+    SealDataCommon* record = RecordOf(kind);
     const std::vector<SealPiece>* pieces = PiecesOf(kind);
     if (!record || !pieces)
         return;

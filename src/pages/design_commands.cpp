@@ -97,10 +97,7 @@ bool RestoreRecovery(CWizardPageDlg* page, const std::filesystem::path& design, 
         return false;
     CWizardSheetDlg* sheet = page->m_pSheet;
     CurrentDesignFile() = std::filesystem::u8path(originalPath);
-    if (sheet->m_nKind == kKindOrvanel)
-        CSealFormat::Orvanel().m_bModified = 1;
-    else if (sheet->m_nKind == kKindZolvi)
-        CSealFormat::Zolvi().m_bModified = 1;
+    SetModified(sheet->m_nKind, true);
     sheet->History().MarkRestored();
     return true;
 }

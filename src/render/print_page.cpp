@@ -3,7 +3,6 @@
 #include "design/seal_format.h"
 #include "render/sheet_stickers.h"
 
-
 namespace {
 
 // Sheet units (0.01 mm from the paper's corner) onto the device, whose origin is the corner of
@@ -13,6 +12,16 @@ void UsePaperUnits(QPainter& painter, const PrintDevice& device)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(device.dotsPerInch / 2540.0, device.dotsPerInch / 2540.0);
     painter.translate(-device.printableLeftMm * 100.0, -device.printableTopMm * 100.0);
+}
+
+template <typename Record>
+void PaintPage(QPainter& painter, const PrintDevice& device, const Record& sheet, const DesignLook& look,
+               QPoint offsets, const CFontPool& pool)
+{
+    painter.save();
+    UsePaperUnits(painter, device);
+    DrawSheetStickers(painter, sheet, look, PaperDrawing(offsets), pool);
+    painter.restore();
 }
 
 }  // namespace
@@ -29,19 +38,13 @@ PrintDevice PrintDeviceFor(const QPageLayout& layout, int dotsPerInch)
 void PaintOrvanelPage(QPainter& painter, const PrintDevice& device, const CSealData2& sheet, const DesignLook& look,
                       QPoint offsets, const CFontPool& pool)
 {
-    painter.save();
-    UsePaperUnits(painter, device);
-    DrawSheetStickers(painter, sheet, look, PaperDrawing(offsets), pool);
-    painter.restore();
+    PaintPage(painter, device, sheet, look, offsets, pool);
 }
 
 void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealData3& sheet, const DesignLook& look,
                     QPoint offsets, const CFontPool& pool)
 {
-    painter.save();
-    UsePaperUnits(painter, device);
-    DrawSheetStickers(painter, sheet, look, PaperDrawing(offsets), pool);
-    painter.restore();
+    PaintPage(painter, device, sheet, look, offsets, pool);
 }
 
 QSize PaperCanvas(bool zolviKind5) { return zolviKind5 ? QSize(527, 751) : QSize(592, 875); }

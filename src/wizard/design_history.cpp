@@ -70,14 +70,6 @@ int StickerNumber(int kind, int sticker)
     return kind == kKindZolvi ? sticker / 2 + 1 : sticker + 1;
 }
 
-void SetModified(int kind, bool modified)
-{
-    if (kind == kKindOrvanel)
-        CSealFormat::Orvanel().m_bModified = modified;
-    else if (kind == kKindZolvi)
-        CSealFormat::Zolvi().m_bModified = modified;
-}
-
 }  // namespace
 
 DesignHistory::DesignHistory(CWizardSheetDlg* wizard) : QObject(wizard), m_pWizard(wizard)

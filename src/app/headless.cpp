@@ -124,6 +124,8 @@ bool OpenForCommand(const ProgramFolders& folders, const std::string& file, Open
     opened = OpenDesignFile(file);
     if (!opened.ok)
         err << opened.error << '\n';
+    else if (!opened.warning.empty())
+        err << opened.warning << '\n';
     return opened.ok;
 }
 

@@ -32,6 +32,7 @@ inline constexpr std::size_t kMaxDesignFileBytes =
 struct OpenDesignResult {
     bool ok = false;
     std::string error;  // the message to show when !ok; the design is then unchanged
+    std::string warning;  // when ok: what the user should know, such as further sheets left unread
     DesignVariant variant = DesignVariant::Orvanel;
     // kKindOrvanel or kKindZolvi, or kKindNone when the file was read but its sheet could not be
     // matched in the catalog (what was read is kept).

@@ -218,7 +218,7 @@ OpenDesignResult OpenDesignFile(const std::filesystem::path& path)
         return Failure(ReadErrorMessage(shown, error != 0 ? error : EIO));
     }
     OpenDesignResult result = OpenDesignBytes(*bytes, shown);
-    if (result.ok)
-        OpenCompanion(path, *bytes, result.designKind);
+    if (result.ok && !OpenCompanion(path, *bytes, result.designKind))
+        result.warning = UnreadSheetsMessage(CompanionPath(path).string());
     return result;
 }

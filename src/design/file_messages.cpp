@@ -49,6 +49,11 @@ std::string DamagedFileMessage(const std::string& path)
     return WithPath("%1 は壊れているため、読み込めません。", path);
 }
 
+std::string UnreadSheetsMessage(const std::string& path)
+{
+    return WithPath("%1 の2枚目以降のシートを読み込めませんでした。1枚目だけを開きます。", path);
+}
+
 std::string ReadErrorMessage(const std::string& path, int error)
 {
     if (error == ENOENT)

@@ -5,6 +5,8 @@
 std::string NotDesignFileMessage();
 std::string MissingFileMessage(const std::string& path);
 std::string DamagedFileMessage(const std::string& path);
+// The companion `path` of a design that opened with its first sheet alone.
+std::string UnreadSheetsMessage(const std::string& path);
 // A file that could not be read, worded after the system's error number.
 std::string ReadErrorMessage(const std::string& path, int error);
 // A file that could not be written, worded after the system's error number.

@@ -88,6 +88,7 @@ void RemoveRecovery(const std::filesystem::path& design)
     std::filesystem::remove(design, ignored);
     std::filesystem::remove(RecoveryNotePath(design), ignored);
     std::filesystem::remove(CompanionPath(design), ignored);
+    std::filesystem::remove(CompanionBackupPath(design), ignored);
 }
 
 bool ProcessRunning(long pid)

@@ -9,15 +9,19 @@
 //   u16       further sheets, 1 .. kMaxSheets - 1
 //   then per further sheet, per sticker in order:
 //   i32 size, i32 text colour, i32 spare, u32 frame colour, i8 horizontal and i8 vertical
-//   alignment (-1 .. 1), u8 overflow (0 or 1), u16 + n the text (code page 932, at most
-//   kMaxTextBytes bytes).
+//   alignment (-1 .. 1), i8 overflow (-1 when the text did not fit, else 0; the first release
+//   wrote 1 for -1, read the same), u16 + n the text (code page 932, at most kMaxTextBytes bytes).
 // The file ends right after the last sticker. Anything else makes the whole companion unread.
 //
-// Saving order: both files are first written whole to temporary files beside their targets. Then
-// the companion is renamed over its old version and then the design. A failure before the first
-// rename leaves both old files. Should the design's rename fail after the companion's, the old
-// companion bytes are put back; and were that to fail too, the new companion's hash does not match
-// the old design, so the old design still opens alone, never with another save's sheets.
+// Saving order: both files are first written whole to temporary files beside their targets, and
+// the old companion is copied to NAME.zvds~. Then the companion is renamed over its old version,
+// then the design, and the copy is removed. A failure before the first rename leaves both old
+// files. Should the design's rename fail after the companion's, the copy is renamed back; and
+// should the program stop between the two renames, the new companion's hash does not match the
+// old design, so opening takes the copy, whose hash does.
+//
+// A save of one sheet removes the companion only when it belongs to the design that save replaces;
+// one that is damaged or belongs to another design stays, and opening says it could not be read.
 #include "design/sheets_file.h"
 
 #include "design/design_record.h"
@@ -101,7 +105,7 @@ void PutPiece(std::string& out, const PieceDesign& piece)
     Put<std::uint32_t>(out, piece.crFrame);
     Put<std::int8_t>(out, static_cast<std::int8_t>(piece.alignH));
     Put<std::int8_t>(out, static_cast<std::int8_t>(piece.alignV));
-    Put<std::uint8_t>(out, piece.overflow ? 1 : 0);
+    Put<std::int8_t>(out, static_cast<std::int8_t>(piece.overflow < 0 ? -1 : 0));
     Put<std::uint16_t>(out, static_cast<std::uint16_t>(piece.text.size()));
     out += piece.text;
 }
@@ -110,13 +114,13 @@ bool GetPiece(Cursor& in, PieceDesign& piece)
 {
     std::int32_t size = 0, colour = 0, spare = 0;
     std::uint32_t frame = 0;
-    std::int8_t alignH = 0, alignV = 0;
-    std::uint8_t overflow = 0;
+    std::int8_t alignH = 0, alignV = 0, overflow = 0;
     std::uint16_t length = 0;
     if (!in.Get(size) || !in.Get(colour) || !in.Get(spare) || !in.Get(frame) || !in.Get(alignH) || !in.Get(alignV)
         || !in.Get(overflow) || !in.Get(length))
         return false;
-    if (alignH < -1 || alignH > 1 || alignV < -1 || alignV > 1 || overflow > 1 || length > kMaxTextBytes)
+    if (alignH < -1 || alignH > 1 || alignV < -1 || alignV > 1 || overflow < -1 || overflow > 1
+        || length > kMaxTextBytes)
         return false;
     piece.size = size;
     piece.textColour = colour;
@@ -124,8 +128,53 @@ bool GetPiece(Cursor& in, PieceDesign& piece)
     piece.crFrame = frame;
     piece.alignH = alignH;
     piece.alignV = alignV;
-    piece.overflow = overflow;
+    piece.overflow = overflow != 0 ? -1 : 0;
     return in.Text(length, piece.text);
+}
+
+// What a companion holds, read without regard to the design beside it.
+struct Companion {
+    std::uint8_t kind = 0;
+    std::uint64_t hash = 0;
+    std::string code;
+    std::uint16_t pieces = 0;
+    std::vector<std::vector<PieceDesign>> sheets;
+};
+
+std::optional<Companion> ParseCompanion(const std::string& bytes)
+{
+    if (bytes.size() < kMagicLength || bytes.compare(0, kMagicLength, kMagic) != 0)
+        return std::nullopt;
+    Cursor in(bytes);
+    Companion c;
+    std::string magic;
+    std::uint16_t version = 0, sheets = 0;
+    std::uint8_t codeLength = 0;
+    if (!in.Text(kMagicLength, magic) || !in.Get(version) || !in.Get(c.kind) || !in.Get(c.hash)
+        || !in.Get(codeLength) || !in.Text(codeLength, c.code) || !in.Get(c.pieces) || !in.Get(sheets))
+        return std::nullopt;
+    if (version != kVersion || c.pieces == 0 || c.pieces > kMaxPieces || sheets == 0 || sheets >= kMaxSheets)
+        return std::nullopt;
+    // Every sticker takes at least its fixed part: a count larger than the bytes can hold is damage.
+    if (static_cast<std::size_t>(sheets) * c.pieces * kFixedPieceBytes > bytes.size())
+        return std::nullopt;
+    c.sheets.assign(sheets, std::vector<PieceDesign>(c.pieces));
+    for (std::vector<PieceDesign>& sheet : c.sheets)
+        for (PieceDesign& piece : sheet)
+            if (!GetPiece(in, piece))
+                return std::nullopt;
+    if (!in.AtEnd())
+        return std::nullopt;
+    return c;
+}
+
+// Whether `companion` reads whole and was saved with `design`.
+bool BelongsTo(const std::optional<std::string>& companion, const std::optional<std::string>& design)
+{
+    if (!companion || !design)
+        return false;
+    const std::optional<Companion> parsed = ParseCompanion(*companion);
+    return parsed && parsed->hash == Fnv1a(*design);
 }
 
 // The bytes now in `path`, or nothing when there is no such file.
@@ -136,11 +185,25 @@ std::optional<std::string> Previous(const std::filesystem::path& path)
 
 int WriteOneSheet(const std::filesystem::path& design, const std::string& designBytes)
 {
+    const std::filesystem::path companion = CompanionPath(design);
+    const bool ours = BelongsTo(Previous(companion), ReadFileBytes(design, kMaxSheetsFileBytes));
     if (int error = WriteFileAtomically(design, designBytes))
         return error;
     std::error_code ignored;
-    std::filesystem::remove(CompanionPath(design), ignored);
+    if (ours)
+        std::filesystem::remove(companion, ignored);
+    std::filesystem::remove(CompanionBackupPath(design), ignored);
     return 0;
+}
+
+// Renames the copy of the old companion back, or removes the new companion when there was none.
+void PutBackCompanion(const std::filesystem::path& design, bool hadCompanion)
+{
+    std::error_code ignored;
+    if (hadCompanion)
+        std::filesystem::rename(CompanionBackupPath(design), CompanionPath(design), ignored);
+    else
+        std::filesystem::remove(CompanionPath(design), ignored);
 }
 
 }  // namespace
@@ -149,6 +212,13 @@ std::filesystem::path CompanionPath(const std::filesystem::path& design)
 {
     std::filesystem::path out = design;
     out += "s";
+    return out;
+}
+
+std::filesystem::path CompanionBackupPath(const std::filesystem::path& design)
+{
+    std::filesystem::path out = CompanionPath(design);
+    out += "~";
     return out;
 }
 
@@ -189,31 +259,10 @@ std::optional<std::vector<std::vector<PieceDesign>>> ReadSheetsFile(const std::s
                                                                      const std::string& code,
                                                                      std::size_t pieceCount)
 {
-    if (bytes.size() < kMagicLength || bytes.compare(0, kMagicLength, kMagic) != 0)
+    std::optional<Companion> c = ParseCompanion(bytes);
+    if (!c || c->kind != KindByte(kind) || c->hash != Fnv1a(designBytes) || c->code != code || c->pieces != pieceCount)
         return std::nullopt;
-    Cursor in(bytes);
-    std::string magic;
-    std::uint16_t version = 0, pieces = 0, sheets = 0;
-    std::uint8_t kindByte = 0, codeLength = 0;
-    std::uint64_t hash = 0;
-    std::string storedCode;
-    if (!in.Text(kMagicLength, magic) || !in.Get(version) || !in.Get(kindByte) || !in.Get(hash)
-        || !in.Get(codeLength) || !in.Text(codeLength, storedCode) || !in.Get(pieces) || !in.Get(sheets))
-        return std::nullopt;
-    if (version != kVersion || kindByte != KindByte(kind) || hash != Fnv1a(designBytes) || storedCode != code
-        || pieces != pieceCount || pieces == 0 || pieces > kMaxPieces || sheets == 0 || sheets >= kMaxSheets)
-        return std::nullopt;
-    // Every sticker takes at least its fixed part: a count larger than the bytes can hold is damage.
-    if (static_cast<std::size_t>(sheets) * pieces * kFixedPieceBytes > bytes.size())
-        return std::nullopt;
-    std::vector<std::vector<PieceDesign>> out(sheets, std::vector<PieceDesign>(pieces));
-    for (std::vector<PieceDesign>& sheet : out)
-        for (PieceDesign& piece : sheet)
-            if (!GetPiece(in, piece))
-                return std::nullopt;
-    if (!in.AtEnd())
-        return std::nullopt;
-    return out;
+    return std::move(c->sheets);
 }
 
 int WriteDesignWithSheets(const std::filesystem::path& design, int kind, const std::string& designBytes)
@@ -230,38 +279,50 @@ int WriteDesignWithSheets(const std::filesystem::path& design, int kind, const s
         DiscardPreparedFile(sheets);
         return error;
     }
+    std::error_code ignored;
+    if (oldCompanion) {
+        if (int error = WriteFileAtomically(CompanionBackupPath(design), *oldCompanion)) {
+            DiscardPreparedFile(sheets);
+            DiscardPreparedFile(first);
+            return error;
+        }
+    }
     if (int error = CommitPreparedFile(sheets)) {
         DiscardPreparedFile(first);
+        std::filesystem::remove(CompanionBackupPath(design), ignored);
         return error;
     }
     if (int error = CommitPreparedFile(first)) {
-        std::error_code ignored;
-        if (oldCompanion)
-            WriteFileAtomically(companion, *oldCompanion);
-        else
-            std::filesystem::remove(companion, ignored);
+        PutBackCompanion(design, oldCompanion.has_value());
         return error;
     }
+    std::filesystem::remove(CompanionBackupPath(design), ignored);
     return 0;
 }
 
-void OpenCompanion(const std::filesystem::path& design, const std::string& designBytes, int kind)
+bool OpenCompanion(const std::filesystem::path& design, const std::string& designBytes, int kind)
 {
     ResetSheets(kind);
     SealDataCommon* record = RecordOf(kind);
     const std::vector<SealPiece>* pieces = PiecesOf(kind);
-    if (!record || !pieces)
-        return;
-    const std::optional<std::string> bytes = ReadFileBytes(CompanionPath(design), kMaxSheetsFileBytes);
-    if (!bytes)
-        return;
-    std::optional<std::vector<std::vector<PieceDesign>>> sheets =
-        ReadSheetsFile(*bytes, designBytes, kind, record->m_strCode, pieces->size());
-    if (!sheets)
-        return;
-    for (std::vector<PieceDesign>& sheet : *sheets) {
-        AddSheet(kind);
-        StoreSheetDesign(kind, SheetCount(kind) - 1, sheet);
+    std::error_code error;
+    if (!record || !pieces || !std::filesystem::exists(CompanionPath(design), error))
+        return true;
+    // The copy kept while a save was under way holds the sheets when the save stopped halfway.
+    for (const std::filesystem::path& file : {CompanionPath(design), CompanionBackupPath(design)}) {
+        const std::optional<std::string> bytes = ReadFileBytes(file, kMaxSheetsFileBytes);
+        if (!bytes)
+            continue;
+        std::optional<std::vector<std::vector<PieceDesign>>> sheets =
+            ReadSheetsFile(*bytes, designBytes, kind, record->m_strCode, pieces->size());
+        if (!sheets)
+            continue;
+        for (std::vector<PieceDesign>& sheet : *sheets) {
+            AddSheet(kind);
+            StoreSheetDesign(kind, SheetCount(kind) - 1, sheet);
+        }
+        record->m_bModified = 0;
+        return true;
     }
-    record->m_bModified = 0;
+    return false;
 }

@@ -32,11 +32,15 @@ std::optional<std::vector<std::vector<PieceDesign>>> ReadSheetsFile(const std::s
                                                                      const std::string& code,
                                                                      std::size_t pieceCount);
 
-// Writes `designBytes` to `design` and the further sheets of `kind` to its companion (or removes
-// the companion for a design of one sheet) so that a failure leaves both previous files. Returns 0
-// or the errno of the failing step.
+// Writes `designBytes` to `design` and the further sheets of `kind` to its companion (or, for a
+// design of one sheet, removes the companion of the design it replaces) so that a failure leaves
+// both previous files. Returns 0 or the errno of the failing step.
 int WriteDesignWithSheets(const std::filesystem::path& design, int kind, const std::string& designBytes);
 
+// NAME.zvd -> NAME.zvds~, the old companion kept while a save replaces it.
+std::filesystem::path CompanionBackupPath(const std::filesystem::path& design);
+
 // Takes the further sheets of the companion of `design` (read as `designBytes`) into the design
-// of `kind` when the companion is there and belongs to it. The design has one sheet otherwise.
-void OpenCompanion(const std::filesystem::path& design, const std::string& designBytes, int kind);
+// of `kind` when the companion, or the copy a stopped save left, is there and belongs to it. The
+// design has one sheet otherwise; false when a companion is there but could not be taken.
+bool OpenCompanion(const std::filesystem::path& design, const std::string& designBytes, int kind);

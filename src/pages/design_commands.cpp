@@ -65,6 +65,8 @@ bool OpenDesignPath(CWizardPageDlg* page, const std::filesystem::path& path)
         sheet->m_nKind = result.designKind;
     sheet->History().Reset(sheet->m_nKind);
     CurrentDesignFile() = path;
+    if (!result.warning.empty())
+        ShowMessage(page, result.warning);
     if (result.advance)
         for (int step = 0; step < kStepsToTextPage; ++step)
             sheet->Next();

@@ -293,4 +293,21 @@ TEST_F(DesignSaveFaultTest, AFailingSaveOfSeveralSheetsKeepsBothPreviousFiles)
     expectBothPrevious();
 }
 
+// The design's rename fails after the companion's (a folder stands in its way): the old companion
+// is back and the copy kept meanwhile is gone.
+TEST_F(DesignSaveFaultTest, TheDesignRenameFailingAfterTheCompanionsPutsTheOldCompanionBack)
+{
+    FillCurrentDesign();
+    AddSheet(kKindOrvanel);
+    const std::string oldCompanion = SheetsFileBytes(kKindOrvanel, "the design before");
+    ASSERT_EQ(WriteFileAtomically(CompanionPath(m_file), oldCompanion), 0);
+    fs::create_directories(m_file / "in the way");
+    SetText("after");
+
+    EXPECT_NE(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+    EXPECT_TRUE(CSealFormat::IsModified(kKindOrvanel));
+    EXPECT_EQ(ReadFileBytes(CompanionPath(m_file), kMaxSheetsFileBytes).value_or("(none)"), oldCompanion);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);
+}
+
 }  // namespace

@@ -18,7 +18,7 @@ std::vector<PieceDesign> SheetOfTexts(const std::string& base)
 {
     std::vector<PieceDesign> sheet(2);
     sheet[0] = {base + " 1", 120, 104, 3, 0x00FF00, -1, 1, 0};
-    sheet[1] = {base + "\n\x95\x5C", -1, kNoTextColour, 0, kNoFrameColour, 1, -1, 1};
+    sheet[1] = {base + "\n\x95\x5C", -1, kNoTextColour, 0, kNoFrameColour, 1, -1, -1};  // did not fit
     return sheet;
 }
 
@@ -84,6 +84,7 @@ TEST_F(SheetsFileTest, ThreeSheetsSavedAndReopenedAreEqualFieldByField)
     }
 }
 
+// A companion not taken is named to the user and outlives a save of the first sheet alone.
 TEST_F(SheetsFileTest, TheDesignFileAloneOrWithAForeignCompanionIsOneSheet)
 {
     ThreeSheets();
@@ -116,6 +117,14 @@ TEST_F(SheetsFileTest, TheDesignFileAloneOrWithAForeignCompanionIsOneSheet)
         ASSERT_TRUE(opened.ok) << opened.error;
         EXPECT_EQ(SheetCount(kKindOrvanel), 1);
         EXPECT_EQ(DesignFileBytes(kKindOrvanel), design);
+        if (c.companion.empty()) {
+            EXPECT_EQ(opened.warning, "");
+            continue;
+        }
+        EXPECT_EQ(opened.warning,
+                  CompanionPath(m_file).string() + " の2枚目以降のシートを読み込めませんでした。1枚目だけを開きます。");
+        ASSERT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+        EXPECT_EQ(Bytes(CompanionPath(m_file)), c.companion);
     }
 }
 
@@ -127,6 +136,35 @@ TEST_F(SheetsFileTest, SavingOneSheetRemovesTheCompanion)
     ASSERT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
     EXPECT_FALSE(fs::exists(CompanionPath(m_file)));
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);
+}
+
+// A save stopped after the companion was replaced but before the design: the old design opens
+// with the old further sheets from the copy kept meanwhile, and the next save clears the copy.
+TEST_F(SheetsFileTest, ASaveStoppedBetweenTheRenamesOpensTheOldSheets)
+{
+    ThreeSheets();
+    ASSERT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+    const std::string oldCompanion = Bytes(CompanionPath(m_file));
+    StoreSheetDesign(kKindOrvanel, 2, SheetOfTexts("changed"));
+    CSealFormat::Orvanel().m_pieces[0].m_strText = "changed first";
+    ASSERT_EQ(WriteFileAtomically(CompanionPath(m_file), SheetsFileBytes(kKindOrvanel, DesignFileBytes(kKindOrvanel))),
+              0);
+    ASSERT_EQ(WriteFileAtomically(CompanionBackupPath(m_file), oldCompanion), 0);
+
+    CSealFormat::ResetAll();
+    const OpenDesignResult opened = OpenDesignFile(m_file);
+    ASSERT_TRUE(opened.ok) << opened.error;
+    EXPECT_EQ(opened.warning, "");
+    ASSERT_EQ(SheetCount(kKindOrvanel), 3);
+    EXPECT_EQ(SheetDesign(kKindOrvanel, 2), SheetOfTexts("third"));
+
+    ASSERT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+    EXPECT_FALSE(fs::exists(CompanionBackupPath(m_file)));
+    CSealFormat::ResetAll();
+    const OpenDesignResult again = OpenDesignFile(m_file);
+    EXPECT_EQ(again.warning, "");
+    ASSERT_EQ(SheetCount(kKindOrvanel), 3);
+    EXPECT_EQ(SheetDesign(kKindOrvanel, 2), SheetOfTexts("third"));
 }
 
 TEST_F(SheetsFileTest, TextsTooLongForAFileOnAnotherSheetRefuseTheSave)
@@ -170,6 +208,25 @@ TEST_F(SheetsFileTest, DamagedCompanionsAreIgnored)
             EXPECT_EQ(sheets->size(), 2u);
         }
     }
+}
+
+// The first release wrote 1 for a text that did not fit; it still reads as not fitting.
+TEST_F(SheetsFileTest, AnOverflowByteOfTheFirstReleaseReadsAsNotFitting)
+{
+    ThreeSheets();
+    const std::string design = "design bytes";
+    std::string companion = SheetsFileBytes(kKindOrvanel, design);
+    // Header: magic, version, kind, hash, code length and code, sticker and sheet counts. Then per
+    // sticker 18 bytes before its overflow byte, and its text.
+    const std::string& code = CSealFormat::Orvanel().m_strCode;
+    const std::size_t first = 8 + 2 + 1 + 8 + 1 + code.size() + 2 + 2;
+    const std::size_t secondOverflow = first + 18 + 1 + 2 + SheetOfTexts("second")[0].text.size() + 18;
+    ASSERT_EQ(companion[secondOverflow], '\xFF');
+    companion[secondOverflow] = 1;
+
+    const auto sheets = ReadSheetsFile(companion, design, kKindOrvanel, code, 2);
+    ASSERT_TRUE(sheets);
+    EXPECT_EQ((*sheets)[0], SheetOfTexts("second"));
 }
 
 // The recovery copy keeps the further sheets the same way, and goes with them.

@@ -465,6 +465,8 @@ TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
         {"no such column", "--fill - --column 住所", "a,b\n1,2\n", "標準入力:1: 「住所」という列はありません"},
         {"a missing list file", "--fill '" + (m_root / "none.txt").string() + "'", "", "none.txt: "},
         {"a malformed series", "--series No.,1,1", "", "--series: "},
+        {"a series prefix cut inside a character", "--series \"$(printf 'No\\343'),1,1,3,0\"", "",
+         "--series: 接頭辞"},
         {"a sticker beyond the sheet", "--series No.,1,1,3,0 --from 7", "", "--from: "},
     };
     for (const auto& c : cases) {

@@ -335,6 +335,13 @@ void FillDialog::RefreshNow()
     Refresh();
 }
 
+void FillDialog::accept()
+{
+    RefreshNow();
+    if (m_fill->isEnabled())
+        QDialog::accept();
+}
+
 void FillDialog::Refresh()
 {
     m_typingPause->stop();

@@ -3,6 +3,7 @@
 #include "design/design_sheets.h"
 #include "design/seal_format.h"
 #include "design/sheets_file.h"
+#include "design/sticker_number.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -426,7 +427,7 @@ void FillDialog::ShowSummary()
         m_summary->setText(QStringLiteral("入れる件がありません。"));
         return;
     }
-    const int sticker = m_nKind == kKindZolvi ? m_nFrom / 2 + 1 : m_nFrom + 1;
+    const int sticker = StickerNumber(m_nKind, m_nFrom);
     const int sheets = SheetsNeeded(m_nKind, count, m_nFrom, How());
     // A design keeps no more sheets than its companion file can hold.
     if (ShownSheet(m_nKind) + sheets > kMaxSheets) {

@@ -4,6 +4,7 @@
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/scroll_lb.h"
+#include "design/sticker_number.h"
 #include "format/load_formats.h"
 #include "pages/confirm_dialog.h"
 #include "pages/control_frame.h"
@@ -510,8 +511,7 @@ void CTextEntryPage::OnPreviewPainted(ReducedSize reduced)
 
 void CTextEntryPage::ShowStickerNumber()
 {
-    const int current = Design().sheet.m_nCurPiece;
-    const int number = IsZolvi() ? (current + 2) / 2 : current + 1;
+    const int number = StickerNumber(m_nKind, Design().sheet.m_nCurPiece);
     ControlAs<CFontStatic>(kIdcStickerNumber)->SetText(QString::number(number));
 }
 

@@ -1,5 +1,6 @@
 #include "wizard/design_history.h"
 
+#include "design/sticker_number.h"
 #include "wizard/wizard_sheet.h"
 
 namespace {
@@ -62,12 +63,6 @@ int CurrentSticker(int kind)
     if (kind == kKindZolvi)
         return CSealFormat::Zolvi().m_nCurPiece;
     return -1;
-}
-
-// The number the page shows for the record `sticker`: fold-over stickers have two records.
-int StickerNumber(int kind, int sticker)
-{
-    return kind == kKindZolvi ? sticker / 2 + 1 : sticker + 1;
 }
 
 void SetModified(int kind, bool modified)

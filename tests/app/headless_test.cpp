@@ -1,4 +1,5 @@
 #include "app/headless.h"
+#include "app/headless_fill.h"
 #include "design/design_file.h"
 #include "design/design_sheets.h"
 #include "format/load_formats.h"
@@ -89,6 +90,39 @@ protected:
     std::ostringstream m_out;
     std::ostringstream m_err;
 };
+
+// On a Zolvi design "--from" and the overflow report count stickers, each of two records.
+TEST_F(HeadlessTest, ZolviFillCountsStickersNotTheirParts)
+{
+    ASSERT_TRUE(LoadFormats(m_program));
+    UseFormat(*FindFormat("M001AA00"));
+    ResetSheets(kKindZolvi);
+    CSealFormat::s_nLayoutMode = 145;  // a text on each part: the fill takes the fronts
+    const int stickers = static_cast<int>(CSealFormat::Zolvi().m_pieces.size()) / 2;
+    ASSERT_GE(stickers, 4);
+    const auto fill = [](const std::string& from, std::vector<FilledEntry>& filled, std::ostream& err) {
+        FillRequest request;
+        TakeFillOption("--series", "N,1,1,2,0", request);
+        TakeFillOption("--from", from, request);
+        return FillFromRequest(request, kKindZolvi, filled, err);
+    };
+    std::vector<FilledEntry> filled;
+    std::ostringstream err;
+    ASSERT_TRUE(fill("3", filled, err)) << err.str();
+    ASSERT_EQ(filled.size(), 2u);
+    EXPECT_EQ(filled[0].sticker, 4) << "the front of the third sticker";
+    EXPECT_EQ(filled[0].number, 3);
+    EXPECT_EQ(filled[1].number, 4);
+    FillRequest series;
+    TakeFillOption("--series", "N,1,1,2,0", series);
+    ReportOverflow(series, filled, {{0, 6}}, err);
+    EXPECT_NE(err.str().find("（1枚目の4番のシール）"), std::string::npos) << err.str();
+
+    EXPECT_TRUE(fill(std::to_string(stickers), filled, err)) << err.str();
+    std::ostringstream beyond;
+    EXPECT_FALSE(fill(std::to_string(stickers + 1), filled, beyond));
+    EXPECT_NE(beyond.str().find("1から" + std::to_string(stickers) + "まで"), std::string::npos) << beyond.str();
+}
 
 TEST_F(HeadlessTest, InfoPrintsTheDesignAsOpenedOnOneLine)
 {

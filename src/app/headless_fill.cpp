@@ -1,5 +1,6 @@
 #include "app/headless_fill.h"
 
+#include "design/design_record.h"
 #include "design/entry_list.h"
 #include "design/fill_entries.h"
 #include "design/number_series.h"
@@ -114,7 +115,7 @@ void ReportIssues(const FillRequest& request, const std::vector<EntryIssue>& iss
         if (issue.kind == EntryIssue::Kind::NotCp932)
             err << "シールに使えない文字を「？」にしました: " << issue.detail << '\n';
         else
-            err << "長すぎるため入れませんでした (" << issue.detail << "、" << kMaxEntryBytes << "バイトまで)\n";
+            err << "長すぎるため入れませんでした (" << issue.detail << "、" << kMaxStickerTextBytes << "バイトまで)\n";
     }
 }
 

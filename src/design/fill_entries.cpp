@@ -1,5 +1,6 @@
 #include "design/fill_entries.h"
 
+#include "design/design_record.h"
 #include "design/design_sheets.h"
 #include "design/seal_format.h"
 #include "platform/cp932.h"
@@ -82,7 +83,7 @@ void AddIssues(const ListEntry& entry, const Encoded& encoded, std::vector<Entry
 {
     if (!encoded.missing.empty())
         issues.push_back({entry.line, EntryIssue::Kind::NotCp932, encoded.missing});
-    if (encoded.bytes.size() > static_cast<std::size_t>(kMaxEntryBytes))
+    if (encoded.bytes.size() > static_cast<std::size_t>(kMaxStickerTextBytes))
         issues.push_back({entry.line, EntryIssue::Kind::TooLong, std::to_string(encoded.bytes.size()) + " bytes"});
 }
 
@@ -133,7 +134,7 @@ CheckedEntries PrepareEntries(const std::vector<ListEntry>& entries, BadEntries 
         Encoded encoded = Encode(entry.text);
         const std::size_t before = out.issues.size();
         AddIssues(entry, encoded, out.issues);
-        const bool tooLong = encoded.bytes.size() > static_cast<std::size_t>(kMaxEntryBytes);
+        const bool tooLong = encoded.bytes.size() > static_cast<std::size_t>(kMaxStickerTextBytes);
         if (tooLong || (handling == BadEntries::Skip && out.issues.size() != before))
             continue;
         out.texts.push_back(std::move(encoded.bytes));

@@ -1,5 +1,6 @@
 #include "pages/fill_dialog.h"
 
+#include "design/design_record.h"
 #include "design/design_sheets.h"
 #include "design/seal_format.h"
 #include "design/sheets_file.h"
@@ -72,7 +73,10 @@ QString OneLine(const std::string& text)
 QString IssueText(const EntryIssue& issue)
 {
     if (issue.kind == EntryIssue::Kind::TooLong)
-        return QStringLiteral("%1行目: 長すぎます（1枚のシールに1000バイトまで）%2").arg(issue.line).arg(FromUtf8(issue.detail));
+        return QStringLiteral("%1行目: 長すぎます（1枚のシールに%2バイトまで）%3")
+            .arg(issue.line)
+            .arg(kMaxStickerTextBytes)
+            .arg(FromUtf8(issue.detail));
     return QStringLiteral("%1行目: 使えない文字「%2」").arg(issue.line).arg(FromUtf8(issue.detail));
 }
 

@@ -4,6 +4,7 @@
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/scroll_lb.h"
+#include "design/design_record.h"
 #include "design/sticker_number.h"
 #include "format/load_formats.h"
 #include "pages/confirm_dialog.h"
@@ -37,7 +38,6 @@
 
 namespace {
 
-constexpr int kTextLimit = 1000;
 constexpr int kSizeListPixels = 17;  // a 23-pixel cell, as one entry of the list is high
 constexpr std::uint32_t kGreyedEditRef = 0xD8E9EC;
 constexpr std::uint32_t kButtonFaceRef = 0xFFFF60;
@@ -192,7 +192,7 @@ void CTextEntryPage::BuildEdits()
     }
     for (CEveryEdit* edit : edits) {
         edit->setFont(CaptionFont(17, 400));
-        edit->SetLimitText(kTextLimit);
+        edit->SetLimitText(kMaxStickerTextBytes);
         edit->SetPage(this);
         SetBase(edit, Qt::white);
         connect(edit, &CEveryEdit::TextStored, this, &CTextEntryPage::OnTextStored);

@@ -29,9 +29,11 @@ std::string Where(const FillRequest& request, int line)
     return name + ":" + std::to_string(line);
 }
 
-ListFormat FormatByName(const std::string& path)
+// A table by its name, or when a column is asked for; any other list is lines, commas and all, so
+// that a name like "Tanaka, Taro" is never cut or taken for a header.
+ListFormat FormatOf(const FillRequest& request)
 {
-    std::string lower = path;
+    std::string lower = request.list;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
     const auto endsWith = [&](const char* tail) {
         const std::size_t n = std::strlen(tail);
@@ -41,9 +43,7 @@ ListFormat FormatByName(const std::string& path)
         return ListFormat::Csv;
     if (endsWith(".tsv") || endsWith(".tab"))
         return ListFormat::Tsv;
-    if (endsWith(".txt"))
-        return ListFormat::Lines;
-    return ListFormat::Detect;
+    return request.columnGiven ? ListFormat::Detect : ListFormat::Lines;
 }
 
 bool ReadListBytes(const std::string& list, std::string& bytes, std::ostream& err)
@@ -78,7 +78,7 @@ bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, st
     if (!ReadListBytes(request.list, bytes, err))
         return false;
     ListOptions options;
-    options.format = FormatByName(request.list);
+    options.format = FormatOf(request);
     options.column = request.column;
     EntryList list = ReadEntryList(bytes, options);
     if (!list.error.empty()) {

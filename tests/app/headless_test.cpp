@@ -485,6 +485,23 @@ TEST_F(FillCommandTest, ColumnsUnusableCharactersAndOverflowAreReportedWithTheir
     EXPECT_NE(pages[0].find("佐藤"), std::string::npos);
 }
 
+// Without a .csv or .tsv name or a column a list is lines: a comma neither cuts an entry nor makes
+// the first line a header.
+TEST_F(FillCommandTest, CommasInAPlainListStayInItsEntries)
+{
+    const std::string names = "Tanaka,Taro\nSuzuki,Hanako\n";
+    const fs::path list = m_root / "names.list";
+    WriteBytes(list, names);
+    const fs::path pdf = m_root / "names.pdf";
+    for (const std::string& options : {std::string("--fill -"), "--fill '" + list.string() + "'"}) {
+        SCOPED_TRACE(options);
+        ASSERT_EQ(Export(pdf, options, names), 0) << m_stderr;
+        const std::vector<std::string> pages = PdfPages(pdf);
+        ASSERT_EQ(pages.size(), 1u);
+        ExpectPages(pages, {"Tanaka,Taro", "Suzuki,Hanako"});
+    }
+}
+
 TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
 {
     const fs::path pdf = m_root / "bad.pdf";

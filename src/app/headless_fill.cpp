@@ -1,9 +1,11 @@
 #include "app/headless_fill.h"
 
+#include "design/design_record.h"
 #include "design/entry_list.h"
 #include "design/fill_entries.h"
 #include "design/number_series.h"
 #include "design/seal_format.h"
+#include "design/sticker_number.h"
 #include "platform/file_bytes.h"
 
 #include <algorithm>
@@ -27,9 +29,11 @@ std::string Where(const FillRequest& request, int line)
     return name + ":" + std::to_string(line);
 }
 
-ListFormat FormatByName(const std::string& path)
+// A table by its name, or when a column is asked for; any other list is lines, commas and all, so
+// that a name like "Tanaka, Taro" is never cut or taken for a header.
+ListFormat FormatOf(const FillRequest& request)
 {
-    std::string lower = path;
+    std::string lower = request.list;
     std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
     const auto endsWith = [&](const char* tail) {
         const std::size_t n = std::strlen(tail);
@@ -39,9 +43,7 @@ ListFormat FormatByName(const std::string& path)
         return ListFormat::Csv;
     if (endsWith(".tsv") || endsWith(".tab"))
         return ListFormat::Tsv;
-    if (endsWith(".txt"))
-        return ListFormat::Lines;
-    return ListFormat::Detect;
+    return request.columnGiven ? ListFormat::Detect : ListFormat::Lines;
 }
 
 bool ReadListBytes(const std::string& list, std::string& bytes, std::ostream& err)
@@ -76,7 +78,7 @@ bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, st
     if (!ReadListBytes(request.list, bytes, err))
         return false;
     ListOptions options;
-    options.format = FormatByName(request.list);
+    options.format = FormatOf(request);
     options.column = request.column;
     EntryList list = ReadEntryList(bytes, options);
     if (!list.error.empty()) {
@@ -87,13 +89,13 @@ bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, st
     return true;
 }
 
-// The 0-based sticker of "--from", or -1 with the reason on `err`.
-int FirstSticker(const FillRequest& request, int kind, std::ostream& err)
+// The first record of the sticker "--from" numbers, or -1 with the reason on `err`.
+int FirstRecord(const FillRequest& request, int kind, std::ostream& err)
 {
     if (!request.fromGiven)
         return 0;
     const std::vector<SealPiece>* pieces = PiecesOf(kind);
-    const int count = pieces ? static_cast<int>(pieces->size()) : 0;
+    const int count = pieces && !pieces->empty() ? StickerNumber(kind, static_cast<int>(pieces->size()) - 1) : 0;
     int number = 0;
     const bool digits = !request.from.empty() && request.from.size() < 7
                         && std::all_of(request.from.begin(), request.from.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -103,7 +105,7 @@ int FirstSticker(const FillRequest& request, int kind, std::ostream& err)
         err << "--from: シールの番号は1から" << count << "までです: " << request.from << '\n';
         return -1;
     }
-    return number - 1;
+    return FirstRecordOf(kind, number);
 }
 
 void ReportIssues(const FillRequest& request, const std::vector<EntryIssue>& issues, std::ostream& err)
@@ -113,7 +115,7 @@ void ReportIssues(const FillRequest& request, const std::vector<EntryIssue>& iss
         if (issue.kind == EntryIssue::Kind::NotCp932)
             err << "シールに使えない文字を「？」にしました: " << issue.detail << '\n';
         else
-            err << "長すぎるため入れませんでした (" << issue.detail << "、" << kMaxEntryBytes << "バイトまで)\n";
+            err << "長すぎるため入れませんでした (" << issue.detail << "、" << kMaxStickerTextBytes << "バイトまで)\n";
     }
 }
 
@@ -153,7 +155,7 @@ bool FillFromRequest(const FillRequest& request, int kind, std::vector<FilledEnt
     std::vector<ListEntry> entries;
     if (!ReadEntries(request, entries, err))
         return false;
-    const int from = FirstSticker(request, kind, err);
+    const int from = FirstRecord(request, kind, err);
     if (from < 0)
         return false;
     const CheckedEntries checked = PrepareEntries(entries, BadEntries::Replace);
@@ -162,21 +164,21 @@ bool FillFromRequest(const FillRequest& request, int kind, std::vector<FilledEnt
     filled.clear();
     filled.reserve(places.size());
     for (std::size_t i = 0; i < places.size(); ++i)
-        filled.push_back({checked.lines[i], places[i].sheet, places[i].sticker});
+        filled.push_back({checked.lines[i], places[i].sheet, places[i].sticker, StickerNumber(kind, places[i].sticker)});
     return true;
 }
 
 void ReportOverflow(const FillRequest& request, const std::vector<FilledEntry>& filled,
                     const std::vector<StickerPlace>& overflowing, std::ostream& err)
 {
-    std::map<StickerPlace, int> lines;
+    std::map<StickerPlace, const FilledEntry*> entries;
     for (const FilledEntry& entry : filled)
-        lines[{entry.sheet, entry.sticker}] = entry.line;
+        entries[{entry.sheet, entry.sticker}] = &entry;
     for (const StickerPlace& place : overflowing) {
-        const auto found = lines.find(place);
-        if (found == lines.end())
+        const auto found = entries.find(place);
+        if (found == entries.end())
             continue;
-        err << Where(request, found->second) << ": 文字がシールに収まりません（" << place.first + 1 << "枚目の"
-            << place.second + 1 << "番のシール）\n";
+        err << Where(request, found->second->line) << ": 文字がシールに収まりません（" << place.first + 1 << "枚目の"
+            << found->second->number << "番のシール）\n";
     }
 }

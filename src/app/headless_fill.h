@@ -30,7 +30,8 @@ bool FillOptionsComplete(const FillRequest& request);
 struct FilledEntry {
     int line = 0;
     int sheet = 0;
-    int sticker = 0;
+    int sticker = 0;  // the record, 0-based
+    int number = 0;   // the sticker's number as shown, from 1
 };
 
 // Reads the entries and fills the design of `kind` with them, onto as many sheets as they take.

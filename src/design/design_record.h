@@ -9,6 +9,9 @@
 // Longest encoded sticker text a design file may hold (readers have always kept texts in a
 // 1100-byte buffer with its terminating zero).
 inline constexpr int kMaxTextBytes = 1099;
+// Longest sticker text the text page and the fills take, in code page 932 bytes (a file may hold
+// longer ones, up to kMaxTextBytes).
+inline constexpr int kMaxStickerTextBytes = 1000;
 // Longest sticker text of the first version.
 inline constexpr int kMaxFirstVersionTextBytes = 999;
 // Longest code, find code or piece size in the header.

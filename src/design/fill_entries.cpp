@@ -1,5 +1,6 @@
 #include "design/fill_entries.h"
 
+#include "design/design_record.h"
 #include "design/design_sheets.h"
 #include "design/seal_format.h"
 #include "platform/cp932.h"
@@ -82,8 +83,16 @@ void AddIssues(const ListEntry& entry, const Encoded& encoded, std::vector<Entry
 {
     if (!encoded.missing.empty())
         issues.push_back({entry.line, EntryIssue::Kind::NotCp932, encoded.missing});
-    if (encoded.bytes.size() > static_cast<std::size_t>(kMaxEntryBytes))
+    if (encoded.bytes.size() > static_cast<std::size_t>(kMaxStickerTextBytes))
         issues.push_back({entry.line, EntryIssue::Kind::TooLong, std::to_string(encoded.bytes.size()) + " bytes"});
+}
+
+// Whether each Zolvi pair takes one entry, on its front part.
+bool OneEntryAPair(int kind, ZolviFill how)
+{
+    return kind == kKindZolvi
+           && (SameTextPairs(CSealFormat::s_nLayoutMode)
+               || (TwoTextPairs(CSealFormat::s_nLayoutMode) && how == ZolviFill::Fronts));
 }
 
 // The stickers of one sheet that take an entry, in order.
@@ -92,17 +101,18 @@ std::vector<int> Targets(int kind, ZolviFill how)
     const std::vector<SealPiece>* pieces = PiecesOf(kind);
     const int count = pieces ? static_cast<int>(pieces->size()) : 0;
     std::vector<int> out;
-    const bool pairs = kind == kKindZolvi && (SameTextPairs(CSealFormat::s_nLayoutMode)
-                                              || (TwoTextPairs(CSealFormat::s_nLayoutMode) && how == ZolviFill::Fronts));
+    const bool pairs = OneEntryAPair(kind, how);
     for (int i = 0; i < count; ++i)
         if (!pairs || i % 2 == 0)
             out.push_back(i);
     return out;
 }
 
-std::size_t FirstTarget(const std::vector<int>& targets, int fromSticker)
+// A fill from a back part that takes one entry a pair starts on the front of that same sticker.
+std::size_t FirstTarget(const std::vector<int>& targets, int kind, ZolviFill how, int fromSticker)
 {
-    return static_cast<std::size_t>(std::lower_bound(targets.begin(), targets.end(), fromSticker) - targets.begin());
+    const int from = OneEntryAPair(kind, how) ? fromSticker - fromSticker % 2 : fromSticker;
+    return static_cast<std::size_t>(std::lower_bound(targets.begin(), targets.end(), from) - targets.begin());
 }
 
 }  // namespace
@@ -124,7 +134,7 @@ CheckedEntries PrepareEntries(const std::vector<ListEntry>& entries, BadEntries 
         Encoded encoded = Encode(entry.text);
         const std::size_t before = out.issues.size();
         AddIssues(entry, encoded, out.issues);
-        const bool tooLong = encoded.bytes.size() > static_cast<std::size_t>(kMaxEntryBytes);
+        const bool tooLong = encoded.bytes.size() > static_cast<std::size_t>(kMaxStickerTextBytes);
         if (tooLong || (handling == BadEntries::Skip && out.issues.size() != before))
             continue;
         out.texts.push_back(std::move(encoded.bytes));
@@ -138,7 +148,7 @@ int SheetsNeeded(int kind, std::size_t entryCount, int fromSticker, ZolviFill ho
     const std::vector<int> targets = Targets(kind, how);
     if (targets.empty() || entryCount == 0)
         return 1;
-    const std::size_t first = targets.size() - FirstTarget(targets, fromSticker);
+    const std::size_t first = targets.size() - FirstTarget(targets, kind, how, fromSticker);
     if (entryCount <= first)
         return 1;
     const std::size_t rest = entryCount - first;
@@ -154,7 +164,7 @@ std::vector<FilledPlace> FillStickers(int kind, const std::vector<std::string>& 
     places.reserve(texts.size());
     std::size_t next = 0;
     int sheet = ShownSheet(kind);
-    std::size_t target = FirstTarget(targets, fromSticker);
+    std::size_t target = FirstTarget(targets, kind, how, fromSticker);
     while (next < texts.size()) {
         if (sheet >= SheetCount(kind))
             AddSheet(kind);

@@ -7,9 +7,6 @@
 #include <string>
 #include <vector>
 
-// Longest sticker text the text page takes, in code page 932 bytes.
-inline constexpr int kMaxEntryBytes = 1000;
-
 struct EntryIssue {
     enum class Kind { NotCp932, TooLong };
     int line = 0;

@@ -1,5 +1,7 @@
 #include "design/number_series.h"
 
+#include "platform/utf8.h"
+
 #include <charconv>
 #include <cstdlib>
 #include <limits>
@@ -82,6 +84,11 @@ std::optional<NumberSeries> ParseSeries(std::string_view text, std::string* erro
     series.prefix.assign(fields[0]);
     if (fields.size() > 5)
         series.suffix.assign(fields[5]);
+    // Text from the command line may be any bytes; entries are converted as UTF-8.
+    if (utf8::FirstBad(series.prefix) != std::string::npos)
+        return fail("接頭辞が UTF-8 の文字列ではありません");
+    if (utf8::FirstBad(series.suffix) != std::string::npos)
+        return fail("接尾辞が UTF-8 の文字列ではありません");
     long long count = 0;
     long long digits = 0;
     if (!ParseNumber(fields[1], series.start))

@@ -1,8 +1,10 @@
 #include "pages/fill_dialog.h"
 
+#include "design/design_record.h"
 #include "design/design_sheets.h"
 #include "design/seal_format.h"
 #include "design/sheets_file.h"
+#include "design/sticker_number.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -71,7 +73,10 @@ QString OneLine(const std::string& text)
 QString IssueText(const EntryIssue& issue)
 {
     if (issue.kind == EntryIssue::Kind::TooLong)
-        return QStringLiteral("%1行目: 長すぎます（1枚のシールに1000バイトまで）%2").arg(issue.line).arg(FromUtf8(issue.detail));
+        return QStringLiteral("%1行目: 長すぎます（1枚のシールに%2バイトまで）%3")
+            .arg(issue.line)
+            .arg(kMaxStickerTextBytes)
+            .arg(FromUtf8(issue.detail));
     return QStringLiteral("%1行目: 使えない文字「%2」").arg(issue.line).arg(FromUtf8(issue.detail));
 }
 
@@ -335,6 +340,13 @@ void FillDialog::RefreshNow()
     Refresh();
 }
 
+void FillDialog::accept()
+{
+    RefreshNow();
+    if (m_fill->isEnabled())
+        QDialog::accept();
+}
+
 void FillDialog::Refresh()
 {
     m_typingPause->stop();
@@ -419,7 +431,7 @@ void FillDialog::ShowSummary()
         m_summary->setText(QStringLiteral("入れる件がありません。"));
         return;
     }
-    const int sticker = m_nKind == kKindZolvi ? m_nFrom / 2 + 1 : m_nFrom + 1;
+    const int sticker = StickerNumber(m_nKind, m_nFrom);
     const int sheets = SheetsNeeded(m_nKind, count, m_nFrom, How());
     // A design keeps no more sheets than its companion file can hold.
     if (ShownSheet(m_nKind) + sheets > kMaxSheets) {

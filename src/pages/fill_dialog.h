@@ -39,6 +39,8 @@ public:
     void TakeFile(const QString& name, std::string bytes);
     // Reads and checks the entries now rather than after the typing pause.
     void RefreshNow();
+    // Takes the entries as they are now typed, and closes only when there is something to fill.
+    void accept() override;
 
     QTabWidget* Tabs() const { return m_tabs; }
     QPlainTextEdit* ListText() const { return m_listText; }

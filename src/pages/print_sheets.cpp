@@ -1,6 +1,7 @@
 #include "pages/print_sheets.h"
 
 #include "design/design_sheets.h"
+#include "design/sticker_number.h"
 #include "pages/design_of_kind.h"
 #include "render/print_page.h"
 
@@ -27,11 +28,6 @@ bool EachSheet(int kind, const SheetList& sheets, Visit visit)
     ShowSheet(kind, shown);
     LayOutDesign(kind);
     return completed;
-}
-
-int StickerNumber(int kind, int record)
-{
-    return kind == kKindZolvi ? record / 2 + 1 : record + 1;
 }
 
 }  // namespace

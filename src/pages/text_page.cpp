@@ -4,6 +4,8 @@
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/scroll_lb.h"
+#include "design/design_record.h"
+#include "design/sticker_number.h"
 #include "format/load_formats.h"
 #include "pages/confirm_dialog.h"
 #include "pages/control_frame.h"
@@ -36,7 +38,6 @@
 
 namespace {
 
-constexpr int kTextLimit = 1000;
 constexpr int kSizeListPixels = 17;  // a 23-pixel cell, as one entry of the list is high
 constexpr std::uint32_t kGreyedEditRef = 0xD8E9EC;
 constexpr std::uint32_t kButtonFaceRef = 0xFFFF60;
@@ -191,7 +192,7 @@ void CTextEntryPage::BuildEdits()
     }
     for (CEveryEdit* edit : edits) {
         edit->setFont(CaptionFont(17, 400));
-        edit->SetLimitText(kTextLimit);
+        edit->SetLimitText(kMaxStickerTextBytes);
         edit->SetPage(this);
         SetBase(edit, Qt::white);
         connect(edit, &CEveryEdit::TextStored, this, &CTextEntryPage::OnTextStored);
@@ -510,8 +511,7 @@ void CTextEntryPage::OnPreviewPainted(ReducedSize reduced)
 
 void CTextEntryPage::ShowStickerNumber()
 {
-    const int current = Design().sheet.m_nCurPiece;
-    const int number = IsZolvi() ? (current + 2) / 2 : current + 1;
+    const int number = StickerNumber(m_nKind, Design().sheet.m_nCurPiece);
     ControlAs<CFontStatic>(kIdcStickerNumber)->SetText(QString::number(number));
 }
 

@@ -1,5 +1,7 @@
 #include "platform/utf8.h"
 
+#include <algorithm>
+
 namespace utf8 {
 
 void Append(char32_t c, std::string& out)
@@ -68,9 +70,11 @@ std::size_t FirstBad(std::string_view s)
 char32_t Next(std::string_view s, std::size_t& pos)
 {
     const auto c = static_cast<unsigned char>(s[pos]);
-    const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-    char32_t value = n == 1 ? c : c & (0x7F >> n);
-    for (std::size_t i = 1; i < n && pos + i < s.size(); ++i)
+    const std::size_t claimed = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    // A character cut short at the end stops there, never past it.
+    const std::size_t n = std::min(claimed, s.size() - pos);
+    char32_t value = claimed == 1 ? c : c & (0x7F >> claimed);
+    for (std::size_t i = 1; i < n; ++i)
         value = (value << 6) | (static_cast<unsigned char>(s[pos + i]) & 0x3F);
     pos += n;
     return value;

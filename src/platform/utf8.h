@@ -13,7 +13,7 @@ void Append(char32_t c, std::string& out);
 std::size_t CharLength(std::string_view s, std::size_t pos);
 // Where the first byte that does not start a well-formed character is, or npos.
 std::size_t FirstBad(std::string_view s);
-// The code point at `pos` of well-formed text; `pos` moves past it.
+// The code point at `pos` of well-formed text; `pos` moves past it, and never beyond the end.
 char32_t Next(std::string_view s, std::size_t& pos);
 
 }  // namespace utf8

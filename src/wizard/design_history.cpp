@@ -1,5 +1,6 @@
 #include "wizard/design_history.h"
 
+#include "design/sticker_number.h"
 #include "wizard/wizard_sheet.h"
 
 namespace {
@@ -57,17 +58,8 @@ private:
 
 int CurrentSticker(int kind)
 {
-    if (kind == kKindOrvanel)
-        return CSealFormat::Orvanel().m_nCurPiece;
-    if (kind == kKindZolvi)
-        return CSealFormat::Zolvi().m_nCurPiece;
-    return -1;
-}
-
-// The number the page shows for the record `sticker`: fold-over stickers have two records.
-int StickerNumber(int kind, int sticker)
-{
-    return kind == kKindZolvi ? sticker / 2 + 1 : sticker + 1;
+    const SealDataCommon* record = RecordOf(kind);
+    return record ? record->m_nCurPiece : -1;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "app/headless.h"
+#include "app/headless_fill.h"
 #include "design/design_file.h"
 #include "design/design_sheets.h"
 #include "format/load_formats.h"
@@ -89,6 +90,39 @@ protected:
     std::ostringstream m_out;
     std::ostringstream m_err;
 };
+
+// On a Zolvi design "--from" and the overflow report count stickers, each of two records.
+TEST_F(HeadlessTest, ZolviFillCountsStickersNotTheirParts)
+{
+    ASSERT_TRUE(LoadFormats(m_program));
+    UseFormat(*FindFormat("M001AA00"));
+    ResetSheets(kKindZolvi);
+    CSealFormat::s_nLayoutMode = 145;  // a text on each part: the fill takes the fronts
+    const int stickers = static_cast<int>(CSealFormat::Zolvi().m_pieces.size()) / 2;
+    ASSERT_GE(stickers, 4);
+    const auto fill = [](const std::string& from, std::vector<FilledEntry>& filled, std::ostream& err) {
+        FillRequest request;
+        TakeFillOption("--series", "N,1,1,2,0", request);
+        TakeFillOption("--from", from, request);
+        return FillFromRequest(request, kKindZolvi, filled, err);
+    };
+    std::vector<FilledEntry> filled;
+    std::ostringstream err;
+    ASSERT_TRUE(fill("3", filled, err)) << err.str();
+    ASSERT_EQ(filled.size(), 2u);
+    EXPECT_EQ(filled[0].sticker, 4) << "the front of the third sticker";
+    EXPECT_EQ(filled[0].number, 3);
+    EXPECT_EQ(filled[1].number, 4);
+    FillRequest series;
+    TakeFillOption("--series", "N,1,1,2,0", series);
+    ReportOverflow(series, filled, {{0, 6}}, err);
+    EXPECT_NE(err.str().find("（1枚目の4番のシール）"), std::string::npos) << err.str();
+
+    EXPECT_TRUE(fill(std::to_string(stickers), filled, err)) << err.str();
+    std::ostringstream beyond;
+    EXPECT_FALSE(fill(std::to_string(stickers + 1), filled, beyond));
+    EXPECT_NE(beyond.str().find("1から" + std::to_string(stickers) + "まで"), std::string::npos) << beyond.str();
+}
 
 TEST_F(HeadlessTest, InfoPrintsTheDesignAsOpenedOnOneLine)
 {
@@ -451,6 +485,23 @@ TEST_F(FillCommandTest, ColumnsUnusableCharactersAndOverflowAreReportedWithTheir
     EXPECT_NE(pages[0].find("佐藤"), std::string::npos);
 }
 
+// Without a .csv or .tsv name or a column a list is lines: a comma neither cuts an entry nor makes
+// the first line a header.
+TEST_F(FillCommandTest, CommasInAPlainListStayInItsEntries)
+{
+    const std::string names = "Tanaka,Taro\nSuzuki,Hanako\n";
+    const fs::path list = m_root / "names.list";
+    WriteBytes(list, names);
+    const fs::path pdf = m_root / "names.pdf";
+    for (const std::string& options : {std::string("--fill -"), "--fill '" + list.string() + "'"}) {
+        SCOPED_TRACE(options);
+        ASSERT_EQ(Export(pdf, options, names), 0) << m_stderr;
+        const std::vector<std::string> pages = PdfPages(pdf);
+        ASSERT_EQ(pages.size(), 1u);
+        ExpectPages(pages, {"Tanaka,Taro", "Suzuki,Hanako"});
+    }
+}
+
 TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
 {
     const fs::path pdf = m_root / "bad.pdf";
@@ -465,6 +516,8 @@ TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
         {"no such column", "--fill - --column 住所", "a,b\n1,2\n", "標準入力:1: 「住所」という列はありません"},
         {"a missing list file", "--fill '" + (m_root / "none.txt").string() + "'", "", "none.txt: "},
         {"a malformed series", "--series No.,1,1", "", "--series: "},
+        {"a series prefix cut inside a character", "--series \"$(printf 'No\\343'),1,1,3,0\"", "",
+         "--series: 接頭辞"},
         {"a sticker beyond the sheet", "--series No.,1,1,3,0 --from 7", "", "--from: "},
     };
     for (const auto& c : cases) {

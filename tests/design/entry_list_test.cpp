@@ -187,7 +187,8 @@ TEST(NumberSeriesTest, ParsingTakesTheSuffixWholeAndRejectsWhatIsMalformed)
     EXPECT_EQ(SeriesEntry(*suffix, 2), "A-5号,室");
 
     for (const char* bad : {"No.,1,1,120", "No.,x,1,5,0", "No.,1,1.5,5,0", "No.,1,1,0,0", "No.,1,1,100001,0",
-                            "No.,1,1,5,-1", "No.,1,1,5,19", "No.,9223372036854775807,1,2,0", ""}) {
+                            "No.,1,1,5,-1", "No.,1,1,5,19", "No.,9223372036854775807,1,2,0", "",
+                            "\xE3\x81,1,1,5,0", "No.,1,1,5,0,\xF0"}) {
         SCOPED_TRACE(bad);
         error.clear();
         EXPECT_FALSE(ParseSeries(bad, &error));

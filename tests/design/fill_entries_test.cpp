@@ -103,6 +103,32 @@ TEST_F(FillTest, ZolviPairsTakeEntriesAsTheLayoutAsks)
     }
 }
 
+// With the back part current, a fill that takes one entry a pair starts on that same sticker.
+TEST_F(FillTest, AZolviFillFromABackPartStartsOnItsSticker)
+{
+    CSealFormat::Zolvi() = SampleZolvi("M001AA00", 6);
+    const struct {
+        int layoutMode;
+        ZolviFill how;
+        std::vector<std::string> sheet0;
+    } cases[] = {
+        {144, ZolviFill::FrontAndBack, {"", "", "e1", "", "e2", ""}},
+        {145, ZolviFill::Fronts, {"", "", "e1", "", "e2", ""}},
+        {145, ZolviFill::FrontAndBack, {"", "", "", "e1", "e2", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.layoutMode << (c.how == ZolviFill::Fronts ? " fronts" : " both"));
+        ResetSheets(kKindZolvi);
+        CSealFormat::Zolvi().ClearPieces();
+        CSealFormat::s_nLayoutMode = c.layoutMode;
+        const CheckedEntries checked = PrepareEntries(Numbered(2), BadEntries::Skip);
+        EXPECT_EQ(SheetsNeeded(kKindZolvi, 2, 3, c.how), 1);
+        FillStickers(kKindZolvi, checked.texts, 3, c.how);
+        EXPECT_EQ(SheetCount(kKindZolvi), 1);
+        EXPECT_EQ(TextsOf(kKindZolvi, 0), c.sheet0);
+    }
+}
+
 TEST_F(FillTest, TenThousandEntriesFillManySheets)
 {
     CSealFormat::Orvanel() = SampleOrvanel(40);

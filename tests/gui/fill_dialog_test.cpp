@@ -136,6 +136,35 @@ TEST_F(FillDialogTest, SeriesPreviewsItsFirstAndLastEntries)
     EXPECT_FALSE(dialog->FillButton()->isEnabled()) << "nothing to fill";
 }
 
+// Accepting right after an edit, before the typing pause ends, fills what is shown, not the list
+// as it was read last; with nothing to fill the dialog stays open.
+TEST_F(FillDialogTest, AcceptingReadsTheLastEditFirst)
+{
+    GoToTextPage(kOrvanelSheet);
+    auto dialog = Open();
+    Paste(*dialog, QStringLiteral("古い"));
+    dialog->ListText()->setPlainText(QStringLiteral("新しい\n二"));
+    dialog->FillButton()->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(Utf8(dialog->Texts()), (std::vector<std::string>{"新しい", "二"}));
+
+    auto series = Open();
+    series->Tabs()->setCurrentIndex(1);
+    series->Count()->setValue(4);
+    series->RefreshNow();
+    series->Count()->setValue(2);
+    series->accept();
+    EXPECT_EQ(series->result(), QDialog::Accepted);
+    EXPECT_EQ(series->Texts().size(), 2u);
+
+    auto empty = Open();
+    Paste(*empty, QStringLiteral("一"));
+    empty->ListText()->clear();
+    empty->accept();
+    EXPECT_NE(empty->result(), QDialog::Accepted);
+    EXPECT_TRUE(empty->Texts().empty());
+}
+
 TEST_F(FillDialogTest, EntriesAStickerCannotHoldAreListedWithTheirLinesBeforeTheFill)
 {
     GoToTextPage(kOrvanelSheet);

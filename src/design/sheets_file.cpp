@@ -20,8 +20,9 @@
 // should the program stop between the two renames, the new companion's hash does not match the
 // old design, so opening takes the copy, whose hash does.
 //
-// A save of one sheet removes the companion only when it belongs to the design that save replaces;
-// one that is damaged or belongs to another design stays, and opening says it could not be read.
+// A save of one sheet removes the companion only when it was saved with the design that save
+// replaces, for a design of the same kind; one that is damaged or foreign stays, and opening says
+// it could not be read.
 #include "design/sheets_file.h"
 
 #include "design/design_record.h"
@@ -168,13 +169,13 @@ std::optional<Companion> ParseCompanion(const std::string& bytes)
     return c;
 }
 
-// Whether `companion` reads whole and was saved with `design`.
-bool BelongsTo(const std::optional<std::string>& companion, const std::optional<std::string>& design)
+// Whether `companion` reads whole and was saved with `design`, a design of `kind`.
+bool BelongsTo(const std::optional<std::string>& companion, const std::optional<std::string>& design, int kind)
 {
     if (!companion || !design)
         return false;
     const std::optional<Companion> parsed = ParseCompanion(*companion);
-    return parsed && parsed->hash == Fnv1a(*design);
+    return parsed && parsed->kind == KindByte(kind) && parsed->hash == Fnv1a(*design);
 }
 
 // The bytes now in `path`, or nothing when there is no such file.
@@ -183,10 +184,10 @@ std::optional<std::string> Previous(const std::filesystem::path& path)
     return ReadFileBytes(path, kMaxSheetsFileBytes);
 }
 
-int WriteOneSheet(const std::filesystem::path& design, const std::string& designBytes)
+int WriteOneSheet(const std::filesystem::path& design, int kind, const std::string& designBytes)
 {
     const std::filesystem::path companion = CompanionPath(design);
-    const bool ours = BelongsTo(Previous(companion), ReadFileBytes(design, kMaxSheetsFileBytes));
+    const bool ours = BelongsTo(Previous(companion), ReadFileBytes(design, kMaxSheetsFileBytes), kind);
     if (int error = WriteFileAtomically(design, designBytes))
         return error;
     std::error_code ignored;
@@ -268,7 +269,7 @@ std::optional<std::vector<std::vector<PieceDesign>>> ReadSheetsFile(const std::s
 int WriteDesignWithSheets(const std::filesystem::path& design, int kind, const std::string& designBytes)
 {
     if (SheetCount(kind) < 2)
-        return WriteOneSheet(design, designBytes);
+        return WriteOneSheet(design, kind, designBytes);
     const std::filesystem::path companion = CompanionPath(design);
     const std::optional<std::string> oldCompanion = Previous(companion);
     PreparedFile sheets;

@@ -94,8 +94,15 @@ protected:
 // On a Zolvi design "--from" and the overflow report count stickers, each of two records.
 TEST_F(HeadlessTest, ZolviFillCountsStickersNotTheirParts)
 {
+    FormatFixture tall;
+    tall.kind = 5;
+    tall.code = "M002AA00";
+    tall.rows = 4;  // two parts a row: four stickers
+    tall.withOutline = true;
+    tall.previews = 6;
+    WriteBytes(m_program / "印刷情報" / "M002AA00" / "format.tsd", tall.Bytes());
     ASSERT_TRUE(LoadFormats(m_program));
-    UseFormat(*FindFormat("M001AA00"));
+    UseFormat(*FindFormat("M002AA00"));
     ResetSheets(kKindZolvi);
     CSealFormat::s_nLayoutMode = 145;  // a text on each part: the fill takes the fronts
     const int stickers = static_cast<int>(CSealFormat::Zolvi().m_pieces.size()) / 2;
@@ -489,7 +496,7 @@ TEST_F(FillCommandTest, ColumnsUnusableCharactersAndOverflowAreReportedWithTheir
 // the first line a header.
 TEST_F(FillCommandTest, CommasInAPlainListStayInItsEntries)
 {
-    const std::string names = "Tanaka,Taro\nSuzuki,Hanako\n";
+    const std::string names = "Abe,Ken\nIto,Mai\n";
     const fs::path list = m_root / "names.list";
     WriteBytes(list, names);
     const fs::path pdf = m_root / "names.pdf";
@@ -498,7 +505,7 @@ TEST_F(FillCommandTest, CommasInAPlainListStayInItsEntries)
         ASSERT_EQ(Export(pdf, options, names), 0) << m_stderr;
         const std::vector<std::string> pages = PdfPages(pdf);
         ASSERT_EQ(pages.size(), 1u);
-        ExpectPages(pages, {"Tanaka,Taro", "Suzuki,Hanako"});
+        ExpectPages(pages, {"Abe,Ken", "Ito,Mai"});
     }
 }
 

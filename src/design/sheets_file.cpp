@@ -170,11 +170,11 @@ std::optional<Companion> ParseCompanion(const std::string& bytes)
 }
 
 // Whether `companion` reads whole and was saved with `design`, a design of `kind`.
-bool BelongsTo(const std::optional<std::string>& companion, const std::optional<std::string>& design, int kind)
+bool BelongsTo(const std::string& companion, const std::optional<std::string>& design, int kind)
 {
-    if (!companion || !design)
+    if (!design)
         return false;
-    const std::optional<Companion> parsed = ParseCompanion(*companion);
+    const std::optional<Companion> parsed = ParseCompanion(companion);
     return parsed && parsed->kind == KindByte(kind) && parsed->hash == Fnv1a(*design);
 }
 
@@ -187,7 +187,8 @@ std::optional<std::string> Previous(const std::filesystem::path& path)
 int WriteOneSheet(const std::filesystem::path& design, int kind, const std::string& designBytes)
 {
     const std::filesystem::path companion = CompanionPath(design);
-    const bool ours = BelongsTo(Previous(companion), ReadFileBytes(design, kMaxSheetsFileBytes), kind);
+    const std::optional<std::string> oldCompanion = Previous(companion);
+    const bool ours = oldCompanion && BelongsTo(*oldCompanion, ReadFileBytes(design, kMaxSheetsFileBytes), kind);
     if (int error = WriteFileAtomically(design, designBytes))
         return error;
     std::error_code ignored;

@@ -17,6 +17,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstddef>
@@ -219,10 +220,15 @@ TEST_F(DesignSaveFaultTest, KilledWhileSavingLeavesOneWholeDesign)
     const std::string designA = DesignFileBytes(kKindOrvanel);
     SetText(std::string(600, 'B'));
     const std::string designB = DesignFileBytes(kKindOrvanel);
+    // Kills fall within a few saves' time, however slow saving is here (sanitizers, a busy disk).
+    const auto started = std::chrono::steady_clock::now();
+    ASSERT_EQ(SaveDesignFile(m_file, kKindOrvanel), std::nullopt);
+    const auto saveMicroseconds =
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started).count();
     ASSERT_EQ(WriteFileAtomically(m_file, designA), 0);
 
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 4000);
+    std::uniform_int_distribution<int> delayMicroseconds(0, std::max(4000, static_cast<int>(4 * saveMicroseconds)));
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(4);
     int kills = 0;
     bool sawA = false;

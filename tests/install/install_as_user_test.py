@@ -159,14 +159,18 @@ class InstalledProgram(unittest.TestCase):
         self.assertEqual(result.returncode, 0, result.stderr)
 
     def run_wizard_until_update(self):
-        """Starts the wizard offscreen and ends it once the installer has put the update in place."""
-        sheet = self.home / ".local" / "share" / "velmaro" / "印刷情報" / UPDATE_SHEET / "format.tsd"
+        """Starts the wizard offscreen and ends it once the update is in place and its marker kept:
+        the wizard keeps the marker only after the installer has put the sheet in place."""
+        data = self.home / ".local" / "share" / "velmaro"
+        sheet = data / "印刷情報" / UPDATE_SHEET / "format.tsd"
+        marker = data / "update" / "update_.dt"
         wizard = subprocess.Popen(self.user_command([str(self.program)]),
                                   env=self.environment(QT_QPA_PLATFORM="offscreen"),
                                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         try:
             give_up = time.monotonic() + 60
-            while not sheet.is_file() and time.monotonic() < give_up and wizard.poll() is None:
+            while not (sheet.is_file() and marker.is_file()) and time.monotonic() < give_up \
+                    and wizard.poll() is None:
                 time.sleep(0.2)
         finally:
             wizard.kill()

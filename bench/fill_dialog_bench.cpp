@@ -3,6 +3,7 @@
 // sticker cannot hold), a keystroke in the series tab (its first and
 // last entries shown at once), and the fill of 10,000 entries with the snapshots its undo step
 // keeps. Reports the median of each.
+#include "busiest_sheet.h"
 #include "design/design_sheets.h"
 #include "design/fill_entries.h"
 #include "format/load_formats.h"
@@ -37,14 +38,7 @@ void UseBundledSheet()
     if (!LoadFormats(VELMARO_SOURCE_DIR "/data"))
         throw std::runtime_error("no bundled data");
     CSealFormat::ResetAll();
-    const CSealData2* busiest = nullptr;
-    for (const CatalogEntry& entry : g_sealCatalog)
-        if (const auto* record = std::get_if<CSealData2>(&entry))
-            if (!busiest || record->m_pieces.size() > busiest->m_pieces.size())
-                busiest = record;
-    if (!busiest)
-        throw std::runtime_error("no bundled Orvanel sheet");
-    g_strCurCode = busiest->m_strCode;
+    g_strCurCode = BusiestOrvanelSheet();
     UseFormat(*FindFormat(g_strCurCode));
 }
 

@@ -3,6 +3,7 @@
 // mirrors and refreshes, and the edit, the sheet map, the sticker preview and the whole-sheet
 // preview are painted, as one frame on the screen would be. Reports the median keystroke.
 #include "app/quillet_app.h"
+#include "busiest_sheet.h"
 #include "controls/layout_font_static.h"
 #include "format/load_formats.h"
 #include "pages/preview_windows.h"
@@ -28,18 +29,6 @@
 #include <vector>
 
 namespace {
-
-std::string BusiestOrvanelSheet()
-{
-    const CSealData2* busiest = nullptr;
-    for (const CatalogEntry& entry : g_sealCatalog)
-        if (const auto* record = std::get_if<CSealData2>(&entry))
-            if (!busiest || record->m_pieces.size() > busiest->m_pieces.size())
-                busiest = record;
-    if (!busiest)
-        throw std::runtime_error("no bundled Orvanel sheet");
-    return busiest->m_strCode;
-}
 
 // The wizard on the text page of the busiest sheet, every sticker with a name on two lines, and the
 // whole-sheet preview open.

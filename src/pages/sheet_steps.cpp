@@ -4,8 +4,6 @@
 #include "design/design_sheets.h"
 #include "pages/design_of_kind.h"
 
-#include <QUndoCommand>
-
 namespace {
 
 // The shown sheet's stickers take `pieces`.
@@ -22,23 +20,18 @@ void Rebase(DesignHistory& history, int kind)
     history.Base() = TakeSnapshot(kind);
 }
 
-class SheetsCommand : public QUndoCommand {
+class SheetsCommand : public DoneStep {
 public:
     SheetsCommand(DesignHistory& history, int kind, const QString& what, SheetsState before, SheetsState after,
                   int page)
-        : QUndoCommand(what), m_history(history), m_nKind(kind), m_before(std::move(before)),
+        : DoneStep(what), m_history(history), m_nKind(kind), m_before(std::move(before)),
           m_after(std::move(after)), m_nPage(page)
     {
     }
 
     void undo() override { Put(m_before); }
-    void redo() override
+    void RedoStep() override
     {
-        // Pushed after the change was made: the design already holds it.
-        if (m_bFirst) {
-            m_bFirst = false;
-            return;
-        }
         Put(m_after);
     }
 
@@ -55,25 +48,20 @@ private:
     SheetsState m_before;
     SheetsState m_after;
     int m_nPage;
-    bool m_bFirst = true;
 };
 
 // A move to another sheet changes nothing but which sheet is shown.
-class ShowSheetCommand : public QUndoCommand {
+class ShowSheetCommand : public DoneStep {
 public:
     ShowSheetCommand(DesignHistory& history, int kind, int from, int to, int page)
-        : QUndoCommand(QStringLiteral("シート%1へ移動").arg(to + 1)), m_history(history), m_nKind(kind),
+        : DoneStep(QStringLiteral("シート%1へ移動").arg(to + 1)), m_history(history), m_nKind(kind),
           m_nFrom(from), m_nTo(to), m_nPage(page)
     {
     }
 
     void undo() override { Show(m_nFrom); }
-    void redo() override
+    void RedoStep() override
     {
-        if (m_bFirst) {
-            m_bFirst = false;
-            return;
-        }
         Show(m_nTo);
     }
 
@@ -90,7 +78,6 @@ private:
     int m_nFrom;
     int m_nTo;
     int m_nPage;
-    bool m_bFirst = true;
 };
 
 }  // namespace

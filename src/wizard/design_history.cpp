@@ -8,11 +8,11 @@ namespace {
 constexpr int kTypingId = 1;
 
 // One step: what it changed, and where it was made.
-class DesignStepCommand : public QUndoCommand {
+class DesignStepCommand : public DoneStep {
 public:
     DesignStepCommand(DesignHistory& history, DesignChange change, const QString& text, int page, int sticker,
                       int typingRun)
-        : QUndoCommand(text), m_history(history), m_change(std::move(change)), m_nPage(page), m_nSticker(sticker),
+        : DoneStep(text), m_history(history), m_change(std::move(change)), m_nPage(page), m_nSticker(sticker),
           m_nTypingRun(typingRun)
     {
     }
@@ -34,13 +34,8 @@ public:
         m_history.ShowStep(m_nPage, m_nSticker);
     }
 
-    void redo() override
+    void RedoStep() override
     {
-        // Pushed after the change was made: the design already holds it.
-        if (m_bFirst) {
-            m_bFirst = false;
-            return;
-        }
         ApplyAfter(m_change, m_history.Base());
         m_history.ShowStep(m_nPage, m_nSticker);
     }
@@ -53,7 +48,6 @@ private:
     int m_nPage;
     int m_nSticker;
     int m_nTypingRun;
-    bool m_bFirst = true;
 };
 
 int CurrentSticker(int kind)

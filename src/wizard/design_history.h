@@ -7,9 +7,29 @@
 
 #include <QObject>
 #include <QString>
+#include <QUndoCommand>
 #include <QUndoStack>
 
 class CWizardSheetDlg;
+
+// A step pushed after its change was made: the push's own redo finds the design already holding
+// it, so only later redos apply it.
+class DoneStep : public QUndoCommand {
+public:
+    using QUndoCommand::QUndoCommand;
+    void redo() final
+    {
+        if (m_bPushed)
+            RedoStep();
+        m_bPushed = true;
+    }
+
+protected:
+    virtual void RedoStep() = 0;
+
+private:
+    bool m_bPushed = false;
+};
 
 class DesignHistory : public QObject {
     Q_OBJECT

@@ -3,8 +3,11 @@
 #include "app/record_json.h"
 #include "app/headless_fill.h"
 #include "design/design_file.h"
+#include "format/label_sheet.h"
 #include "format/load_formats.h"
+#include "labels/label_templates.h"
 #include "pages/line_break_setting.h"
+#include "pages/sheet_list.h"
 #include "platform/cp932.h"
 #include "render/font_pool.h"
 #include "render/design_layout.h"
@@ -56,7 +59,7 @@ const char* const kUsage =
     "usage: velmaro [FILE.zvd]\n"
     "       velmaro --catalog\n"
     "       velmaro --info [--layout [--plain-breaks]] FILE.zvd\n"
-    "       velmaro --export OUT.pdf|OUT.png FILE.zvd [--offset DX,DY] [--plain-breaks]\n"
+    "       velmaro --export OUT.pdf|OUT.png FILE.zvd|--sheet NAME [--offset DX,DY] [--plain-breaks]\n"
     "               [--fill LIST [--column NAME|N] | --series PREFIX,START,STEP,COUNT,DIGITS[,SUFFIX]]\n"
     "               [--from STICKER]\n"
     "       velmaro --version | --help\n";
@@ -96,8 +99,10 @@ const char* const kHelp =
 bool LoadCatalog(const ProgramFolders& folders, std::ostream& err)
 {
     ClearCatalog();
-    if (LoadFormats(folders.programData, folders.userData))
+    if (LoadFormats(folders.programData, folders.userData)) {
+        AppendLabelSheets(LoadLabelDatabase(err).sheets, g_sealCatalog);
         return true;
+    }
     err << MissingPathMessage(g_strDataDir) << '\n';
     return false;
 }
@@ -109,7 +114,10 @@ int PrintCatalog(const ProgramFolders& folders, std::ostream& out, std::ostream&
         return kExitFailure;
     for (const CatalogEntry& entry : g_sealCatalog) {
         JsonWriter json;
-        std::visit([&json](const auto& record) { WriteRecordJson(json, record); }, entry);
+        if (!IsZolvi(entry) && IsLabelSheet(AsOrvanel(entry)))
+            WriteLabelSheetJson(json, AsOrvanel(entry));
+        else
+            std::visit([&json](const auto& record) { WriteRecordJson(json, record); }, entry);
         out << json.Text() << '\n';
     }
     return 0;
@@ -180,11 +188,11 @@ bool ParseOffsets(const std::string& text, QPoint& offsets)
     }
 }
 
-// The options after --export OUT FILE, each with its value; false for any other or a repeated one.
-bool ParseExportOptions(const std::vector<std::string>& args, QPoint& offsets, FillRequest& fill)
+// The options from `first` on, each with its value; false for any other or a repeated one.
+bool ParseExportOptions(const std::vector<std::string>& args, std::size_t first, QPoint& offsets, FillRequest& fill)
 {
     bool offsetGiven = false;
-    for (std::size_t i = 3; i + 1 < args.size(); i += 2) {
+    for (std::size_t i = first; i + 1 < args.size(); i += 2) {
         const std::string& name = args[i];
         const std::string& value = args[i + 1];
         if (name == "--offset" && !offsetGiven) {
@@ -195,7 +203,30 @@ bool ParseExportOptions(const std::vector<std::string>& args, QPoint& offsets, F
             return false;
         }
     }
-    return args.size() % 2 == 1 && FillOptionsComplete(fill);
+    return args.size() >= first && (args.size() - first) % 2 == 0 && FillOptionsComplete(fill);
+}
+
+// A new design with the default look on the sheet `name` names (a code, the search code, or a
+// label product's "BRAND PART"), as choosing it on the selection page makes one.
+bool NewDesignOnSheet(const ProgramFolders& folders, const std::string& name, int& kind, std::ostream& err)
+{
+    if (!LoadCatalog(folders, err))
+        return false;
+    const auto entry = FindNamedSheet(g_sealCatalog, name);
+    if (entry == g_sealCatalog.end()) {
+        err << "シート「" << name << "」が見つかりませんでした。\n";
+        return false;
+    }
+    const SheetChoice choice = ChoiceOf(MakeSheetListItem(*entry));
+    CSealFormat::ResetAll();
+    CSealFormat::s_nLayoutMode = choice.layoutMode;
+    if (choice.family)
+        CSealFormat::s_nOldSheetType = choice.family;
+    g_strCurCode = CodeOf(*entry);
+    UseFormat(*entry);
+    CSealFormat::ResetDesign();
+    kind = choice.designKind;
+    return true;
 }
 
 // --export OUT FILE [--offset DX,DY] [--fill LIST ... | --series ...]: the sheets exactly as they
@@ -205,15 +236,22 @@ int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& 
 {
     QPoint offsets;
     FillRequest fill;
-    if (!ParseExportOptions(args, offsets, fill)) {
+    const bool newDesign = args[2] == "--sheet";
+    if (!ParseExportOptions(args, newDesign ? 4 : 3, offsets, fill)) {
         err << kUsage;
         return kExitFailure;
     }
-    OpenDesignResult opened;
-    if (!OpenForCommand(folders, args[2], opened, err))
-        return kExitFailure;
-    const int kind = opened.designKind != kKindNone ? opened.designKind
-                                                     : (HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
+    int kind = kKindNone;
+    if (newDesign) {
+        if (!NewDesignOnSheet(folders, args[3], kind, err))
+            return kExitFailure;
+    } else {
+        OpenDesignResult opened;
+        if (!OpenForCommand(folders, args[2], opened, err))
+            return kExitFailure;
+        kind = opened.designKind != kKindNone ? opened.designKind
+                                              : (HoldsOrvanel(opened.variant) ? kKindOrvanel : kKindZolvi);
+    }
     std::vector<FilledEntry> filled;
     if (fill.Wanted() && !FillFromRequest(fill, kind, filled, err))
         return kExitFailure;

@@ -1,6 +1,7 @@
 #include "app/record_json.h"
 
 #include "design/seal_format.h"
+#include "format/label_sheet.h"
 #include "platform/cp932.h"
 
 #include <vector>
@@ -116,5 +117,25 @@ void WriteSettingsJson(JsonWriter& json)
     json.BeginObject();
     for (std::size_t i = 0; i < values.size(); ++i)
         json.Key(kNames[i]).Int(values[i]);
+    json.EndObject();
+}
+
+void WriteLabelSheetJson(JsonWriter& json, const CSealData2& r)
+{
+    static const char* const kShapes[] = {"rectangle", "round", "ellipse"};
+    const Rect& label = r.m_pieces.empty() ? Rect{} : r.m_pieces.front().m_rcPiece;
+    const PaperExtent paper = LabelPaper(r).value_or(PaperExtent{});
+    json.BeginObject();
+    json.Key("strCode").String(cp932::ToUtf8(r.m_strCode));
+    json.Key("strFindCode").String(cp932::ToUtf8(r.m_strFindCode));
+    json.Key("strPieceSize").String(cp932::ToUtf8(r.m_strPieceSize));
+    json.Key("brand").String(r.m_label ? r.m_label->brand : std::string());
+    json.Key("part").String(r.m_label ? r.m_label->part : std::string());
+    json.Key("description").String(r.m_label ? r.m_label->description : std::string());
+    json.Key("paper").String(r.m_label ? r.m_label->paperId : std::string());
+    json.Key("paperSize").IntArray({paper.width, paper.height});
+    json.Key("shape").String(kShapes[static_cast<int>(LabelShapeOf(r))]);
+    json.Key("labelSize").IntArray({label.right - label.left, label.bottom - label.top});
+    json.Key("count").Int(static_cast<int>(r.m_pieces.size()));
     json.EndObject();
 }

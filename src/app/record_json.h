@@ -6,5 +6,8 @@
 
 void WriteRecordJson(JsonWriter& json, const CSealData2& record);
 void WriteRecordJson(JsonWriter& json, const CSealData3& record);
+// A label sheet in short, as the catalog lists it: brand, part, paper, shape, label size (0.01
+// mm) and count.
+void WriteLabelSheetJson(JsonWriter& json, const CSealData2& record);
 // The nine design settings as one object, in their stored order.
 void WriteSettingsJson(JsonWriter& json);

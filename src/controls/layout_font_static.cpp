@@ -31,6 +31,13 @@ bool CLayoutFontStatic::LoadPicture(const QString& file)
     return !picture.isNull();
 }
 
+void CLayoutFontStatic::LoadPicture(const QImage& picture)
+{
+    DropPictures();
+    BuildPictures(picture);
+    update();
+}
+
 void CLayoutFontStatic::SetDisplayFlag(bool on)
 {
     m_bDisplay = on;

@@ -25,6 +25,8 @@ public:
     void LoadPicture(int resourceId);
     // False when the file cannot be read as a picture; the control is then without pictures.
     bool LoadPicture(const QString& file);
+    // A picture drawn by the program (a label sheet's paper or map).
+    void LoadPicture(const QImage& picture);
     void SetDisplayFlag(bool on);
     bool HasPicture() const { return !m_background.isNull(); }
     const QImage& Background() const { return m_background; }

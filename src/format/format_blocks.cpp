@@ -35,13 +35,13 @@ std::int32_t Moved(std::int32_t edge, int by)
     return static_cast<std::int32_t>(std::clamp<long long>(static_cast<long long>(edge) + by, INT32_MIN, INT32_MAX));
 }
 
+}  // namespace
+
 Rect HitRect(const Rect& piece, int hGap, int vGap)
 {
     return Rect{Moved(piece.left, -(hGap / 2)), Moved(piece.top, -(vGap / 2)), Moved(piece.right, hGap / 2),
                 Moved(piece.bottom, vGap / 2)};
 }
-
-}  // namespace
 
 bool ReadPieceBlocks(const std::string& data, std::size_t& pos, int rows, int cols, int hGap, int vGap,
                      std::vector<SealPiece>& pieces, LineRule rule)

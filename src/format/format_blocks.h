@@ -18,6 +18,9 @@ inline constexpr long long kMaxPieces = 4096;
 // Number of stickers of a rows × cols grid (0 when either is not positive), or -1 beyond kMaxPieces.
 long long PieceCount(int rows, int cols);
 
+// A sticker's click area: its outline enlarged by half a gap on every side.
+Rect HitRect(const Rect& piece, int hGap, int vGap);
+
 // Reads grid blocks 1 to 4 from `pos`: one new sticker per line of block 1, then frames (with the
 // click areas), text areas and markers, each block after one skipped line.
 bool ReadPieceBlocks(const std::string& data, std::size_t& pos, int rows, int cols, int hGap, int vGap,

@@ -1,11 +1,13 @@
 #pragma once
 // Sheet-format records: what a "format.tsd" says about a sheet product, plus the design
 // settings that belong to the whole sheet.
+#include "format/label_geometry.h"
 #include "format/seal_piece.h"
 #include "platform/rect.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,9 @@ public:
     int m_nOutlineRound = 0;
     int m_nOutlinePen = 0;
     std::vector<SealPiece> m_pieces;
+    // The template a label sheet was made from (brand, part, paper, shape); never stored in
+    // design files, and absent for the maker's sheets.
+    std::shared_ptr<const LabelGeometry> m_label;
 
     void Reset();
     void CopyFrom(const CSealData2& source);

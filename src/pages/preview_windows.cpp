@@ -68,7 +68,7 @@ void CModelessPreviewDlg::Refresh()
     }
     if (!m_picture)
         return;
-    m_picture->LoadPicture(SheetCanvas(m_nKind));
+    m_picture->LoadPicture(SheetCanvasPicture(m_nKind));
     LayOutDesignOfKind(m_nKind, CurrentLook(), UserLineBreaks());
     m_picture->update();
 }

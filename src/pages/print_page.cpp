@@ -228,7 +228,7 @@ void CPrintStepPage::OnSetActive()
 void CPrintStepPage::LoadCanvas()
 {
     auto* picture = ControlAs<CLayoutFontStatic>(SheetPictureId(m_nDesignKind));
-    picture->LoadPicture(SheetCanvas(m_nDesignKind));
+    picture->LoadPicture(SheetCanvasPicture(m_nDesignKind));
     picture->update();
     if (m_frame)
         PlaceOffsetFrame();

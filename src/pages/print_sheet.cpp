@@ -2,8 +2,11 @@
 
 #include "design/design_sheets.h"
 #include "design/seal_format.h"
+#include "format/label_sheet.h"
 #include "pages/print_sheets.h"
 #include "res/artwork.h"
+#include "render/label_sheet_picture.h"
+#include "render/print_page.h"
 #include "res/resource_ids.h"
 
 #include <QMessageBox>
@@ -18,8 +21,17 @@ int SheetCanvas(int kind)
     return kind == kKindZolvi && CSealFormat::Zolvi().m_nKind == 5 ? kBmpCanvasPaperSmall : kBmpCanvasPaper;
 }
 
+QImage SheetCanvasPicture(int kind)
+{
+    if (kind == kKindOrvanel && LabelPaper(CSealFormat::Orvanel()))
+        return LabelPaperPicture(CSealFormat::Orvanel());
+    return Artwork(SheetCanvas(kind));
+}
+
 QPageSize SheetPaper(int kind)
 {
+    if (kind == kKindOrvanel && LabelPaper(CSealFormat::Orvanel()))
+        return QPageSize(DesignPaperMm(kind), QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
     // Given in whole points, not as the standard size defined in millimetres: a PDF page is whole
     // points, and a size in millimetres is rounded to them otherwise than the drawing is, which
     // moves the print by a fraction of a millimetre.

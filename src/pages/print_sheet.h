@@ -1,5 +1,6 @@
 #pragma once
 // Printing the current design on one page through the print dialog.
+#include <QImage>
 #include <QPageSize>
 #include <QPoint>
 
@@ -9,8 +10,11 @@ class QWidget;
 // The white canvas the sheet of `kind` (1 Orvanel, -2 Zolvi) is drawn on: the paper picture
 // 285 for Zolvi sheets of format kind 5, otherwise 284.
 int SheetCanvas(int kind);
+// That canvas as a picture; a label sheet's is white paper of its own size.
+QImage SheetCanvasPicture(int kind);
 // The paper of that canvas (150 dots per inch) to the whole millimetre: a postcard, 100 x 148 mm,
-// or for the small canvas the L size, 89 x 127 mm (each to the nearest point).
+// or for the small canvas the L size, 89 x 127 mm (each to the nearest point); a label sheet's
+// own paper, as the standard size it is when it is one (A4, Letter).
 QPageSize SheetPaper(int kind);
 
 // Shows the print dialog on `printer` (kept by the wizard, so the next print opens on this one's

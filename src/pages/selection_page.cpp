@@ -3,9 +3,11 @@
 #include "controls/image_font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/quick_list.h"
+#include "format/label_sheet.h"
 #include "format/load_formats.h"
 #include "pages/data_folder_check.h"
 #include "platform/cp932.h"
+#include "render/label_sheet_picture.h"
 #include "res/artwork.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
@@ -166,6 +168,10 @@ bool CPage10Dlg::ChooseSheet(int row)
 bool CPage10Dlg::ShowSheetPicture()
 {
     auto* picture = ControlAs<CLayoutFontStatic>(kIdcSheetPicture);
+    if (m_pSheet->m_nKind == kKindOrvanel && IsLabelSheet(Orvanel())) {
+        picture->LoadPicture(LabelPaperPicture(Orvanel()));
+        return true;
+    }
     const SheetPicture choice = SelectionPicture(m_pSheet->m_nKind);
     if (!choice.fromFolder) {
         if (choice.resource)

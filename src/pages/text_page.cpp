@@ -6,6 +6,7 @@
 #include "controls/scroll_lb.h"
 #include "design/design_record.h"
 #include "design/sticker_number.h"
+#include "format/label_sheet.h"
 #include "format/load_formats.h"
 #include "pages/confirm_dialog.h"
 #include "pages/control_frame.h"
@@ -18,6 +19,7 @@
 #include "pages/sheet_page_views.h"
 #include "pages/sheet_steps.h"
 #include "pages/sticker_actions.h"
+#include "render/label_sheet_picture.h"
 #include "render/sheet_views.h"
 #include "res/dialog_template.h"
 #include "res/look.h"
@@ -386,7 +388,10 @@ bool CTextEntryPage::LoadPictures()
     if (!DataFolderPresent(this))
         return false;
     const std::string code = Design().sheet.m_strCode;
-    Map()->LoadPicture(QString::fromStdString((SheetFolder(code) / "numberseal.bmp").u8string()));
+    if (!IsZolvi() && IsLabelSheet(Orvanel()))
+        Map()->LoadPicture(LabelSheetMap(Orvanel()));
+    else
+        Map()->LoadPicture(QString::fromStdString((SheetFolder(code) / "numberseal.bmp").u8string()));
     Preview()->LoadPicture(IsZolvi() ? kBmpCanvasSticker : kBmpCanvasStickerLarge);
     return true;
 }

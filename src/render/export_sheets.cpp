@@ -23,8 +23,6 @@ struct ExportJob {
     std::vector<StickerPlace>& overflowing;
 };
 
-bool ZolviKind5(int kind) { return kind == kKindZolvi && CSealFormat::Zolvi().m_nKind == 5; }
-
 // Shows `sheet`, lays it out and notes the stickers whose text did not fit.
 void PrepareSheet(const ExportJob& job, int sheet)
 {
@@ -42,7 +40,7 @@ std::string WritePdf(const std::string& path, const ExportJob& job, int first, i
     writer.setResolution(1200);
     // Exactly the canvas: a near standard size (postcard) would otherwise be taken instead.
     writer.setPageSize(
-        QPageSize(PaperSizeMm(ZolviKind5(job.kind)), QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+        QPageSize(DesignPaperMm(job.kind), QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter painter;
     if (!painter.begin(&writer))
@@ -60,7 +58,7 @@ std::string WritePdf(const std::string& path, const ExportJob& job, int first, i
 std::string WritePicture(const std::string& path, const ExportJob& job, int sheet)
 {
     PrepareSheet(job, sheet);
-    QImage image(PaperCanvas(ZolviKind5(job.kind)) * kPictureDpi / kCanvasDpi, QImage::Format_RGB32);
+    QImage image(DesignPaperCanvas(job.kind) * kPictureDpi / kCanvasDpi, QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(kPictureDpi / 0.0254));
     image.setDotsPerMeterY(qRound(kPictureDpi / 0.0254));
     image.fill(Qt::white);

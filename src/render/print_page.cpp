@@ -1,6 +1,7 @@
 #include "render/print_page.h"
 
 #include "design/seal_format.h"
+#include "format/label_sheet.h"
 #include "render/sheet_stickers.h"
 
 namespace {
@@ -50,6 +51,31 @@ void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealDat
 QSize PaperCanvas(bool zolviKind5) { return zolviKind5 ? QSize(527, 751) : QSize(592, 875); }
 
 QSizeF PaperSizeMm(bool zolviKind5) { return QSizeF(PaperCanvas(zolviKind5)) * 25.4 / kCanvasDpi; }
+
+namespace {
+
+std::optional<PaperExtent> DesignLabelPaper(int kind)
+{
+    return kind == kKindOrvanel ? LabelPaper(CSealFormat::Orvanel()) : std::nullopt;
+}
+
+bool ZolviKind5(int kind) { return kind == kKindZolvi && CSealFormat::Zolvi().m_nKind == 5; }
+
+}  // namespace
+
+QSize DesignPaperCanvas(int kind)
+{
+    if (const std::optional<PaperExtent> paper = DesignLabelPaper(kind))
+        return QSize(qRound(paper->width * kCanvasDpi / 2540.0), qRound(paper->height * kCanvasDpi / 2540.0));
+    return PaperCanvas(ZolviKind5(kind));
+}
+
+QSizeF DesignPaperMm(int kind)
+{
+    if (const std::optional<PaperExtent> paper = DesignLabelPaper(kind))
+        return QSizeF(paper->width / 100.0, paper->height / 100.0);
+    return PaperSizeMm(ZolviKind5(kind));
+}
 
 void PaintDesignPage(QPainter& painter, const PrintDevice& device, int kind, const DesignLook& look, QPoint offsets,
                      const CFontPool& pool)

@@ -36,6 +36,10 @@ void PaintZolviPage(QPainter& painter, const PrintDevice& device, const CSealDat
 inline constexpr int kCanvasDpi = 150;
 QSize PaperCanvas(bool zolviKind5);
 QSizeF PaperSizeMm(bool zolviKind5);
+// The paper of the current design of `kind`: a label sheet's own paper, otherwise the paper of
+// its kind as above.
+QSize DesignPaperCanvas(int kind);
+QSizeF DesignPaperMm(int kind);
 
 // Paints the current record of `kind` (1 Orvanel, -2 Zolvi) on one page.
 void PaintDesignPage(QPainter& painter, const PrintDevice& device, int kind, const DesignLook& look, QPoint offsets,

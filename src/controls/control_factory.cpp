@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace {
@@ -54,6 +55,12 @@ QWidget* MakeControl(QWidget* parent, const ControlTemplate& control)
     case ControlKind::CheckBox: return new QCheckBox(text, parent);
     case ControlKind::GroupBox: return new QGroupBox(text, parent);
     case ControlKind::ComboBox: return new QComboBox(parent);
+    case ControlKind::LineEdit: {
+        auto* edit = new QLineEdit(parent);
+        edit->setPlaceholderText(text);
+        edit->setClearButtonEnabled(true);
+        return edit;
+    }
     }
     return new QWidget(parent);
 }

@@ -1,11 +1,15 @@
 #include "pages/program_folder.h"
 
+#include "format/label_sheet.h"
 #include "format/load_formats.h"
+#include "labels/label_templates.h"
 #include "platform/exe_dir.h"
 #include "update/installer_launch.h"
 
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <iostream>
 
 namespace {
 
@@ -52,7 +56,10 @@ void SetProgramFolder(const std::filesystem::path& folder)
 
 bool LoadProgramFormats()
 {
-    return LoadFormats(Folders().programData, Folders().userData);
+    if (!LoadFormats(Folders().programData, Folders().userData))
+        return false;
+    AppendLabelSheets(LoadLabelDatabase(std::cerr).sheets, g_sealCatalog);
+    return true;
 }
 
 std::filesystem::path DesignFolder()

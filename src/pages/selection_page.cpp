@@ -14,6 +14,7 @@
 #include "wizard/design_history.h"
 #include "wizard/wizard_sheet.h"
 
+#include <QLineEdit>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -63,18 +64,44 @@ bool CPage10Dlg::OnInitDialog()
     list->SetCellHandler([this](QuickListCell& cell) { OnCellRequest(cell); });
     list->SetClickHandler([this](const QuickListHit& hit) { OnListClick(hit); });
     list->SetSelectionHandler([this](int row) { OnSelectionShown(row); });
+    connect(Search(), &QLineEdit::textChanged, this, [this] { OnSearchChanged(); });
     FillList();
     return true;
 }
 
+QLineEdit* CPage10Dlg::Search() const
+{
+    return ControlAs<QLineEdit>(kIdcSheetSearch);
+}
+
 void CPage10Dlg::FillList()
 {
-    CQuickList* list = List();
-    m_rows.clear();
     ControlAs<CLayoutFontStatic>(kIdcSheetPicture)->LoadPicture(0);
+    m_allRows.clear();
+    m_allRows.reserve(g_sealCatalog.size());
     for (const CatalogEntry& entry : g_sealCatalog)
-        m_rows.push_back(MakeSheetListItem(entry));
-    list->SetItemCount(static_cast<int>(m_rows.size()));
+        m_allRows.push_back(MakeSheetListItem(entry));
+    ShowFoundRows();
+}
+
+void CPage10Dlg::ShowFoundRows()
+{
+    const std::string query = Search()->text().trimmed().toStdString();
+    m_rows.clear();
+    for (const SheetListItem& row : m_allRows)
+        if (RowMatches(row, query))
+            m_rows.push_back(row);
+    List()->SetItemCount(static_cast<int>(m_rows.size()));
+}
+
+// A new search shows other rows: nothing is chosen among them yet.
+void CPage10Dlg::OnSearchChanged()
+{
+    ShowFoundRows();
+    g_nLastSelRow = -1;
+    List()->ClearSelectedRow();
+    ControlAs<CLayoutFontStatic>(kIdcSheetPicture)->LoadPicture(0);
+    m_pSheet->EnableNext(false);
 }
 
 void CPage10Dlg::OnSetActive()
@@ -113,9 +140,9 @@ void CPage10Dlg::OnCellRequest(QuickListCell& cell) const
     cell.italic = row.m_bItalic[column];
     if (column == 0) {
         cell.image = IsOrvanelRow(row) ? kOrvanelImage : kZolviImage;
-        cell.text = QString::fromStdString(cp932::ToUtf8(row.m_strFindCode));
+        cell.text = QString::fromStdString(RowTitle(row));
     } else {
-        cell.text = QString::fromStdString(cp932::ToUtf8(row.m_strPieceSize));
+        cell.text = QString::fromStdString(RowSize(row));
     }
 }
 

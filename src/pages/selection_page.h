@@ -8,6 +8,7 @@
 struct QuickListCell;
 struct QuickListHit;
 class CQuickList;
+class QLineEdit;
 
 // The row the list was last seen showing as selected.
 extern int g_nLastSelRow;
@@ -20,10 +21,12 @@ public:
     void OnSetActive() override;
     int OnWizardNext() override;
 
-    // Rebuilds the rows from the catalog.
+    // Rebuilds the rows from the catalog, keeping the search.
     void FillList();
+    // The rows the search finds, as the list shows them.
     const std::vector<SheetListItem>& Rows() const { return m_rows; }
     CQuickList* List() const;
+    QLineEdit* Search() const;
 
 protected:
     bool OnInitDialog() override;
@@ -37,6 +40,9 @@ private:
     bool ChooseSheet(int row);
     bool ShowSheetPicture();
     void ShowChoiceHints(bool on);
+    void ShowFoundRows();
+    void OnSearchChanged();
 
+    std::vector<SheetListItem> m_allRows;
     std::vector<SheetListItem> m_rows;
 };

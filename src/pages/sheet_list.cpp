@@ -1,7 +1,12 @@
 #include "pages/sheet_list.h"
 
 #include "design/seal_format.h"
+#include "format/label_sheet.h"
+#include "platform/cp932.h"
 #include "res/resource_ids.h"
+
+#include <cctype>
+#include <type_traits>
 
 namespace {
 
@@ -17,6 +22,13 @@ constexpr ZolviFamily kZolviFamilies[] = {
 };
 
 constexpr int kOrvanelLayout = 187;
+
+std::string Folded(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
 constexpr int kZolviLayout = 144;
 
 }  // namespace
@@ -47,6 +59,12 @@ SheetListItem MakeSheetListItem(const CatalogEntry& entry)
             row.m_strPieceSize = record.m_strPieceSize;
             row.m_strCode = record.m_strCode;
             row.m_nSheetId = IsZolvi(entry) ? ZolviSheetId(record.m_strCode) : kOrvanelSheetId;
+            row.m_nCount = static_cast<int>(record.m_pieces.size());
+            if constexpr (std::is_same_v<std::decay_t<decltype(record)>, CSealData2>)
+                if (record.m_label)
+                    row.m_strLabel = record.m_label->brand + " " + record.m_label->part + "  " +
+                                     record.m_label->description;
+            row.m_strSearch = Folded(RowTitle(row) + '\n' + row.m_strCode);
             return row;
         },
         entry);
@@ -55,6 +73,22 @@ SheetListItem MakeSheetListItem(const CatalogEntry& entry)
 bool IsOrvanelRow(const SheetListItem& row)
 {
     return row.m_nSheetId == kOrvanelSheetId;
+}
+
+std::string RowTitle(const SheetListItem& row)
+{
+    return row.m_strLabel.empty() ? cp932::ToUtf8(row.m_strFindCode) : row.m_strLabel;
+}
+
+std::string RowSize(const SheetListItem& row)
+{
+    const std::string size = cp932::ToUtf8(row.m_strPieceSize);
+    return row.m_strLabel.empty() ? size : size + " ×" + std::to_string(row.m_nCount);
+}
+
+bool RowMatches(const SheetListItem& row, const std::string& query)
+{
+    return query.empty() || row.m_strSearch.find(Folded(query)) != std::string::npos;
 }
 
 SheetChoice ChoiceOf(const SheetListItem& row)

@@ -18,6 +18,9 @@ struct SheetListItem {
     int m_nSheetId = 0;
     std::array<std::uint8_t, 2> m_bBold{1, 1};
     std::array<std::uint8_t, 2> m_bItalic{0, 0};
+    std::string m_strLabel;  // a label sheet: "BRAND PART  description" (UTF-8); empty otherwise
+    int m_nCount = 0;        // stickers on the sheet
+    std::string m_strSearch; // what a search looks in, in lower case
 };
 
 // The sheet id of a Zolvi code by its first four characters (a shorter code is compared whole).
@@ -26,6 +29,13 @@ int ZolviSheetId(const std::string& code);
 int SheetFamily(int sheetId);
 SheetListItem MakeSheetListItem(const CatalogEntry& entry);
 bool IsOrvanelRow(const SheetListItem& row);
+// What the list shows of a row (UTF-8): the search code or a label's brand, part and description;
+// the sticker size, with the count for label sheets.
+std::string RowTitle(const SheetListItem& row);
+std::string RowSize(const SheetListItem& row);
+// Whether a row is found by `query` (UTF-8): a part of its search code, code, brand, part or
+// description, letters compared without regard to case. An empty query finds every row.
+bool RowMatches(const SheetListItem& row, const std::string& query);
 
 // What a click on a row sets.
 struct SheetChoice {

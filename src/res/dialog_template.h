@@ -17,6 +17,7 @@ enum class ControlKind {
     CheckBox,        // a check box with its caption
     GroupBox,        // a titled frame around other controls
     ComboBox,        // a drop-down list
+    LineEdit,        // a one-line text field; the caption is its hint
 };
 
 struct ControlTemplate {

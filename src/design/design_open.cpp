@@ -7,6 +7,8 @@
 #include "design/file_messages.h"
 #include "design/settings_items.h"
 #include "format/catalog.h"
+#include "format/label_sheet.h"
+#include "platform/cp932.h"
 #include "platform/file_bytes.h"
 
 #include <algorithm>
@@ -22,6 +24,7 @@ struct DesignFileContents {
     std::optional<CSealData3> zolvi;
     std::optional<std::string> curCode;  // set by the catalog look-ups of the older variants
     int designKind = kKindNone;
+    std::string labelFromFile;  // the search code of a label sheet the catalog no longer lists
 };
 
 constexpr std::size_t kJapaneseFaceSetting = 5;
@@ -59,6 +62,15 @@ bool ReadOrvanelPart(const std::string& bytes, std::size_t& pos, DesignFileConte
     CSealData2 record;
     if (!ReadDesign(bytes, pos, record, true))
         return false;
+    // A label sheet needs nothing of the catalog, whose template may have changed or gone: the
+    // file holds its labels, paper and shape. The template is still named when it is there.
+    if (IsLabelSheet(record)) {
+        const CSealData2* sheet = FindSheet<CSealData2>(record.m_strCode);
+        if (sheet && sheet->m_label)
+            record.m_label = sheet->m_label;
+        else
+            c.labelFromFile = cp932::ToUtf8(record.m_strFindCode);
+    }
     c.orvanel = std::move(record);
     c.designKind = kKindOrvanel;
     return true;
@@ -202,6 +214,8 @@ OpenDesignResult OpenDesignBytes(const std::string& bytes, const std::string& pa
     result.variant = *variant;
     result.designKind = contents.designKind;
     result.advance = contents.designKind != kKindNone;
+    if (!contents.labelFromFile.empty())
+        result.warning = LabelFromFileMessage(contents.labelFromFile);
     return result;
 }
 

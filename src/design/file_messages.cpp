@@ -54,6 +54,11 @@ std::string UnreadSheetsMessage(const std::string& path)
     return WithPath("%1 の2枚目以降のシートを読み込めませんでした。1枚目だけを開きます。", path);
 }
 
+std::string LabelFromFileMessage(const std::string& part)
+{
+    return WithPath("ラベル用紙「%1」がラベルの一覧にないため、デザインに保存された寸法で開きました。", part);
+}
+
 std::string ReadErrorMessage(const std::string& path, int error)
 {
     if (error == ENOENT)

@@ -7,6 +7,8 @@ std::string MissingFileMessage(const std::string& path);
 std::string DamagedFileMessage(const std::string& path);
 // The companion `path` of a design that opened with its first sheet alone.
 std::string UnreadSheetsMessage(const std::string& path);
+// A design on a label sheet whose template is no longer installed (`part`: its search code, UTF-8).
+std::string LabelFromFileMessage(const std::string& part);
 // A file that could not be read, worded after the system's error number.
 std::string ReadErrorMessage(const std::string& path, int error);
 // A file that could not be written, worded after the system's error number.

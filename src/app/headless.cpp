@@ -56,7 +56,7 @@ void LayOutOpenedDesign(int kind, LineBreaks breaks)
 }
 
 const char* const kUsage =
-    "usage: velmaro [FILE.zvd]\n"
+    "usage: velmaro [FILE.zvd | --sheet NAME]\n"
     "       velmaro --catalog\n"
     "       velmaro --info [--layout [--plain-breaks]] FILE.zvd\n"
     "       velmaro --export OUT.pdf|OUT.png FILE.zvd|--sheet NAME [--offset DX,DY] [--plain-breaks]\n"
@@ -281,6 +281,8 @@ LineBreaks TakeLineBreaks(std::vector<std::string>& args)
 
 bool IsHeadlessCommand(const std::vector<std::string>& args)
 {
+    if (args.size() == 2 && args[0] == "--sheet")
+        return false;
     return !args.empty() && args[0].rfind("--", 0) == 0;
 }
 

@@ -10,7 +10,7 @@
 // Exit status for a command that could not do its work.
 inline constexpr int kExitFailure = 2;
 
-// True when the arguments name a headless option.
+// True when the arguments name a headless option; "--sheet NAME" alone opens the wizard.
 bool IsHeadlessCommand(const std::vector<std::string>& args);
 int RunHeadless(const std::vector<std::string>& args, const ProgramFolders& folders,
                 std::ostream& out, std::ostream& err);

@@ -53,9 +53,11 @@ CWizardPageDlg* CQuilletApp::Page(int templateId) const
 
 int CQuilletApp::InitInstance(const std::vector<std::string>& args)
 {
-    if (!args.empty())
-        g_strOpenPath = args.front();
     CreateWizard();
+    if (args.size() == 2 && args[0] == "--sheet")
+        m_wizard->SetStartSheet(args[1]);
+    else if (!args.empty())
+        g_strOpenPath = args.front();
     if (!LoadProgramFormats()) {
         ShowMessage(nullptr, MissingPathMessage(g_strDataDir));
         return 0;

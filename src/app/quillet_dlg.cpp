@@ -5,10 +5,12 @@
 #include "pages/design_commands.h"
 #include "pages/program_folder.h"
 #include "pages/recovery_dialog.h"
+#include "pages/selection_page.h"
 #include "pages/save_message_dialog.h"
 #include "res/artwork.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
+#include "wizard/message_box.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -28,13 +30,32 @@ void CQuilletDlg::OnInitDialog()
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork(kIconMain))));
     SetButtonPictures();
     SetStepPictures();
-    if (OfferRecovery() || g_strOpenPath.empty())
+    if (OfferRecovery())
+        return;
+    if (!m_strStartSheet.empty()) {
+        StartOnNamedSheet();
+        return;
+    }
+    if (g_strOpenPath.empty())
         return;
     CWizardPageDlg* page = GetActivePage();
     if (!page && PageCount() > 0 && ActivatePage(PageAt(0)))
         page = PageAt(0);
     if (page)
         OpenDesignPath(page, std::filesystem::path(g_strOpenPath));
+}
+
+// As if the user began a new design and picked the sheet from the list; a name that finds none
+// leaves the list open, searched for it.
+void CQuilletDlg::StartOnNamedSheet()
+{
+    if (!GetActivePage() && PageCount() > 0)
+        ActivatePage(PageAt(0));
+    if (auto* start = ControlAs<CButtonST>(kIdcNewDesign))
+        start->click();
+    if (auto* selection = dynamic_cast<CPage10Dlg*>(FindPage(kIddSelection)))
+        if (!selection->ChooseNamedSheet(m_strStartSheet))
+            ShowMessage(this, "シート「" + m_strStartSheet + "」が見つかりませんでした。");
 }
 
 void CQuilletDlg::SetButtonPictures()

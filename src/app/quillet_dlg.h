@@ -16,6 +16,8 @@ public:
 
     void OnInitDialog() override;
     CAutosave& Autosave() { return *m_autosave; }
+    // A sheet named on the command line: the wizard opens on a new design on it.
+    void SetStartSheet(const std::string& utf8Name) { m_strStartSheet = utf8Name; }
 
 protected:
     // Kind 0 or a saved design close at once; unsaved work asks CDlgSaveMsg.
@@ -27,5 +29,8 @@ private:
     // Offers the newest work a program left unsaved; true when it was restored.
     bool OfferRecovery();
 
+    void StartOnNamedSheet();
+
     CAutosave* m_autosave;
+    std::string m_strStartSheet;
 };

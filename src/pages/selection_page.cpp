@@ -159,12 +159,36 @@ void CPage10Dlg::OnSelectionShown(int row)
 
 void CPage10Dlg::OnListClick(const QuickListHit& hit)
 {
-    if (hit.row < 0 || !ChooseSheet(hit.row))
-        return;
+    ChooseRow(hit.row);
+}
+
+bool CPage10Dlg::ChooseRow(int row)
+{
+    if (row < 0 || !ChooseSheet(row))
+        return false;
     m_pSheet->ShowNext(true);
     ShowChoiceHints(true);
     ResetDesign();
     m_pSheet->History().Reset(m_pSheet->m_nKind);
+    return true;
+}
+
+bool CPage10Dlg::ChooseNamedSheet(const std::string& utf8Name)
+{
+    const auto entry = FindNamedSheet(g_sealCatalog, utf8Name);
+    if (entry == g_sealCatalog.end()) {
+        Search()->setText(QString::fromStdString(utf8Name));
+        return false;
+    }
+    Search()->clear();
+    const SheetListItem wanted = MakeSheetListItem(*entry);
+    for (int row = 0; row < static_cast<int>(m_rows.size()); ++row)
+        if (m_rows[row].m_strCode == wanted.m_strCode && IsOrvanelRow(m_rows[row]) == IsOrvanelRow(wanted)) {
+            List()->SelectRow(row);
+            g_nLastSelRow = row;
+            return ChooseRow(row);
+        }
+    return false;
 }
 
 bool CPage10Dlg::ChooseSheet(int row)

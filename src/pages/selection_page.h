@@ -27,6 +27,9 @@ public:
     const std::vector<SheetListItem>& Rows() const { return m_rows; }
     CQuickList* List() const;
     QLineEdit* Search() const;
+    // Chooses the sheet a name finds (a code, search code or label "BRAND PART") as a click on its
+    // row would; false when none is found.
+    bool ChooseNamedSheet(const std::string& utf8Name);
 
 protected:
     bool OnInitDialog() override;
@@ -34,6 +37,7 @@ protected:
 private:
     void OnCellRequest(QuickListCell& cell) const;
     void OnListClick(const QuickListHit& hit);
+    bool ChooseRow(int row);
     void OnSelectionShown(int row);
     // Makes row `row` the design's sheet (kind, settings, code, record, picture); false when
     // the row could not be chosen.

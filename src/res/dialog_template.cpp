@@ -40,8 +40,8 @@ std::vector<DialogTemplate> MakeTemplates()
                   {kIdcSupport, K::PictureButton, 323, 334, 60, 22}}});
     t.push_back({kIddSelection, 451, 355, "",
                  {{kIdcHeader, K::Picture, 0, 0, 450, 36},
-                  {kIdcSheetSearch, K::LineEdit, 23, 43, 225, 14, "コード・メーカー・品番で探す"},
-                  {kIdcSheetList, K::QuickList, 23, 60, 225, 247},
+                  {kIdcSheetList, K::QuickList, 23, 43, 225, 264},
+                  {kIdcSheetSearch, K::LineEdit, 23, 310, 225, 14, "コード・メーカー・品番で探す"},
                   {kIdcSheetPicture, K::LayoutPicture, 283, 43, 160, 256},
                   {kIdcFooter, K::Picture, 0, 326, 450, 28},
                   {kIdcPickArrow, K::Picture, 254, 154, 21, 26},

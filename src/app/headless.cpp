@@ -68,7 +68,7 @@ constexpr const char* kPlainBreaks = "--plain-breaks";
 
 // One line for each option, as in the manual page velmaro(1).
 const char* const kHelp =
-    "Usage: velmaro [FILE.zvd]\n"
+    "Usage: velmaro [FILE.zvd | --sheet NAME]\n"
     "       velmaro OPTION...\n"
     "Design text for pre-cut sticker sheets and print it; without an option the wizard opens,\n"
     "with FILE.zvd that design.\n"
@@ -79,6 +79,9 @@ const char* const kHelp =
     "                                 write the sheet as it would print to OUT (.pdf or .png),\n"
     "                                 shifted by DX,DY in 0.01 mm; several sheets: a PDF page\n"
     "                                 each, or OUT-1.png, OUT-2.png, ...\n"
+    "  --sheet NAME                   a new design with the default look on the sheet NAME names (its\n"
+    "                                 code, the search code on its pack, or a label's \"BRAND PART\"):\n"
+    "                                 with --export in place of FILE.zvd, or alone to open the wizard\n"
     "  --fill LIST                    with --export: fill the stickers with the entries of LIST, one a\n"
     "                                 line (a CSV or TSV file: one column of it), onto as many sheets\n"
     "                                 as it takes; LIST - reads standard input\n"

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <unordered_set>
 
@@ -199,7 +200,17 @@ std::string LabelSheetCode(const std::string& brand, const std::string& part)
         for (char c : *text)
             if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))
                 code += c;
-    return code;
+    if (!code.empty())
+        return code;
+    // A name without one Latin letter or digit ("私のシール") gets a code from its bytes, the
+    // same at every start (FNV-1a), so that designs find it again.
+    std::uint32_t hash = 2166136261u;
+    for (const std::string* text : {&brand, &part})
+        for (char c : *text)
+            hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    char hex[9];
+    std::snprintf(hex, sizeof hex, "%08x", hash);
+    return std::string("Label") + hex;
 }
 
 LabelSheetResult MakeLabelSheet(const LabelGeometry& s)

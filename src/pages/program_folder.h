@@ -1,6 +1,7 @@
 #pragma once
 // The program's folders for the wizard (see platform/program_folders.h), and the design folder,
 // which lives at the GUI edge because only Qt knows the user's documents folder.
+#include "format/measured_sheet.h"
 #include "platform/program_folders.h"
 
 #include <QString>
@@ -12,8 +13,12 @@ const ProgramFolders& Folders();
 std::filesystem::path ProgramFolder();
 // Points the program data at `folder`, for a test run.
 void SetProgramFolder(const std::filesystem::path& folder);
-// Reads the catalog from the program's and the user's data folders; false when the program's is missing.
+// Reads the catalog from the program's and the user's data folders, then the label sheets of the
+// label-template database and the user's templates; false when the program's data is missing.
 bool LoadProgramFormats();
+// Writes a sheet measured by hand as a template into the user's templates folder (made when
+// needed; a template of the same name is replaced). Returns the message to show on failure.
+std::string SaveMeasuredSheet(const MeasuredSheet& sheet);
 
 // Where the open and save dialogs start: the last folder used, at first "Velmaro" in the user's
 // documents folder (made when it is first needed).

@@ -6,15 +6,19 @@
 #include "format/label_sheet.h"
 #include "format/load_formats.h"
 #include "pages/data_folder_check.h"
+#include "pages/measure_dialog.h"
+#include "pages/program_folder.h"
 #include "platform/cp932.h"
 #include "render/label_sheet_picture.h"
 #include "res/artwork.h"
 #include "res/look.h"
 #include "res/resource_ids.h"
 #include "wizard/design_history.h"
+#include "wizard/message_box.h"
 #include "wizard/wizard_sheet.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -65,6 +69,7 @@ bool CPage10Dlg::OnInitDialog()
     list->SetClickHandler([this](const QuickListHit& hit) { OnListClick(hit); });
     list->SetSelectionHandler([this](int row) { OnSelectionShown(row); });
     connect(Search(), &QLineEdit::textChanged, this, [this] { OnSearchChanged(); });
+    connect(ControlAs<QPushButton>(kIdcMeasureSheet), &QPushButton::clicked, this, [this] { OnMeasureSheet(); });
     FillList();
     return true;
 }
@@ -171,6 +176,26 @@ bool CPage10Dlg::ChooseRow(int row)
     ResetDesign();
     m_pSheet->History().Reset(m_pSheet->m_nKind);
     return true;
+}
+
+// A sheet measured by hand becomes a template of the user's, listed and chosen at once.
+void CPage10Dlg::OnMeasureSheet()
+{
+    CMeasureSheetDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const MeasuredSheet sheet = dialog.Sheet();
+    if (const std::string error = SaveMeasuredSheet(sheet); !error.empty()) {
+        ShowMessage(this, error);
+        return;
+    }
+    ClearCatalog();
+    if (!LoadProgramFormats()) {
+        ShowMessage(this, MissingPathMessage(g_strDataDir));
+        return;
+    }
+    FillList();
+    ChooseNamedSheet(std::string(kMeasuredBrand) + " " + sheet.name);
 }
 
 bool CPage10Dlg::ChooseNamedSheet(const std::string& utf8Name)

@@ -38,6 +38,7 @@ private:
     void OnCellRequest(QuickListCell& cell) const;
     void OnListClick(const QuickListHit& hit);
     bool ChooseRow(int row);
+    void OnMeasureSheet();
     void OnSelectionShown(int row);
     // Makes row `row` the design's sheet (kind, settings, code, record, picture); false when
     // the row could not be chosen.

@@ -30,6 +30,7 @@ inline constexpr int kIdcConfirmLine2 = 1072;
 inline constexpr int kIdcSaveMessage = 1075;
 inline constexpr int kIdcSheetList = 1076;
 inline constexpr int kIdcSheetSearch = 1077;  // finds sheets by code, brand or part
+inline constexpr int kIdcMeasureSheet = 1079;  // opens the dialog for a sheet measured by hand
 inline constexpr int kIdcSheetPicture = 1097;
 inline constexpr int kIdcSupport = 1109;
 inline constexpr int kIdcNewDesign = 1125;

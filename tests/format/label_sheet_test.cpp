@@ -165,6 +165,11 @@ TEST(LabelSheetTest, CatalogGetsOneEntryPerUsableSheetWithUniqueCodes)
     EXPECT_EQ(AsOrvanel(catalog[2]).m_label->part, "L71-63");
     for (const CatalogEntry& entry : catalog)
         EXPECT_TRUE(IsSheetCode(CodeOf(entry)));
+    // A name of Japanese letters alone still makes a code, always the same one.
+    const std::string own = LabelSheetCode("自作", "私のシール");
+    EXPECT_TRUE(IsSheetCode(own)) << own;
+    EXPECT_EQ(own, LabelSheetCode("自作", "私のシール"));
+    EXPECT_NE(own, LabelSheetCode("自作", "私のラベル"));
 }
 
 TEST(LabelSheetTest, DesignFileKeepsWhatMakesItALabelSheet)

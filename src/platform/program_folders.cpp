@@ -33,16 +33,15 @@ std::filesystem::path HomeFolder(const EnvironmentLookup& environment)
     return "/";
 }
 
-// $name when it holds an absolute path (relative ones are to be ignored), else HOME/`fallback`.
-std::filesystem::path BaseFolder(const EnvironmentLookup& environment, const char* name, const char* fallback)
+}  // namespace
+
+std::filesystem::path XdgBaseFolder(const EnvironmentLookup& environment, const char* name, const char* fallback)
 {
     const char* value = environment(name);
     if (value && *value && std::filesystem::path(value).is_absolute())
         return value;
     return HomeFolder(environment) / fallback;
 }
-
-}  // namespace
 
 std::filesystem::path ProgramFolders::SettingsFile() const
 {
@@ -56,9 +55,9 @@ ProgramFolders LocateProgramFolders(const std::filesystem::path& exeFolder, cons
     ProgramFolders folders;
     const std::filesystem::path installed = exeFolder.parent_path() / "share" / kProgramName;
     folders.programData = IsDirectory(installed) ? installed.lexically_normal() : exeFolder;
-    folders.userData = BaseFolder(environment, "XDG_DATA_HOME", ".local/share") / kProgramName;
-    folders.userConfig = BaseFolder(environment, "XDG_CONFIG_HOME", ".config") / kProgramName;
-    folders.userState = BaseFolder(environment, "XDG_STATE_HOME", ".local/state") / kProgramName;
+    folders.userData = XdgBaseFolder(environment, "XDG_DATA_HOME", ".local/share") / kProgramName;
+    folders.userConfig = XdgBaseFolder(environment, "XDG_CONFIG_HOME", ".config") / kProgramName;
+    folders.userState = XdgBaseFolder(environment, "XDG_STATE_HOME", ".local/state") / kProgramName;
     return folders;
 }
 

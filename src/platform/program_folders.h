@@ -18,6 +18,9 @@ struct ProgramFolders {
 // Reads one environment variable; nullptr when unset.
 using EnvironmentLookup = std::function<const char*(const char* name)>;
 
+// $name when it holds an absolute path (relative ones are to be ignored), else HOME/`fallback`.
+std::filesystem::path XdgBaseFolder(const EnvironmentLookup& environment, const char* name, const char* fallback);
+
 ProgramFolders LocateProgramFolders(const std::filesystem::path& exeFolder,
                                     const EnvironmentLookup& environment);
 // The same for this process, from its executable and environment.

@@ -1,0 +1,34 @@
+#pragma once
+// Every label template of the database's folders and the user's own folder.
+#include "format/label_geometry.h"
+#include "platform/program_folders.h"
+
+#include <filesystem>
+#include <ostream>
+#include <vector>
+
+struct LabelFolders {
+    // Read in this order, each with its "*-templates.xml" files; the first that has a
+    // "paper-sizes.xml" gives the papers.
+    std::vector<std::filesystem::path> database;
+    // The user's "*.template" and "*-templates.xml" files, read last; empty for none.
+    std::filesystem::path user;
+};
+
+// "libglabels-3.0/templates" in each folder of $XDG_DATA_DIRS (by default /usr/local/share and
+// /usr/share), then in /usr/share if not among them; the user's "libglabels/templates" in
+// $XDG_CONFIG_HOME (by default ~/.config).
+LabelFolders LocateLabelFolders(const EnvironmentLookup& environment);
+
+struct LabelDatabase {
+    std::vector<LabelGeometry> sheets;
+    int unsupported = 0;  // templates left out (TemplateFileResult::unsupported), all files together
+};
+
+// Reads the folders' files, each folder's in the order of their names. Of two templates of one
+// brand and part (in any case) the first is kept, unless the later one is the user's and the
+// first the database's: the user's then takes its place. A file that cannot be read is left out
+// with one line on `errors` naming it and the reason.
+LabelDatabase LoadLabelDatabase(const LabelFolders& folders, std::ostream& errors);
+// The same for this process's environment.
+LabelDatabase LoadLabelDatabase(std::ostream& errors);

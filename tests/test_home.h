@@ -10,4 +10,6 @@ inline void UseTestHome()
     setenv("XDG_DATA_HOME", (home + "/data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
     setenv("XDG_STATE_HOME", (home + "/state").c_str(), 1);
+    // No label-template database but the one a test gives: the sheet list is the bundled sheets'.
+    setenv("XDG_DATA_DIRS", (home + "/share").c_str(), 1);
 }

@@ -5,7 +5,7 @@
 #include "design/design_file.h"
 #include "format/label_sheet.h"
 #include "format/load_formats.h"
-#include "labels/label_templates.h"
+#include "labels/label_database.h"
 #include "pages/line_break_setting.h"
 #include "pages/sheet_list.h"
 #include "platform/cp932.h"

@@ -279,6 +279,7 @@ int AppendLabelSheets(const std::vector<LabelGeometry>& sheets, SealCatalog& cat
     std::unordered_set<std::string> taken;
     for (const CatalogEntry& entry : catalog)
         taken.insert(CodeOf(entry));
+    catalog.reserve(catalog.size() + sheets.size());
     int left = 0;
     for (const LabelGeometry& sheet : sheets) {
         LabelSheetResult made = MakeLabelSheet(sheet);

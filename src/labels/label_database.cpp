@@ -15,7 +15,6 @@ namespace {
 
 const char kDefaultDataDirs[] = "/usr/local/share:/usr/share";
 const char kDatabaseSubfolder[] = "libglabels-3.0/templates";
-const char kSystemDataDir[] = "/usr/share";
 
 // The absolute folders of a colon-separated list such as $XDG_DATA_DIRS; relative ones are ignored.
 std::vector<fs::path> AbsoluteFolders(std::string_view list)
@@ -150,7 +149,6 @@ LabelFolders LocateLabelFolders(const EnvironmentLookup& environment)
     LabelFolders folders;
     for (const fs::path& dir : AbsoluteFolders(dataDirs && *dataDirs ? dataDirs : kDefaultDataDirs))
         AddOnce(folders.database, dir / kDatabaseSubfolder);
-    AddOnce(folders.database, fs::path(kSystemDataDir) / kDatabaseSubfolder);
     folders.user = XdgBaseFolder(environment, "XDG_CONFIG_HOME", ".config") / "libglabels" / "templates";
     return folders;
 }

@@ -16,8 +16,8 @@ struct LabelFolders {
 };
 
 // "libglabels-3.0/templates" in each folder of $XDG_DATA_DIRS (by default /usr/local/share and
-// /usr/share), then in /usr/share if not among them; the user's "libglabels/templates" in
-// $XDG_CONFIG_HOME (by default ~/.config).
+// /usr/share: a list that leaves /usr/share out means it, as for every other program's data);
+// the user's "libglabels/templates" in $XDG_CONFIG_HOME (by default ~/.config).
 LabelFolders LocateLabelFolders(const EnvironmentLookup& environment);
 
 struct LabelDatabase {

@@ -1,14 +1,18 @@
 #include "pages/program_folder.h"
 
+#include "design/file_messages.h"
 #include "format/label_sheet.h"
 #include "format/load_formats.h"
+#include "labels/label_database.h"
 #include "labels/label_templates.h"
+#include "platform/file_bytes.h"
 #include "platform/exe_dir.h"
 #include "update/installer_launch.h"
 
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -60,6 +64,34 @@ bool LoadProgramFormats()
         return false;
     AppendLabelSheets(LoadLabelDatabase(std::cerr).sheets, g_sealCatalog);
     return true;
+}
+
+namespace {
+
+// A file name from the sheet's name: what a file name cannot hold becomes "_".
+std::string TemplateFileName(const std::string& name)
+{
+    std::string file;
+    for (char c : name)
+        file += (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20) ? '_' : c;
+    if (file.empty() || file[0] == '.')
+        file.insert(0, "_");
+    return file + ".template";
+}
+
+}  // namespace
+
+std::string SaveMeasuredSheet(const MeasuredSheet& sheet)
+{
+    const std::filesystem::path folder =
+        LocateLabelFolders([](const char* name) { return std::getenv(name); }).user;
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    const std::filesystem::path file = folder / TemplateFileName(sheet.name);
+    const int failure = error ? error.value() : WriteFileAtomically(file, WriteTemplateXml(MeasuredGeometry(sheet)));
+    if (failure == 0)
+        return {};
+    return WriteErrorMessage(file.string(), failure);
 }
 
 std::filesystem::path DesignFolder()

@@ -108,10 +108,14 @@ class InstalledProgram(unittest.TestCase):
         return subprocess.run(self.user_command(command), env=self.environment() if env is None else env,
                               capture_output=True, text=True, timeout=120, **options)
 
-    def catalog_codes(self):
+    def catalog(self):
         result = self.as_user([str(self.program), "--catalog"])
         self.assertEqual(result.returncode, 0, result.stderr)
-        return [json.loads(line)["strCode"] for line in result.stdout.splitlines()]
+        return [json.loads(line) for line in result.stdout.splitlines()]
+
+    def catalog_codes(self):
+        """The codes of the maker's sheets; label sheets of the template database follow them."""
+        return [entry["strCode"] for entry in self.catalog() if "brand" not in entry]
 
     def assert_prefix_unchanged(self):
         self.assertEqual(snapshot(self.prefix), self.before)
@@ -120,6 +124,17 @@ class InstalledProgram(unittest.TestCase):
         bundled = sorted(p.name for p in (SOURCE / "data" / "印刷情報").iterdir())
         self.assertEqual(sorted(self.catalog_codes()), bundled)
         self.assert_prefix_unchanged()
+
+    def test_1_catalog_lists_the_label_database_after_the_bundled_sheets(self):
+        if not Path("/usr/share/libglabels-3.0/templates/paper-sizes.xml").exists():
+            self.skipTest("the label-template database (glabels-data) is not installed")
+        entries = self.catalog()
+        labels = [entry for entry in entries if "brand" in entry]
+        self.assertGreater(len(labels), 1500)
+        self.assertEqual(entries[-len(labels):], labels)
+        avery = [entry for entry in labels if (entry["brand"], entry["part"]) == ("Avery", "L7163")]
+        self.assertEqual(len(avery), 1)
+        self.assertEqual((avery[0]["paper"], avery[0]["count"], avery[0]["labelSize"]), ("A4", 14, [9910, 3810]))
 
     def test_2_an_installed_sample_exports_as_pdf(self):
         pdf = self.home / "sheet.pdf"

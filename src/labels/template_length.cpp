@@ -40,9 +40,9 @@ std::optional<double> ParseTemplateLength(std::string_view text)
     text = Trimmed(text);
     double number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (error != std::errc())
-        return std::nullopt;
-    const std::optional<double> factor = MillimetresPer(Trimmed(text.substr(end - text.data())));
+    // A unit alone, or nothing, is zero: the database itself writes round="in" and x0="".
+    const std::size_t unitStart = error == std::errc() ? static_cast<std::size_t>(end - text.data()) : 0;
+    const std::optional<double> factor = MillimetresPer(Trimmed(text.substr(unitStart)));
     if (!factor || !std::isfinite(number * *factor))
         return std::nullopt;
     return number * *factor;

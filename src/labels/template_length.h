@@ -1,6 +1,6 @@
 #pragma once
 // Lengths as label-template files write them: a number and a unit (pt, mm, cm, in, pc; a bare
-// number is in points).
+// number is in points; a unit without a number is zero).
 #include <optional>
 #include <string>
 #include <string_view>

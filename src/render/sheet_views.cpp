@@ -1,5 +1,6 @@
 #include "render/sheet_views.h"
 
+#include "format/label_sheet.h"
 #include "render/sheet_stickers.h"
 #include "render/sticker_style.h"
 #include "render/zolvi_figures.h"
@@ -7,6 +8,9 @@
 #include <cmath>
 
 namespace {
+
+constexpr long long kPostcardWidth = 10000;  // 0.01 mm: the paper the whole-sheet views are made for
+constexpr long long kPostcardHeight = 14800;
 
 constexpr int kMarkColour = 0xFF0000;  // blue, as stored
 const QColor kOverflowGrey(192, 192, 192);
@@ -64,10 +68,22 @@ void DrawOverflowBox(QPainter& painter, const Rect& r, int corner, const QPen& o
 
 int ZolviSheetScale(const CSealData3& sheet) { return sheet.m_nKind == 5 ? kScaleSheetKind5 : kScaleSheet; }
 
+// A label sheet's paper (A4, Letter) is larger than the postcard the views are made for: it is
+// shown smaller, so that the whole paper fits the same view as a postcard does.
+int OrvanelSheetScale(const CSealData2& sheet)
+{
+    const std::optional<PaperExtent> paper = LabelPaper(sheet);
+    if (!paper)
+        return kScaleSheet;
+    const long long byHeight = static_cast<long long>(kScaleSheet) * paper->height / kPostcardHeight;
+    const long long byWidth = static_cast<long long>(kScaleSheet) * paper->width / kPostcardWidth;
+    return static_cast<int>(std::max<long long>(kScaleSheet, std::max(byHeight, byWidth)));
+}
+
 void DrawOrvanelSheet(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet, const DesignLook& look,
                       const CFontPool& pool)
 {
-    UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleSheet));
+    UseSheetMapping(painter, frame, WindowExtent(frame.picture, OrvanelSheetScale(sheet)));
     DrawSheetStickers(painter, sheet, look, ScreenDrawing(), pool);
 }
 
@@ -119,7 +135,7 @@ void DrawPaperEdge(QPainter& painter, const PictureFrame& frame)
 
 void DrawOrvanelSelection(QPainter& painter, const PictureFrame& frame, const CSealData2& sheet)
 {
-    UseSheetMapping(painter, frame, WindowExtent(frame.picture, kScaleSheet));
+    UseSheetMapping(painter, frame, WindowExtent(frame.picture, OrvanelSheetScale(sheet)));
     SetPen(painter, GeometricPen(Qt::black, 1));
     for (const SealPiece& piece : sheet.m_pieces)
         DrawRoundRect(painter, piece.m_rcPiece, sheet.m_nOutlineRound);

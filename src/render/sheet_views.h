@@ -18,6 +18,9 @@ void DrawZolviSheet(QPainter& painter, const PictureFrame& frame, const CSealDat
 
 // The scale of a Zolvi sheet's whole view by its kind; kind 2 sheets are shown like kind 4.
 int ZolviSheetScale(const CSealData3& sheet);
+// The scale of an Orvanel sheet's whole-sheet views: kScaleSheet, or smaller for a label sheet's
+// larger paper, so that the whole paper fits the view as a postcard does.
+int OrvanelSheetScale(const CSealData2& sheet);
 
 // Sheet map: the current sticker marked in blue.
 template <typename Record>

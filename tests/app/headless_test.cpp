@@ -562,3 +562,77 @@ TEST_F(FillCommandTest, EverySheetOfASavedDesignIsExported)
 }
 
 }  // namespace
+
+namespace {
+
+// A label-template database of one round-label sheet on A4, in a data folder of the test's.
+class LabelSheetCommandTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        const fs::path templates = m_root / "share" / "libglabels-3.0" / "templates";
+        WriteBytes(templates / "paper-sizes.xml",
+                   R"(<Glabels-paper-sizes><Paper-size id="A4" name="A4" width="210mm" height="297mm"/></Glabels-paper-sizes>)");
+        WriteBytes(templates / "test-templates.xml", R"(<?xml version="1.0"?>
+<Glabels-templates>
+  <Template brand="Test" part="R40" size="A4" _description="Round labels">
+    <Label-round id="0" radius="20mm" waste="0mm">
+      <Layout nx="4" ny="6" x0="12.5mm" y0="20.3mm" dx="47.1mm" dy="45.2mm"/>
+    </Label-round>
+  </Template>
+</Glabels-templates>
+)");
+        const char* dataDirs = std::getenv("XDG_DATA_DIRS");
+        m_dataDirs = dataDirs ? dataDirs : "";
+        setenv("XDG_DATA_DIRS", (m_root / "share").c_str(), 1);
+    }
+    void TearDown() override
+    {
+        setenv("XDG_DATA_DIRS", m_dataDirs.c_str(), 1);
+        HeadlessTest::TearDown();
+    }
+
+    static std::string PdfInfo(const fs::path& pdf)
+    {
+        const fs::path info = pdf.string() + ".txt";
+        std::system(("pdfinfo '" + pdf.string() + "' >'" + info.string() + "' 2>&1").c_str());
+        return ReadText(info);
+    }
+
+    std::string m_dataDirs;
+};
+
+TEST_F(LabelSheetCommandTest, CatalogListsTheLabelSheetAfterTheBundledOnes)
+{
+    ASSERT_EQ(Run({"--catalog"}, m_program), 0) << m_err.str();
+    std::istringstream lines(m_out.str());
+    std::vector<std::string> entries;
+    for (std::string line; std::getline(lines, line);)
+        entries.push_back(line);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[2],
+              R"({"strCode":"TestR40","strFindCode":"R40","strPieceSize":"直径40mm","brand":"Test","part":"R40",)"
+              R"("description":"Round labels","paper":"A4","paperSize":[21000,29700],"shape":"round",)"
+              R"("labelSize":[4000,4000],"count":24})");
+}
+
+TEST_F(LabelSheetCommandTest, ExportMakesANewDesignOnTheNamedSheetOnItsPaper)
+{
+    const fs::path pdf = m_root / "labels.pdf";
+    ASSERT_EQ(Run({"--export", pdf.string(), "--sheet", "test r40", "--series", "No.,1,1,30,2"}, m_program), 0)
+        << m_err.str();
+    const std::string info = PdfInfo(pdf);
+    EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;  // 30 numbers, 24 labels a sheet
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+
+    for (const std::string name : {"TestR40", "R40"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Run({"--export", pdf.string(), "--sheet", name}, m_program), 0) << m_err.str();
+    }
+    EXPECT_EQ(Run({"--export", pdf.string(), "--sheet", "Test R4"}, m_program), kExitFailure);
+    EXPECT_EQ(m_err.str(), "シート「Test R4」が見つかりませんでした。\n");
+    EXPECT_EQ(Run({"--export", pdf.string(), "--sheet"}, m_program), kExitFailure);
+}
+
+}  // namespace

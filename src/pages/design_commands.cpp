@@ -55,6 +55,7 @@ void OnOpenDesign(CWizardPageDlg* page)
 
 bool OpenDesignPath(CWizardPageDlg* page, const std::filesystem::path& path)
 {
+    TakeLabelSheets();
     const OpenDesignResult result = OpenDesignFile(path);
     if (!result.ok) {
         ShowMessage(page, result.error);

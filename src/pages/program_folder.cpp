@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 
 #include <cstdlib>
+#include <future>
 #include <iostream>
 
 namespace {
@@ -58,11 +59,33 @@ void SetProgramFolder(const std::filesystem::path& folder)
     MutableFolders().programData = folder;
 }
 
+namespace {
+
+// The label database being read beside the first window, which it would delay by a third.
+std::future<LabelDatabase>& PendingLabelSheets()
+{
+    static std::future<LabelDatabase> pending;
+    return pending;
+}
+
+}  // namespace
+
 bool LoadProgramFormats()
 {
+    // A reading of an earlier load belongs to the catalog this one replaces.
+    if (PendingLabelSheets().valid())
+        PendingLabelSheets().get();
     if (!LoadFormats(Folders().programData, Folders().userData))
         return false;
-    AppendLabelSheets(LoadLabelDatabase(std::cerr).sheets, g_sealCatalog);
+    PendingLabelSheets() = std::async(std::launch::async, [] { return LoadLabelDatabase(std::cerr); });
+    return true;
+}
+
+bool TakeLabelSheets()
+{
+    if (!PendingLabelSheets().valid())
+        return false;
+    AppendLabelSheets(PendingLabelSheets().get().sheets, g_sealCatalog);
     return true;
 }
 

@@ -13,9 +13,13 @@ const ProgramFolders& Folders();
 std::filesystem::path ProgramFolder();
 // Points the program data at `folder`, for a test run.
 void SetProgramFolder(const std::filesystem::path& folder);
-// Reads the catalog from the program's and the user's data folders, then the label sheets of the
-// label-template database and the user's templates; false when the program's data is missing.
+// Reads the catalog from the program's and the user's data folders, and starts reading the label
+// sheets of the label-template database and the user's templates beside the window; false when
+// the program's data is missing.
 bool LoadProgramFormats();
+// Adds the label sheets read since, waiting for them if need be; false when there were none to
+// take (taken before, or no load since). Whatever needs the whole catalog calls it first.
+bool TakeLabelSheets();
 // Writes a sheet measured by hand as a template into the user's templates folder (made when
 // needed; a template of the same name is replaced). Returns the message to show on failure.
 std::string SaveMeasuredSheet(const MeasuredSheet& sheet);

@@ -112,7 +112,7 @@ void CPage10Dlg::OnSearchChanged()
 void CPage10Dlg::OnSetActive()
 {
     ShowChoiceHints(false);
-    if (m_pSheet->m_bRefreshList) {
+    if (TakeLabelSheets() || m_pSheet->m_bRefreshList) {
         FillList();
         m_pSheet->m_bRefreshList = 0;
     }
@@ -194,12 +194,15 @@ void CPage10Dlg::OnMeasureSheet()
         ShowMessage(this, MissingPathMessage(g_strDataDir));
         return;
     }
+    TakeLabelSheets();
     FillList();
     ChooseNamedSheet(std::string(kMeasuredBrand) + " " + sheet.name);
 }
 
 bool CPage10Dlg::ChooseNamedSheet(const std::string& utf8Name)
 {
+    if (TakeLabelSheets())
+        FillList();
     const auto entry = FindNamedSheet(g_sealCatalog, utf8Name);
     if (entry == g_sealCatalog.end()) {
         Search()->setText(QString::fromStdString(utf8Name));

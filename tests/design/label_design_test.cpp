@@ -5,15 +5,16 @@
 #include "platform/cp932.h"
 
 #include "design_test_support.h"
+#include "../format/label_sheet_fixture.h"
 
 namespace {
 
+// Herma's oval labels on US Letter.
 LabelGeometry EllipseLabels()
 {
-    LabelGeometry s;
+    LabelGeometry s = A4AddressLabels();
     s.brand = "Herma";
     s.part = "8888";
-    s.description = "Oval labels";
     s.paperId = "US-Letter";
     s.paperWidth = 215.9;
     s.paperHeight = 279.4;

@@ -4,6 +4,8 @@
 #include "format/catalog.h"
 #include "platform/cp932.h"
 
+#include "label_sheet_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,40 +13,9 @@
 
 namespace {
 
-// Avery L7163 as the label database gives it: A4, 2 × 7 labels of 99.1 × 38.1 mm.
-LabelGeometry AddressLabels()
-{
-    LabelGeometry s;
-    s.brand = "Avery";
-    s.part = "L7163";
-    s.description = "Address Labels";
-    s.paperId = "A4";
-    s.paperWidth = 210;
-    s.paperHeight = 297;
-    s.width = 99.1;
-    s.height = 38.1;
-    s.round = 2.5;
-    s.layouts = {{2, 7, 4.65, 15.15, 101.6, 38.1}};
-    return s;
-}
-
-LabelGeometry RoundLabels()
-{
-    LabelGeometry s;
-    s.brand = "Hisago";
-    s.part = "OP 3003";
-    s.paperId = "A4";
-    s.paperWidth = 210;
-    s.paperHeight = 297;
-    s.shape = LabelShape::Round;
-    s.width = s.height = 40;
-    s.layouts = {{4, 6, 12.5, 20, 47, 45}};
-    return s;
-}
-
 TEST(LabelSheetTest, RectangleSheetPlacesEveryLabelToTheHundredthOfAMillimetre)
 {
-    const LabelSheetResult made = MakeLabelSheet(AddressLabels());
+    const LabelSheetResult made = MakeLabelSheet(A4AddressLabels());
     ASSERT_EQ(made.error, LabelSheetError::None);
     const CSealData2& r = made.record;
     EXPECT_EQ(r.m_strCode, "AveryL7163");
@@ -77,7 +48,7 @@ TEST(LabelSheetTest, RectangleSheetPlacesEveryLabelToTheHundredthOfAMillimetre)
 
 TEST(LabelSheetTest, RoundLabelGetsRoundOutlineFrameAndInscribedTextArea)
 {
-    const LabelSheetResult made = MakeLabelSheet(RoundLabels());
+    const LabelSheetResult made = MakeLabelSheet(A4RoundLabels());
     ASSERT_EQ(made.error, LabelSheetError::None);
     const CSealData2& r = made.record;
     EXPECT_EQ(r.m_strCode, "HisagoOP3003");
@@ -97,7 +68,7 @@ TEST(LabelSheetTest, RoundLabelGetsRoundOutlineFrameAndInscribedTextArea)
 
 TEST(LabelSheetTest, SeveralLayoutsFollowEachOtherInOneRow)
 {
-    LabelGeometry s = AddressLabels();
+    LabelGeometry s = A4AddressLabels();
     s.layouts = {{2, 1, 10, 10, 100, 0}, {3, 2, 10, 60, 60, 50}};
     const LabelSheetResult made = MakeLabelSheet(s);
     ASSERT_EQ(made.error, LabelSheetError::None);
@@ -127,7 +98,7 @@ TEST(LabelSheetTest, UnusableGeometryMakesNoSheet)
         {"far off the paper", [](LabelGeometry& s) { s.layouts[0].x0 = 1e12; }, LabelSheetError::BadGeometry},
     };
     for (const Case& c : cases) {
-        LabelGeometry s = AddressLabels();
+        LabelGeometry s = A4AddressLabels();
         c.change(s);
         EXPECT_EQ(MakeLabelSheet(s).error, c.error) << c.what;
     }
@@ -141,7 +112,7 @@ TEST(LabelSheetTest, MakersSheetsKeepTheirPaperByKind)
     EXPECT_FALSE(IsLabelSheet(maker));
     EXPECT_FALSE(LabelPaper(maker));
     // A design file could bring an absurd paper: the sheet then prints on its kind's paper.
-    CSealData2 label = MakeLabelSheet(AddressLabels()).record;
+    CSealData2 label = MakeLabelSheet(A4AddressLabels()).record;
     label.m_nMetric[7] = -5;
     EXPECT_FALSE(LabelPaper(label));
 }
@@ -152,11 +123,11 @@ TEST(LabelSheetTest, CatalogGetsOneEntryPerUsableSheetWithUniqueCodes)
     CSealData2 maker;
     maker.m_strCode = "AveryL7163";
     catalog.emplace_back(maker);
-    LabelGeometry bad = AddressLabels();
+    LabelGeometry bad = A4AddressLabels();
     bad.layouts.clear();
-    LabelGeometry dashed = AddressLabels();
+    LabelGeometry dashed = A4AddressLabels();
     dashed.part = "L71-63";
-    EXPECT_EQ(AppendLabelSheets({AddressLabels(), bad, dashed, RoundLabels()}, catalog), 1);
+    EXPECT_EQ(AppendLabelSheets({A4AddressLabels(), bad, dashed, A4RoundLabels()}, catalog), 1);
     ASSERT_EQ(catalog.size(), 4u);
     EXPECT_EQ(CodeOf(catalog[1]), "AveryL7163x2");
     EXPECT_EQ(CodeOf(catalog[2]), "AveryL7163x3");
@@ -174,7 +145,7 @@ TEST(LabelSheetTest, CatalogGetsOneEntryPerUsableSheetWithUniqueCodes)
 
 TEST(LabelSheetTest, DesignFileKeepsWhatMakesItALabelSheet)
 {
-    const CSealData2 sheet = MakeLabelSheet(RoundLabels()).record;
+    const CSealData2 sheet = MakeLabelSheet(A4RoundLabels()).record;
     std::string bytes;
     WriteDesign(sheet, bytes);
     CSealData2 read;

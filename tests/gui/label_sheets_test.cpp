@@ -2,6 +2,8 @@
 // measured by hand registered as the user's template.
 #include "wizard_fixture.h"
 
+#include "../format/label_sheet_fixture.h"
+
 #include "controls/layout_font_static.h"
 #include "controls/quick_list.h"
 #include "format/label_sheet.h"
@@ -19,22 +21,6 @@
 
 namespace {
 
-LabelGeometry AddressLabels()
-{
-    LabelGeometry s;
-    s.brand = "Avery";
-    s.part = "L7163";
-    s.description = "Address Labels";
-    s.paperId = "A4";
-    s.paperWidth = 210;
-    s.paperHeight = 297;
-    s.width = 99.1;
-    s.height = 38.1;
-    s.round = 2.5;
-    s.layouts = {{2, 7, 4.65, 15.15, 101.6, 38.1}};
-    return s;
-}
-
 class LabelSheets : public WizardTest {
 protected:
     void SetUp() override
@@ -42,13 +28,9 @@ protected:
         WizardTest::SetUp();
         StartWizard();
         NewDesign();
-        LabelGeometry round = AddressLabels();
-        round.part = "R40";
-        round.description = "Round labels";
-        round.shape = LabelShape::Round;
-        round.width = round.height = 40;
-        round.layouts = {{4, 6, 12.5, 20, 47, 45}};
-        AppendLabelSheets({AddressLabels(), round}, g_sealCatalog);
+        LabelGeometry round = A4RoundLabels();
+        round.brand = "Avery";
+        AppendLabelSheets({A4AddressLabels(), round}, g_sealCatalog);
         Selection()->FillList();
     }
     QLineEdit* Search() const { return Selection()->Search(); }

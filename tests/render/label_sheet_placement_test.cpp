@@ -8,6 +8,7 @@
 
 #include "ink.h"
 #include "page_measure.h"
+#include "../format/label_sheet_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -22,24 +23,7 @@ constexpr int kHalfPen = 10;       // frames are drawn 0.2 mm wide about their l
 
 LabelGeometry A4Sheet(LabelShape shape)
 {
-    LabelGeometry s;
-    s.brand = "Test";
-    s.paperId = "A4";
-    s.paperWidth = 210;
-    s.paperHeight = 297;
-    s.shape = shape;
-    if (shape == LabelShape::Round) {
-        s.part = "R40";
-        s.width = s.height = 40;
-        s.layouts = {{4, 6, 12.5, 20.3, 47.1, 45.2}};
-    } else {
-        s.part = "L7163";
-        s.width = 99.1;
-        s.height = 38.1;
-        s.round = 2.5;
-        s.layouts = {{2, 7, 4.65, 15.15, 101.6, 38.1}};
-    }
-    return s;
+    return shape == LabelShape::Round ? A4RoundLabels() : A4AddressLabels();
 }
 
 class LabelSheetPlacementTest : public ::testing::Test {

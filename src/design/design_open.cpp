@@ -25,6 +25,7 @@ struct DesignFileContents {
     std::optional<std::string> curCode;  // set by the catalog look-ups of the older variants
     int designKind = kKindNone;
     std::string labelFromFile;  // the search code of a label sheet the catalog no longer lists
+    std::string missingSheet;   // the search code of a maker's sheet the catalog does not list
 };
 
 constexpr std::size_t kJapaneseFaceSetting = 5;
@@ -70,6 +71,8 @@ bool ReadOrvanelPart(const std::string& bytes, std::size_t& pos, DesignFileConte
             record.m_label = sheet->m_label;
         else
             c.labelFromFile = cp932::ToUtf8(record.m_strFindCode);
+    } else if (!FindSheet<CSealData2>(record.m_strCode)) {
+        c.missingSheet = cp932::ToUtf8(record.m_strFindCode);
     }
     c.orvanel = std::move(record);
     c.designKind = kKindOrvanel;
@@ -82,6 +85,8 @@ bool ReadZolviPart(const std::string& bytes, std::size_t& pos, DesignFileContent
     if (!ReadDesign(bytes, pos, record, true))
         return false;
     record.m_nKind = static_cast<std::uint8_t>(bytes[0]) == kZolviKind5Flag ? 5 : 4;
+    if (!FindSheet<CSealData3>(record.m_strCode))
+        c.missingSheet = cp932::ToUtf8(record.m_strFindCode);
     c.zolvi = std::move(record);
     c.designKind = kKindZolvi;
     return true;
@@ -216,6 +221,8 @@ OpenDesignResult OpenDesignBytes(const std::string& bytes, const std::string& pa
     result.advance = contents.designKind != kKindNone;
     if (!contents.labelFromFile.empty())
         result.warning = LabelFromFileMessage(contents.labelFromFile);
+    if (!contents.missingSheet.empty())
+        result.warning = MissingSheetMessage(contents.missingSheet);
     return result;
 }
 

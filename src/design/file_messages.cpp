@@ -59,6 +59,13 @@ std::string LabelFromFileMessage(const std::string& part)
     return WithPath("ラベル用紙「%1」がラベルの一覧にないため、デザインに保存された寸法で開きました。", part);
 }
 
+std::string MissingSheetMessage(const std::string& findCode)
+{
+    return WithPath("このデザインのシート「%1」は、このパソコンにありません。デザインに保存された寸法で"
+                    "プリントできますが、シートの位置の絵は表示されません。更新でシートが届くと表示されます。",
+                    findCode);
+}
+
 std::string ReadErrorMessage(const std::string& path, int error)
 {
     if (error == ENOENT)

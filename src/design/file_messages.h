@@ -9,6 +9,8 @@ std::string DamagedFileMessage(const std::string& path);
 std::string UnreadSheetsMessage(const std::string& path);
 // A design on a label sheet whose template is no longer installed (`part`: its search code, UTF-8).
 std::string LabelFromFileMessage(const std::string& part);
+// A design on a maker's sheet this installation does not have (`findCode`: its search code, UTF-8).
+std::string MissingSheetMessage(const std::string& findCode);
 // A file that could not be read, worded after the system's error number.
 std::string ReadErrorMessage(const std::string& path, int error);
 // A file that could not be written, worded after the system's error number.

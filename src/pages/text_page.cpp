@@ -388,10 +388,13 @@ bool CTextEntryPage::LoadPictures()
     if (!DataFolderPresent(this))
         return false;
     const std::string code = Design().sheet.m_strCode;
-    if (!IsZolvi() && IsLabelSheet(Orvanel()))
+    // A label sheet has no pictures and a sheet that is not installed lacks them: an Orvanel
+    // sheet's map is then drawn from the geometry the design holds.
+    const QString file = QString::fromStdString((SheetFolder(code) / "numberseal.bmp").u8string());
+    if (IsZolvi())
+        Map()->LoadPicture(file);
+    else if (IsLabelSheet(Orvanel()) || !Map()->LoadPicture(file))
         Map()->LoadPicture(LabelSheetMap(Orvanel()));
-    else
-        Map()->LoadPicture(QString::fromStdString((SheetFolder(code) / "numberseal.bmp").u8string()));
     Preview()->LoadPicture(IsZolvi() ? kBmpCanvasSticker : kBmpCanvasStickerLarge);
     return true;
 }

@@ -8,6 +8,19 @@ using Fixture = DesignFixture;
 
 class DesignReadTest : public DesignFileTest {};
 
+TEST_F(DesignReadTest, ASheetTheCatalogLacksIsNamedInAWarning)
+{
+    const OpenDesignResult missing = OpenDesignBytes(Fixture{}.Bytes(), "a.zvd");
+    ASSERT_TRUE(missing.ok) << missing.error;
+    EXPECT_EQ(missing.designKind, kKindOrvanel);
+    EXPECT_EQ(missing.warning, MissingSheetMessage("F-12"));
+
+    CSealData2 listed;
+    listed.m_strCode = "M100AA00";
+    g_sealCatalog.emplace_back(listed);
+    EXPECT_EQ(OpenDesignBytes(Fixture{}.Bytes(), "a.zvd").warning, "");
+}
+
 TEST_F(DesignReadTest, OrvanelVariantRestoresSettingsRecordAndStickers)
 {
     const OpenDesignResult r = OpenDesignBytes(Fixture{}.Bytes(), "a.zvd");

@@ -27,6 +27,9 @@ protected:
     void SetUp() override
     {
         DesignFileTest::SetUp();
+        // The sheets of the designs are installed: opening them warns only of their companions.
+        g_sealCatalog.emplace_back(SampleOrvanel());
+        g_sealCatalog.emplace_back(SampleZolvi());
         m_dir = fs::temp_directory_path() / ("velmaro-sheets-" + std::to_string(::getpid()));
         fs::create_directories(m_dir);
         m_file = m_dir / "名札.zvd";

@@ -2,12 +2,16 @@
 #include "wizard_fixture.h"
 
 #include "design/design_file.h"
+#include "design/file_messages.h"
 #include "format/catalog.h"
+#include "platform/cp932.h"
 #include "pages/design_commands.h"
 #include "pages/save_message_dialog.h"
 #include "pages/start_page.h"
+#include "controls/layout_font_static.h"
 #include "pages/text_page.h"
 #include "res/resource_ids.h"
+#include "res/text_print_ids.h"
 
 #include <QApplication>
 #include <QTest>
@@ -74,6 +78,30 @@ TEST_F(DesignCommands, OpeningADesignFromTheStartPageLandsOnTheTextPageOfItsKind
         EXPECT_EQ(pieces[0].m_strText.rfind("Hello", 0), 0u) << c.code;
         SCOPED_TRACE(c.code);
         ExpectTextReadyToType(c.textPage);
+    }
+}
+
+// A design of a sheet this installation lacks (a sheet from an update elsewhere) says so, and the
+// text page's map of an Orvanel sheet is drawn from the design's own stickers.
+TEST_F(DesignCommands, ADesignOfASheetNotInstalledSaysWhichAndStillShowsItsMap)
+{
+    const OpenCase cases[] = {{"M100AA00", kKindOrvanel, kIddOrvanelText}, {"M011AA00", kKindZolvi, kIddZolviText}};
+    for (const OpenCase& c : cases) {
+        SCOPED_TRACE(c.code);
+        const std::filesystem::path file = SavedDesign(c.code, c.kind);
+        const auto entry = FindFormat(c.code);
+        const std::string findCode =
+            std::visit([](const auto& record) { return cp932::ToUtf8(record.m_strFindCode); }, *entry);
+        g_sealCatalog.erase(entry);
+        Wizard()->OnInitDialog();
+        auto answer = AnswerNextModal(QDialog::Accepted);
+        EXPECT_TRUE(OpenDesignPath(g_pStartPage, file));
+        EXPECT_TRUE(answer->seen);
+        EXPECT_EQ(answer->text, QString::fromStdString(MissingSheetMessage(findCode)));
+        EXPECT_EQ(ActiveId(), c.textPage);
+        if (c.kind == kKindOrvanel) {
+            EXPECT_TRUE(Page(c.textPage)->ControlAs<CLayoutFontStatic>(kIdcOrvanelMap)->HasPicture());
+        }
     }
 }
 

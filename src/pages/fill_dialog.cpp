@@ -5,6 +5,7 @@
 #include "design/seal_format.h"
 #include "design/sheets_file.h"
 #include "design/sticker_number.h"
+#include "pages/program_folder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -296,10 +297,11 @@ ListOptions FillDialog::Options() const
 
 void FillDialog::OnOpenFile()
 {
-    const QString name = QFileDialog::getOpenFileName(this, QStringLiteral("リストを開く"), QString(),
+    const QString name = QFileDialog::getOpenFileName(this, QStringLiteral("リストを開く"), ToQString(ListFolder()),
                                                       QStringLiteral("リスト (*.txt *.csv *.tsv);;すべてのファイル (*)"));
     if (name.isEmpty())
         return;
+    RememberListFolder(ToPath(name));
     std::ifstream file(name.toStdString(), std::ios::binary);
     if (!file) {
         m_listState->setText(QStringLiteral("ファイルを開けません: %1").arg(name));

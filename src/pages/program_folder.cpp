@@ -19,6 +19,7 @@
 namespace {
 
 const char kLastFolderKey[] = "dialogs/lastDesignFolder";
+const char kLastListFolderKey[] = "dialogs/lastListFolder";
 
 ProgramFolders& MutableFolders()
 {
@@ -131,6 +132,17 @@ std::filesystem::path DesignFolder()
 void RememberDesignFolder(const std::filesystem::path& file)
 {
     RememberedState().setValue(kLastFolderKey, ToQString(file.parent_path()));
+}
+
+std::filesystem::path ListFolder()
+{
+    const std::filesystem::path remembered = ToPath(RememberedState().value(kLastListFolderKey).toString());
+    return IsDirectory(remembered) ? remembered : DesignFolder();
+}
+
+void RememberListFolder(const std::filesystem::path& file)
+{
+    RememberedState().setValue(kLastListFolderKey, ToQString(file.parent_path()));
 }
 
 std::filesystem::path UpdateDownloadFolder()

@@ -29,6 +29,9 @@ std::string SaveMeasuredSheet(const MeasuredSheet& sheet);
 std::filesystem::path DesignFolder();
 // Remembers the folder of a design file just opened or saved, for this run and the next.
 void RememberDesignFolder(const std::filesystem::path& file);
+// Where the fill dialog looks for a list: the folder of the last list opened, else DesignFolder().
+std::filesystem::path ListFolder();
+void RememberListFolder(const std::filesystem::path& file);
 
 // Where the update check keeps its markers and downloads, a folder of their own in the user's data.
 std::filesystem::path UpdateDownloadFolder();

@@ -8,6 +8,7 @@
 #include "controls/font_static.h"
 #include "design/design_sheets.h"
 #include "pages/fill_dialog.h"
+#include "pages/program_folder.h"
 #include "pages/sheet_navigation.h"
 #include "pages/sheet_steps.h"
 #include "platform/cp932.h"
@@ -15,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -259,3 +261,35 @@ TEST_F(FillDialogTest, AFillAcrossSheetsIsOneStepOfTheHistory)
     EXPECT_EQ(again.shown, filled.shown);
     EXPECT_EQ(TextPage()->Edit()->toPlainText(), QString::fromStdString(cp932::ToUtf8(Piece(Current()).m_strText)));
 }
+
+namespace {
+
+// "ファイルを開く…" looks where the user is likely to keep lists: the folder of the last list, at
+// first the design folder, never the folder the program was started from.
+TEST_F(FillDialogTest, OpeningAListStartsInTheFolderOfTheLastListElseTheDesignFolder)
+{
+    GoToTextPage(kOrvanelSheet);
+    auto dialog = Open();
+    const auto buttons = dialog->findChildren<QPushButton*>();
+    const auto open = std::find_if(buttons.begin(), buttons.end(), [](QPushButton* button) {
+        return button->text() == QStringLiteral("ファイルを開く…");
+    });
+    ASSERT_NE(open, buttons.end());
+    const auto shownFolder = [&] {
+        QString folder;
+        auto answer = ActOnNextModal([&folder](QDialog& shown) {
+            if (auto* files = qobject_cast<QFileDialog*>(&shown))
+                folder = files->directory().absolutePath();
+            shown.reject();
+        });
+        (*open)->click();
+        EXPECT_TRUE(answer->seen);
+        return folder;
+    };
+    EXPECT_EQ(shownFolder(), ToQString(DesignFolder()));
+    TempFolder lists;
+    RememberListFolder(lists.path() / "名簿.csv");
+    EXPECT_EQ(shownFolder(), ToQString(lists.path()));
+}
+
+}  // namespace

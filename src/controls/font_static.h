@@ -15,6 +15,8 @@ public:
     void CreateFont(const QFont& font);
     void SetText(const QString& text);
     const QString& Text() const { return m_text; }
+    // The font it paints with (the widget's own until one is created).
+    QFont Font() const { return m_font.value_or(font()); }
     void SetColours(const QColor& text, const QColor& background);
     // Qt alignment and text flags (Qt::TextWordWrap, Qt::TextSingleLine, ...).
     void SetFormat(int flags);

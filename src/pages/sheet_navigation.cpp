@@ -7,6 +7,7 @@
 #include "pages/sheet_steps.h"
 #include "res/look.h"
 
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -16,6 +17,7 @@ namespace {
 
 constexpr std::uint32_t kButtonFaceRef = 0xFFFF60;  // the page's other caption buttons
 constexpr int kCaptionPixels = 15;
+constexpr int kSmallestCaptionPixels = 8;
 constexpr int kButtonPixels = 12;
 
 bool SheetHasText(int kind, int sheet)
@@ -40,6 +42,14 @@ bool ConfirmRemoval(QWidget* parent, int sheet)
 QString SheetCountText(int shown, int count)
 {
     return QStringLiteral("%1 / %2枚").arg(shown + 1).arg(count);
+}
+
+QFont CounterFont(const QString& text, int width)
+{
+    int pixels = kCaptionPixels;
+    while (pixels > kSmallestCaptionPixels && QFontMetrics(CaptionFont(pixels)).horizontalAdvance(text) > width)
+        --pixels;
+    return CaptionFont(pixels);
 }
 
 SheetNavigation::SheetNavigation(QWidget* page, DesignHistory& history, int kind, int pageId)
@@ -92,7 +102,9 @@ void SheetNavigation::Place()
 void SheetNavigation::Refresh()
 {
     const int count = SheetCount(m_nKind), shown = ShownSheet(m_nKind);
-    m_caption->SetText(SheetCountText(shown, count));
+    const QString text = SheetCountText(shown, count);
+    m_caption->CreateFont(CounterFont(text, m_caption->width()));
+    m_caption->SetText(text);
     m_previous->setEnabled(shown > 0);
     m_next->setEnabled(shown + 1 < count);
     m_remove->setEnabled(count > 1);

@@ -48,3 +48,6 @@ private:
 
 // "2 / 4枚": sheet `shown` (0-based) of `count`.
 QString SheetCountText(int shown, int count);
+// The counter's font: the caption font at the largest size, up to its usual one, that shows `text`
+// whole in `width` pixels ("4096 / 4096枚" included).
+QFont CounterFont(const QString& text, int width);

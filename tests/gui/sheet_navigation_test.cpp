@@ -15,6 +15,7 @@
 #include "res/resource_ids.h"
 #include "res/text_print_ids.h"
 
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTest>
 
@@ -214,4 +215,25 @@ TEST_F(SheetNavigationTest, SavedAndOpenedWithEverySheetWhicheverIsShown)
     EXPECT_EQ(Texts(TakeSheets(kKindOrvanel)), saved);
     EXPECT_EQ(Shown(), QStringLiteral("1 / 3枚"));
     EXPECT_EQ(EditText(), QStringLiteral("一"));
+}
+
+// The counter shows the whole count however many sheets there are, at the usual size while it
+// fits.
+TEST_F(SheetNavigationTest, TheCounterShowsEveryCountWhole)
+{
+    GoToTextPage(kOrvanelSheet);
+    CFontStatic* caption = Bar()->Caption();
+    const int usual = caption->Font().pixelSize();
+    for (int sheet = 1; sheet < 105; ++sheet)
+        AddSheet(kKindOrvanel);
+    Bar()->Refresh();
+    EXPECT_EQ(Shown(), QStringLiteral("1 / 105枚"));
+    EXPECT_LE(QFontMetrics(caption->Font()).horizontalAdvance(Shown()), caption->width());
+    for (const QString& text : {QStringLiteral("1 / 1枚"), QStringLiteral("105 / 105枚"), QStringLiteral("4096 / 4096枚")}) {
+        SCOPED_TRACE(text.toStdString());
+        const QFont font = CounterFont(text, caption->width());
+        EXPECT_LE(QFontMetrics(font).horizontalAdvance(text), caption->width());
+        EXPECT_GE(font.pixelSize(), 9) << "still readable";
+    }
+    EXPECT_EQ(CounterFont(QStringLiteral("1 / 1枚"), caption->width()).pixelSize(), usual);
 }

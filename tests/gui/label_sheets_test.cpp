@@ -9,6 +9,7 @@
 #include "format/label_sheet.h"
 #include "labels/label_database.h"
 #include "pages/measure_dialog.h"
+#include "pages/print_sheet.h"
 #include "pages/program_folder.h"
 #include "res/resource_ids.h"
 
@@ -86,6 +87,16 @@ TEST_F(LabelSheets, AChosenLabelSheetIsDrawnOnItsOwnPaper)
                 lowest = y;
     EXPECT_GT(lowest, shown.height() * 80 / 100);
     EXPECT_LT(lowest, shown.height() * 97 / 100);
+}
+
+// The print dialog is offered the label sheet's own paper, as the standard size it is.
+TEST_F(LabelSheets, ALabelSheetPrintsOnItsOwnPaper)
+{
+    EXPECT_EQ(SheetPaper(kKindOrvanel).id(), QPageSize::Custom) << "the maker's postcard";
+    ClickSheet("AveryL7163");
+    EXPECT_EQ(SheetPaper(kKindOrvanel).id(), QPageSize::A4);
+    const QImage canvas = SheetCanvasPicture(kKindOrvanel);
+    EXPECT_EQ(canvas.size(), QSize(1240, 1754));
 }
 
 TEST_F(LabelSheets, MeasuringDialogAllowsOnlySheetsThatFitTheirPaper)

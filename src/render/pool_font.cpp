@@ -4,7 +4,9 @@
 
 #include <QFontDatabase>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -22,6 +24,54 @@ hb_blob_t* ReferenceTable(hb_face_t*, hb_tag_t tag, void* userData)
                           [](void* data) { delete static_cast<QByteArray*>(data); });
 }
 
+std::uint16_t Big16(const QByteArray& data, int at)
+{
+    return static_cast<std::uint16_t>((static_cast<unsigned char>(data[at]) << 8) | static_cast<unsigned char>(data[at + 1]));
+}
+
+}  // namespace
+
+QStringList FamilyNames(const QRawFont& raw)
+{
+    // The 'name' table: format, count, string offset, then records of platform, encoding,
+    // language, name id, length and offset; ids 1 and 16 are the family and typographic family.
+    const QByteArray table = raw.fontTable("name");
+    QStringList names;
+    if (table.size() < 6)
+        return names;
+    const int count = Big16(table, 2), strings = Big16(table, 4);
+    for (int i = 0; i < count && 6 + 12 * i + 12 <= table.size(); ++i) {
+        const int record = 6 + 12 * i;
+        const int platform = Big16(table, record), id = Big16(table, record + 6);
+        const int length = Big16(table, record + 8), offset = strings + Big16(table, record + 10);
+        if ((id != 1 && id != 16) || offset + length > table.size())
+            continue;
+        QString name;
+        if (platform == 0 || platform == 3) {
+            for (int at = offset; at + 1 < offset + length; at += 2)
+                name += QChar(Big16(table, at));
+        } else {
+            name = QString::fromLatin1(table.constData() + offset, length);
+        }
+        if (!name.isEmpty() && !names.contains(name))
+            names.push_back(name);
+    }
+    return names;
+}
+
+namespace {
+
+// Fontconfig names a family in the locale's language ("IPAゴシック" in Japanese): the font is the
+// one asked for when any of its names, in any language, is the name asked for.
+bool IsFamily(const QRawFont& raw, const QString& family)
+{
+    if (raw.familyName().compare(family, Qt::CaseInsensitive) == 0)
+        return true;
+    const QStringList names = FamilyNames(raw);
+    return std::any_of(names.begin(), names.end(),
+                       [&family](const QString& name) { return name.compare(family, Qt::CaseInsensitive) == 0; });
+}
+
 QRawFont RawFontFor(const FamilyChoice& choice, bool bold)
 {
     QFont font;
@@ -31,7 +81,7 @@ QRawFont RawFontFor(const FamilyChoice& choice, bool bold)
     font.setStretch(choice.stretch);
     font.setPixelSize(100);
     QRawFont raw = QRawFont::fromFont(font, QFontDatabase::Any);
-    if (!raw.isValid() || raw.familyName().compare(choice.family, Qt::CaseInsensitive) != 0)
+    if (!raw.isValid() || !IsFamily(raw, choice.family))
         return QRawFont();
     return raw;
 }

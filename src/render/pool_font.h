@@ -5,6 +5,7 @@
 #include "render/typefaces.h"
 
 #include <QRawFont>
+#include <QStringList>
 
 #include <hb-ot.h>
 #include <hb.h>
@@ -17,6 +18,10 @@
 
 // Glyphs of one shaped run, with advances in font units. `charIndex` maps each glyph to the
 // character (not byte) of the run it came from.
+// Every family name the font's own name table gives, in every language it gives one in
+// ("IPAGothic", "IPAゴシック").
+QStringList FamilyNames(const QRawFont& raw);
+
 struct ShapedRun {
     std::vector<quint32> glyphs;
     std::vector<double> advances;

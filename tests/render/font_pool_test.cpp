@@ -1,4 +1,5 @@
 #include "render/font_pool.h"
+#include "render/pool_font.h"
 
 #include "platform/cp932.h"
 
@@ -93,6 +94,26 @@ TEST(FontPoolSizes, IndexOfSizeAndPoints)
     EXPECT_EQ(CFontPool::IndexOfSize(9), -1);
     EXPECT_EQ(g_fontPool.PointsAt(0), 3);
     EXPECT_EQ(g_fontPool.PointsAt(99), 72);
+}
+
+}  // namespace
+
+namespace {
+
+// A font is found by any of its names: in a Japanese locale fontconfig reports IPA Gothic as
+// "IPAゴシック", and the pool must still take it for "IPAGothic" rather than fall back.
+TEST(FamilyNamesTest, EveryLanguagesNameOfTheFontIsRead)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("IPAGothic")});
+    font.setStyleStrategy(QFont::NoFontMerging);
+    font.setPixelSize(100);
+    const QRawFont raw = QRawFont::fromFont(font);
+    ASSERT_TRUE(raw.isValid());
+    const QStringList names = FamilyNames(raw);
+    EXPECT_TRUE(names.contains(QStringLiteral("IPAGothic"))) << names.join(u'|').toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral("IPAゴシック"))) << names.join(u'|').toStdString();
+    EXPECT_TRUE(FamilyNames(QRawFont()).isEmpty());
 }
 
 }  // namespace

@@ -97,14 +97,12 @@ int DefaultSize(const Rect& text)
     return best * 10;
 }
 
+// To a tenth, "." whatever the locale says ("99.1", "40").
 std::string Millimetres(double mm)
 {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f", mm);
-    std::string s = text;
-    if (s.size() > 2 && s.compare(s.size() - 2, 2, ".0") == 0)
-        s.erase(s.size() - 2);
-    return s;
+    const long long tenths = std::llround(mm * 10);
+    const std::string whole = std::to_string(tenths / 10);
+    return tenths % 10 == 0 ? whole : whole + "." + std::to_string(tenths % 10);
 }
 
 std::string PieceSize(const LabelGeometry& s)

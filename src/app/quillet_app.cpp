@@ -58,7 +58,7 @@ int CQuilletApp::InitInstance(const std::vector<std::string>& args)
         m_wizard->SetStartSheet(args[1]);
     else if (!args.empty())
         g_strOpenPath = args.front();
-    if (!LoadProgramFormats()) {
+    if (!LoadProgramFormats(m_wizard->m_labelSheets)) {
         ShowMessage(nullptr, MissingPathMessage(g_strDataDir));
         return 0;
     }

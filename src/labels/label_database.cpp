@@ -168,3 +168,16 @@ LabelDatabase LoadLabelDatabase(std::ostream& errors)
 {
     return LoadLabelDatabase(LocateLabelFolders([](const char* name) { return std::getenv(name); }), errors);
 }
+
+void PendingLabelDatabase::Start(std::ostream& errors)
+{
+    Take();
+    m_reading = std::async(std::launch::async, [&errors] { return LoadLabelDatabase(errors); });
+}
+
+std::optional<LabelDatabase> PendingLabelDatabase::Take()
+{
+    if (!m_reading.valid())
+        return std::nullopt;
+    return m_reading.get();
+}

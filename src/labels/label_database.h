@@ -4,6 +4,8 @@
 #include "platform/program_folders.h"
 
 #include <filesystem>
+#include <future>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -32,3 +34,18 @@ struct LabelDatabase {
 LabelDatabase LoadLabelDatabase(const LabelFolders& folders, std::ostream& errors);
 // The same for this process's environment.
 LabelDatabase LoadLabelDatabase(std::ostream& errors);
+
+// The database of this process's environment read on a thread of its own, so that the first window
+// need not wait for it; whoever owns it takes the sheets when they are needed.
+class PendingLabelDatabase {
+public:
+    // Starts a reading; one started before and not taken is dropped (it belongs to a catalog
+    // this one replaces). Errors go to `errors`, which must outlive the reading.
+    void Start(std::ostream& errors);
+    // The sheets of the reading started last, waiting for them; nothing when none was started
+    // since the last take.
+    std::optional<LabelDatabase> Take();
+
+private:
+    std::future<LabelDatabase> m_reading;
+};

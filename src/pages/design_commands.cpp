@@ -55,7 +55,7 @@ void OnOpenDesign(CWizardPageDlg* page)
 
 bool OpenDesignPath(CWizardPageDlg* page, const std::filesystem::path& path)
 {
-    TakeLabelSheets();
+    TakeLabelSheets(page->m_pSheet->m_labelSheets);
     const OpenDesignResult result = OpenDesignFile(path);
     if (!result.ok) {
         ShowMessage(page, result.error);

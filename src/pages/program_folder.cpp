@@ -13,7 +13,6 @@
 #include <QStandardPaths>
 
 #include <cstdlib>
-#include <future>
 #include <iostream>
 
 namespace {
@@ -60,33 +59,20 @@ void SetProgramFolder(const std::filesystem::path& folder)
     MutableFolders().programData = folder;
 }
 
-namespace {
-
-// The label database being read beside the first window, which it would delay by a third.
-std::future<LabelDatabase>& PendingLabelSheets()
+bool LoadProgramFormats(PendingLabelDatabase& labelSheets)
 {
-    static std::future<LabelDatabase> pending;
-    return pending;
-}
-
-}  // namespace
-
-bool LoadProgramFormats()
-{
-    // A reading of an earlier load belongs to the catalog this one replaces.
-    if (PendingLabelSheets().valid())
-        PendingLabelSheets().get();
     if (!LoadFormats(Folders().programData, Folders().userData))
         return false;
-    PendingLabelSheets() = std::async(std::launch::async, [] { return LoadLabelDatabase(std::cerr); });
+    labelSheets.Start(std::cerr);
     return true;
 }
 
-bool TakeLabelSheets()
+bool TakeLabelSheets(PendingLabelDatabase& labelSheets)
 {
-    if (!PendingLabelSheets().valid())
+    std::optional<LabelDatabase> read = labelSheets.Take();
+    if (!read)
         return false;
-    AppendLabelSheets(PendingLabelSheets().get().sheets, g_sealCatalog);
+    AppendLabelSheets(read->sheets, g_sealCatalog);
     return true;
 }
 

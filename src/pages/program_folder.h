@@ -2,6 +2,7 @@
 // The program's folders for the wizard (see platform/program_folders.h), and the design folder,
 // which lives at the GUI edge because only Qt knows the user's documents folder.
 #include "format/measured_sheet.h"
+#include "labels/label_database.h"
 #include "platform/program_folders.h"
 
 #include <QString>
@@ -14,12 +15,13 @@ std::filesystem::path ProgramFolder();
 // Points the program data at `folder`, for a test run.
 void SetProgramFolder(const std::filesystem::path& folder);
 // Reads the catalog from the program's and the user's data folders, and starts reading the label
-// sheets of the label-template database and the user's templates beside the window; false when
-// the program's data is missing.
-bool LoadProgramFormats();
+// sheets of the label-template database and the user's templates into `labelSheets`, beside the
+// window (the first window would wait a third longer for them); false when the program's data is
+// missing.
+bool LoadProgramFormats(PendingLabelDatabase& labelSheets);
 // Adds the label sheets read since, waiting for them if need be; false when there were none to
 // take (taken before, or no load since). Whatever needs the whole catalog calls it first.
-bool TakeLabelSheets();
+bool TakeLabelSheets(PendingLabelDatabase& labelSheets);
 // Writes a sheet measured by hand as a template into the user's templates folder (made when
 // needed; a template of the same name is replaced). Returns the message to show on failure.
 std::string SaveMeasuredSheet(const MeasuredSheet& sheet);

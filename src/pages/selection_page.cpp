@@ -112,7 +112,7 @@ void CPage10Dlg::OnSearchChanged()
 void CPage10Dlg::OnSetActive()
 {
     ShowChoiceHints(false);
-    if (TakeLabelSheets() || m_pSheet->m_bRefreshList) {
+    if (TakeLabelSheets(m_pSheet->m_labelSheets) || m_pSheet->m_bRefreshList) {
         FillList();
         m_pSheet->m_bRefreshList = 0;
     }
@@ -190,18 +190,18 @@ void CPage10Dlg::OnMeasureSheet()
         return;
     }
     ClearCatalog();
-    if (!LoadProgramFormats()) {
+    if (!LoadProgramFormats(m_pSheet->m_labelSheets)) {
         ShowMessage(this, MissingPathMessage(g_strDataDir));
         return;
     }
-    TakeLabelSheets();
+    TakeLabelSheets(m_pSheet->m_labelSheets);
     FillList();
     ChooseNamedSheet(std::string(kMeasuredBrand) + " " + sheet.name);
 }
 
 bool CPage10Dlg::ChooseNamedSheet(const std::string& utf8Name)
 {
-    if (TakeLabelSheets())
+    if (TakeLabelSheets(m_pSheet->m_labelSheets))
         FillList();
     const auto entry = FindNamedSheet(g_sealCatalog, utf8Name);
     if (entry == g_sealCatalog.end()) {

@@ -119,6 +119,6 @@ void CPageBeginningDlg::onUpdateResult(int result)
 void CPageBeginningDlg::ReloadCatalog()
 {
     ClearCatalog();
-    if (!LoadProgramFormats())
+    if (!LoadProgramFormats(m_pSheet->m_labelSheets))
         ShowMessage(nullptr, MissingPathMessage(g_strDataDir));
 }

@@ -2,6 +2,7 @@
 // CWizardSheetDlg: the frame that shows one page at a time over its placeholder and moves
 // between pages with Back and Next, asking each page where to go.
 #include "controls/control_factory.h"
+#include "labels/label_database.h"
 #include "wizard/wizard_page.h"
 
 #include <QDialog>
@@ -70,6 +71,8 @@ public:
     int m_nPlaceholderId = 0;
     int m_nKind = 0;
     std::uint8_t m_bRefreshList = 0;
+    // The label sheets being read for the catalog while the wizard starts.
+    PendingLabelDatabase m_labelSheets;
 
 public slots:
     // Exit, Esc and the close box: the close question, then the wizard ends as cancelled.

@@ -123,6 +123,20 @@ std::vector<PieceDesign> SheetDesign(int kind, int sheet)
     return store.sheets[sheet];
 }
 
+bool SheetHasText(int kind, int sheet)
+{
+    const std::vector<PieceDesign> pieces = SheetDesign(kind, sheet);
+    return std::any_of(pieces.begin(), pieces.end(), [](const PieceDesign& piece) { return !piece.text.empty(); });
+}
+
+bool DesignHasText(int kind)
+{
+    for (int sheet = 0; sheet < SheetCount(kind); ++sheet)
+        if (SheetHasText(kind, sheet))
+            return true;
+    return false;
+}
+
 void StoreSheetDesign(int kind, int sheet, const std::vector<PieceDesign>& pieces)
 {
     if (!IsDesignKind(kind) || sheet < 0 || sheet >= SheetCount(kind))

@@ -17,6 +17,9 @@ void AddSheet(int kind);
 void RemoveSheet(int kind, int sheet);
 // The design values of the stickers of any sheet, shown or not.
 std::vector<PieceDesign> SheetDesign(int kind, int sheet);
+// Whether any sticker of `sheet`, or of any sheet of the design, holds text.
+bool SheetHasText(int kind, int sheet);
+bool DesignHasText(int kind);
 // Replaces the design values of a sheet that is not shown (files and the history); marks nothing.
 void StoreSheetDesign(int kind, int sheet, const std::vector<PieceDesign>& pieces);
 // Back to one sheet: the shown one (a new design, ResetDesign, opening a file).

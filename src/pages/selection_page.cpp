@@ -3,6 +3,7 @@
 #include "controls/image_font_static.h"
 #include "controls/layout_font_static.h"
 #include "controls/quick_list.h"
+#include "design/design_sheets.h"
 #include "format/label_sheet.h"
 #include "format/load_formats.h"
 #include "pages/data_folder_check.h"
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -99,10 +101,13 @@ void CPage10Dlg::ShowFoundRows()
     List()->SetItemCount(static_cast<int>(m_rows.size()));
 }
 
-// A new search shows other rows: nothing is chosen among them yet.
+// A new search shows other rows: nothing is chosen among them yet, unless the design written
+// in is among them.
 void CPage10Dlg::OnSearchChanged()
 {
     ShowFoundRows();
+    if (ShowHeldDesign())
+        return;
     g_nLastSelRow = -1;
     List()->ClearSelectedRow();
     ControlAs<CLayoutFontStatic>(kIdcSheetPicture)->LoadPicture(0);
@@ -118,12 +123,58 @@ void CPage10Dlg::OnSetActive()
     }
     for (int i = 0; i < 4; ++i)
         ControlAs<CImageFontStatic>(kBannerControls[i])->LoadResource(kBannerPictures[i]);
+    m_pSheet->ShowStep(1);
+    RevealHeldDesign();
+    if (ShowHeldDesign())
+        return;
     Orvanel().m_nCurPiece = 0;
     g_strCurCode.clear();
     ControlAs<CLayoutFontStatic>(kIdcSheetPicture)->LoadPicture(0);
     List()->ClearSelectedRow();
     m_pSheet->EnableNext(false);
-    m_pSheet->ShowStep(1);
+}
+
+int CPage10Dlg::HeldDesignKind() const
+{
+    const int kind = m_pSheet->History().Kind();
+    return DesignHasText(kind) ? kind : kKindNone;
+}
+
+int CPage10Dlg::HeldDesignRow(int kind) const
+{
+    for (int row = 0; row < static_cast<int>(m_rows.size()); ++row)
+        if (m_rows[row].m_strCode == g_strCurCode && IsOrvanelRow(m_rows[row]) == (kind == kKindOrvanel))
+            return row;
+    return -1;
+}
+
+bool CPage10Dlg::ShowHeldDesign()
+{
+    const int kind = HeldDesignKind();
+    if (kind == kKindNone)
+        return false;
+    const int row = HeldDesignRow(kind);
+    g_nLastSelRow = row;
+    if (row >= 0)
+        List()->SelectRow(row);
+    else
+        List()->ClearSelectedRow();
+    m_pSheet->m_nKind = kind;
+    ShowSheetPicture();
+    Control(kIdcSheetPicture)->update();
+    ShowChoiceHints(row >= 0);
+    m_pSheet->ShowNext(true);
+    return true;
+}
+
+void CPage10Dlg::RevealHeldDesign()
+{
+    const int kind = HeldDesignKind();
+    if (kind == kKindNone || HeldDesignRow(kind) >= 0 || Search()->text().isEmpty())
+        return;
+    const QSignalBlocker quiet(Search());
+    Search()->clear();
+    ShowFoundRows();
 }
 
 int CPage10Dlg::OnWizardNext()
@@ -151,15 +202,15 @@ void CPage10Dlg::OnCellRequest(QuickListCell& cell) const
     }
 }
 
-// A row that comes to show as selected (the keyboard moving the selection) becomes the sheet,
-// but without the click's enabling of Next and fresh design; a click does both itself.
+// A row that comes to show as selected (the keyboard moving the selection) is chosen as a click
+// chooses it; a click does that itself.
 void CPage10Dlg::OnSelectionShown(int row)
 {
     if (row < 0 || !List()->SelectionShows() || row == g_nLastSelRow)
         return;
     g_nLastSelRow = row;
     if (!List()->InMousePress())
-        ChooseSheet(row);
+        ChooseRow(row);
 }
 
 void CPage10Dlg::OnListClick(const QuickListHit& hit)
@@ -169,7 +220,18 @@ void CPage10Dlg::OnListClick(const QuickListHit& hit)
 
 bool CPage10Dlg::ChooseRow(int row)
 {
-    if (row < 0 || !ChooseSheet(row))
+    if (row < 0)
+        return false;
+    if (const int held = HeldDesignKind(); held != kKindNone) {
+        if (row == HeldDesignRow(held))
+            return ShowHeldDesign();
+        if (!AskOkCancel(this, QStringLiteral("入力した文字は消えます。よろしいですか？"), QStringLiteral("OK"),
+                         QStringLiteral("キャンセル"))) {
+            ShowHeldDesign();
+            return false;
+        }
+    }
+    if (!ChooseSheet(row))
         return false;
     m_pSheet->ShowNext(true);
     ShowChoiceHints(true);

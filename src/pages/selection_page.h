@@ -44,6 +44,16 @@ private:
     // the row could not be chosen.
     bool ChooseSheet(int row);
     bool ShowSheetPicture();
+    // The kind of the design when the user has written text in it, which choosing another sheet
+    // would empty; kKindNone otherwise.
+    int HeldDesignKind() const;
+    // The row of that design's sheet among the rows shown; -1 when not shown.
+    int HeldDesignRow(int kind) const;
+    // Shows that design's sheet as chosen when listed, and Next goes on with the texts; false when
+    // there is no such design.
+    bool ShowHeldDesign();
+    // Coming back: a search that hides that design's sheet is cleared.
+    void RevealHeldDesign();
     void ShowChoiceHints(bool on);
     void ShowFoundRows();
     void OnSearchChanged();

@@ -6,9 +6,9 @@
 #include "design/design_sheets.h"
 #include "pages/sheet_steps.h"
 #include "res/look.h"
+#include "wizard/message_box.h"
 
 #include <QFontMetrics>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include <algorithm>
@@ -20,21 +20,10 @@ constexpr int kCaptionPixels = 15;
 constexpr int kSmallestCaptionPixels = 8;
 constexpr int kButtonPixels = 12;
 
-bool SheetHasText(int kind, int sheet)
-{
-    const std::vector<PieceDesign> pieces = SheetDesign(kind, sheet);
-    return std::any_of(pieces.begin(), pieces.end(), [](const PieceDesign& piece) { return !piece.text.empty(); });
-}
-
 bool ConfirmRemoval(QWidget* parent, int sheet)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Velmaro"),
-                    QStringLiteral("シート%1には文字が入っています。このシートを削除しますか？").arg(sheet + 1),
-                    QMessageBox::Ok | QMessageBox::Cancel, parent);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("削除する"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("やめる"));
-    box.setDefaultButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    return AskOkCancel(parent, QStringLiteral("シート%1には文字が入っています。このシートを削除しますか？").arg(sheet + 1),
+                       QStringLiteral("削除する"), QStringLiteral("やめる"));
 }
 
 }  // namespace
@@ -115,7 +104,7 @@ void SheetNavigation::MoveBy(int sheets)
     const int target = ShownSheet(m_nKind) + sheets;
     if (target < 0 || target >= SheetCount(m_nKind))
         return;
-    ShowSheetStep(m_history, m_nKind, m_nPageId, target);
+    MoveToSheet(m_history, m_nKind, target);
     Refresh();
     emit SheetShown();
 }

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace {
 constexpr int kOrvanelTextPosition = 4;  // fifth in the page list
 constexpr int kZolviTextPosition = 8;    // ninth
@@ -20,7 +22,8 @@ CWizardSheetDlg::CWizardSheetDlg(int templateId, QWidget* parent)
 {
     if (const DialogTemplate* dialog = FindDialogTemplate(templateId)) {
         m_controls = BuildControls(this, *dialog);
-        setFixedSize(size());
+        m_designedSize = size();
+        setMinimumSize(m_designedSize);
     }
     QPalette cream = palette();
     cream.setColor(QPalette::Window, PageColour());
@@ -33,6 +36,22 @@ CWizardSheetDlg::CWizardSheetDlg(int templateId, QWidget* parent)
         connect(exit, &QAbstractButton::clicked, this, &CWizardSheetDlg::reject);
     SetUpHistoryKeys();
     qApp->installEventFilter(this);
+}
+
+void CWizardSheetDlg::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (m_designedSize.isEmpty())
+        return;
+    const QSize room = size() - m_designedSize;
+    const QPoint offset(std::max(0, room.width() / 2), std::max(0, room.height() / 2));
+    const QPoint shift = offset - m_contentOffset;
+    if (shift.isNull())
+        return;
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!child->isWindow())
+            child->move(child->pos() + shift);
+    m_contentOffset = offset;
 }
 
 // The history's keys and buttons act on the design pages only.
@@ -278,8 +297,9 @@ void CWizardSheetDlg::UpdateButtonsAfterBack(CWizardPageDlg* page)
         ShowExit(false);
         return;
     }
+    // The selection page comes back with no sheet chosen, unless it kept the one written on.
     if (page->m_nTemplateId == kIddSelection)
-        EnableNext(false);
+        EnableNext(m_nKind != kKindNone);
     else
         ShowNext(true);
     ShowExit(true);

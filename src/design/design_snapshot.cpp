@@ -141,4 +141,10 @@ void MergeChange(DesignChange& earlier, const DesignChange& later)
         else
             earlier.pieces.insert(found, piece);
     }
+    // What the later change took back is no change at all.
+    if (earlier.look && earlier.look->before == earlier.look->after)
+        earlier.look.reset();
+    earlier.pieces.erase(std::remove_if(earlier.pieces.begin(), earlier.pieces.end(),
+                                        [](const PieceChange& piece) { return piece.before == piece.after; }),
+                         earlier.pieces.end());
 }

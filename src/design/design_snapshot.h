@@ -77,5 +77,5 @@ void ApplyBefore(const DesignChange& change, DesignSnapshot& base);
 void ApplyAfter(const DesignChange& change, DesignSnapshot& base);
 
 // `later` followed `earlier` at once: `earlier` becomes the one change from its before to
-// later's after.
+// later's after, keeping only what differs between the two.
 void MergeChange(DesignChange& earlier, const DesignChange& later);

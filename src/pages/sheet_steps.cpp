@@ -50,36 +50,6 @@ private:
     int m_nPage;
 };
 
-// A move to another sheet changes nothing but which sheet is shown.
-class ShowSheetCommand : public DoneStep {
-public:
-    ShowSheetCommand(DesignHistory& history, int kind, int from, int to, int page)
-        : DoneStep(QStringLiteral("シート%1へ移動").arg(to + 1)), m_history(history), m_nKind(kind),
-          m_nFrom(from), m_nTo(to), m_nPage(page)
-    {
-    }
-
-    void undo() override { Show(m_nFrom); }
-    void RedoStep() override
-    {
-        Show(m_nTo);
-    }
-
-private:
-    void Show(int sheet)
-    {
-        ShowSheet(m_nKind, sheet);
-        Rebase(m_history, m_nKind);
-        m_history.ShowStep(m_nPage, -1);
-    }
-
-    DesignHistory& m_history;
-    int m_nKind;
-    int m_nFrom;
-    int m_nTo;
-    int m_nPage;
-};
-
 }  // namespace
 
 SheetsState TakeSheets(int kind)
@@ -116,14 +86,11 @@ void RecordSheetsStep(DesignHistory& history, int kind, int page, const QString&
     emit history.Changed();
 }
 
-void ShowSheetStep(DesignHistory& history, int kind, int page, int sheet)
+void MoveToSheet(DesignHistory& history, int kind, int sheet)
 {
-    const int from = ShownSheet(kind);
-    if (sheet == from || sheet < 0 || sheet >= SheetCount(kind))
+    if (sheet == ShownSheet(kind) || sheet < 0 || sheet >= SheetCount(kind))
         return;
     history.Settle();
     ShowSheet(kind, sheet);
-    history.Stack().push(new ShowSheetCommand(history, kind, from, sheet, page));
     Rebase(history, kind);
-    emit history.Changed();
 }

@@ -1,10 +1,7 @@
 #pragma once
-// Steps of the design history that change which sheets a design has or which one is shown: a
-// fill, adding or removing a sheet, moving to another sheet.
-//
-// The history's other steps hold changes of the shown sheet only, by sticker. They stay right
-// because every change of the shown sheet is itself a step: undoing back past a text step first
-// undoes every later move, so that step is undone on the sheet it was made on.
+// Steps of the design history that change which sheets a design has (a fill, adding or removing a
+// sheet), and moving to another sheet, which is no step: the history's other steps know the sheet
+// they were made on and show it again when undone.
 #include "design/design_snapshot.h"
 
 #include <QString>
@@ -29,5 +26,5 @@ void PutSheets(int kind, const SheetsState& state);
 // `what`, whose undo puts back every sheet as it was. Undo and redo show the page `page` (a
 // template id).
 void RecordSheetsStep(DesignHistory& history, int kind, int page, const QString& what, SheetsState before);
-// Shows sheet `sheet` (0-based) as one step of the history.
-void ShowSheetStep(DesignHistory& history, int kind, int page, int sheet);
+// Shows sheet `sheet` (0-based); the history goes on from there without a step.
+void MoveToSheet(DesignHistory& history, int kind, int sheet);

@@ -602,11 +602,6 @@ void CTextEntryPage::RefreshWholePreview()
     m_preview->Refresh();
 }
 
-void CTextEntryPage::MarkModified()
-{
-    Design().sheet.m_bModified = 1;
-}
-
 void CTextEntryPage::OnMapClick(const QPoint& click)
 {
     DesignOfKind design = Design();
@@ -636,7 +631,6 @@ void CTextEntryPage::OnAlign(int id)
     DrawEditFrame();
     RefreshWholePreview();
     RepaintPictures();
-    MarkModified();
     RecordStep("文字の配置", true);
     if (IsZolvi())
         FocusEdit();
@@ -649,7 +643,6 @@ void CTextEntryPage::OnColour(bool text)
     DrawEditFrame();
     RefreshWholePreview();
     RecomputePreview();
-    MarkModified();
     RecordStep(text ? "文字の色" : "枠の色", true);
     FocusEdit();
 }
@@ -664,7 +657,6 @@ void CTextEntryPage::OnSizeChosen(int index)
     DrawEditFrame();
     RecomputePreview();
     RefreshWholePreview();
-    MarkModified();
     RecordStep("文字の大きさ", true);
     if (IsZolvi())
         FocusEdit();
@@ -689,7 +681,6 @@ void CTextEntryPage::OnCopyToAll()
         CopyZolviToAll(design.pieces, design.sheet.m_nCurPiece, s_nLayoutMode);
     else
         CopyPieceToAll(design.pieces, design.sheet.m_nCurPiece);
-    MarkModified();
     RecordStep("全てに複写", true);
     RefreshSelection();
 }
@@ -702,7 +693,6 @@ void CTextEntryPage::OnDeleteSelected()
     if (SealPiece* piece = Current())
         piece->ClearDesign();
     CurrentEdit()->Empty();
-    MarkModified();
     RecordStep("選択中のシールの文字を削除", true);
     RefreshSelection();
 }
@@ -719,7 +709,6 @@ void CTextEntryPage::OnDeleteAll()
     m_edit->Empty();
     if (m_backEdit)
         m_backEdit->Empty();
-    MarkModified();
     RecordStep("全てのシールの文字を削除");
     RefreshSelection();
 }

@@ -95,7 +95,6 @@ private:
     void ShowBackEditState();
     void ShowFrameButton();
     bool LoadPictures();
-    void MarkModified();
 
     void OnTextStored(EditChange how);
     void OnMapClick(const QPoint& click);

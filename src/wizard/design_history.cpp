@@ -1,5 +1,6 @@
 #include "wizard/design_history.h"
 
+#include "design/design_sheets.h"
 #include "design/sticker_number.h"
 #include "wizard/wizard_sheet.h"
 
@@ -13,9 +14,12 @@ public:
     DesignStepCommand(DesignHistory& history, DesignChange change, const QString& text, int page, int sticker,
                       int typingRun)
         : DoneStep(text), m_history(history), m_change(std::move(change)), m_nPage(page), m_nSticker(sticker),
-          m_nTypingRun(typingRun)
+          m_nSheet(ShownSheet(history.Base().kind)), m_nTypingRun(typingRun)
     {
     }
+
+    int Sheet() const { return m_nSheet; }
+    bool Empty() const { return m_change.Empty(); }
 
     int id() const override { return m_nTypingRun ? kTypingId : -1; }
 
@@ -25,17 +29,21 @@ public:
         if (later->m_nTypingRun != m_nTypingRun || later->m_nSticker != m_nSticker)
             return false;
         MergeChange(m_change, later->m_change);
+        // Typing that came back to where it began (a letter and its backspace) is no step.
+        setObsolete(m_change.Empty());
         return true;
     }
 
     void undo() override
     {
+        ShowOwnSheet();
         ApplyBefore(m_change, m_history.Base());
         m_history.ShowStep(m_nPage, m_nSticker);
     }
 
     void RedoStep() override
     {
+        ShowOwnSheet();
         ApplyAfter(m_change, m_history.Base());
         m_history.ShowStep(m_nPage, m_nSticker);
     }
@@ -43,10 +51,21 @@ public:
     void Absorb(const DesignChange& later) { MergeChange(m_change, later); }
 
 private:
+    // The step's stickers are those of the sheet it was made on.
+    void ShowOwnSheet()
+    {
+        const int kind = m_history.Base().kind;
+        if (ShownSheet(kind) == m_nSheet)
+            return;
+        ShowSheet(kind, m_nSheet);
+        m_history.Base() = TakeSnapshot(kind);
+    }
+
     DesignHistory& m_history;
     DesignChange m_change;
     int m_nPage;
     int m_nSticker;
+    int m_nSheet;
     int m_nTypingRun;
 };
 
@@ -112,6 +131,8 @@ void DesignHistory::Push(const QString& what, bool sticker, int typingRun)
         BreakTyping();
     m_stack.push(new DesignStepCommand(*this, std::move(change), text, page ? page->m_nTemplateId : 0, current,
                                        typingRun));
+    // A typing step merged back to nothing has gone again.
+    SetModified(kind, !m_stack.isClean());
     emit Changed();
 }
 
@@ -122,10 +143,24 @@ void DesignHistory::AbsorbIntoTop()
     const DesignChange drift = TakeChange(m_base);
     if (drift.Empty() || m_stack.index() == 0)
         return;
-    // A step of whole sheets puts every sheet back as a whole: it needs nothing absorbed.
-    const QUndoCommand* top = m_stack.command(m_stack.index() - 1);
-    if (const auto* step = dynamic_cast<const DesignStepCommand*>(top))
-        const_cast<DesignStepCommand*>(step)->Absorb(drift);
+    // A step of whole sheets puts every sheet back as a whole: it needs nothing absorbed; nor does
+    // a step made on another sheet, whose stickers these are not.
+    auto* step = dynamic_cast<DesignStepCommand*>(const_cast<QUndoCommand*>(m_stack.command(m_stack.index() - 1)));
+    if (!step || step->Sheet() != ShownSheet(m_base.kind))
+        return;
+    step->Absorb(drift);
+    if (step->Empty())
+        DropTop();
+}
+
+// The top step came to change nothing (a size the layout took back at once): it goes, and the
+// design is as modified as the history says.
+void DesignHistory::DropTop()
+{
+    const_cast<QUndoCommand*>(m_stack.command(m_stack.index() - 1))->setObsolete(true);
+    m_stack.undo();
+    SetModified(m_base.kind, !m_stack.isClean());
+    emit Changed();
 }
 
 void DesignHistory::Settle()

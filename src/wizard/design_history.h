@@ -80,6 +80,7 @@ private:
     // Changes made since the last step without one of their own (the layout reducing a size)
     // belong to that step; with no step yet, to the design the history started from.
     void AbsorbIntoTop();
+    void DropTop();
 
     CWizardSheetDlg* m_pWizard;
     QUndoStack m_stack;

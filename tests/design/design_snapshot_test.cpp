@@ -85,4 +85,24 @@ TEST_F(DesignSnapshotTest, MergingJoinsTwoChangesIntoOne)
     EXPECT_NE(CSealFormat::s_nLayoutMode, 145);
 }
 
+// A later change that takes back what the earlier one did leaves nothing of it.
+TEST_F(DesignSnapshotTest, MergingAChangeTakenBackLeavesOnlyWhatStillDiffers)
+{
+    const int layout = CSealFormat::s_nLayoutMode;
+    Piece(2).m_nSize = 140;
+    Piece(4).m_strText = "x";
+    CSealFormat::s_nLayoutMode = 145;
+    DesignChange change = TakeChange(m_base);
+    Piece(2).m_nSize = -1;
+    CSealFormat::s_nLayoutMode = layout;
+    MergeChange(change, TakeChange(m_base));
+    EXPECT_FALSE(change.look);
+    ASSERT_EQ(change.pieces.size(), 1u);
+    EXPECT_EQ(change.pieces[0].index, 4);
+
+    Piece(4).m_strText = "";
+    MergeChange(change, TakeChange(m_base));
+    EXPECT_TRUE(change.Empty());
+}
+
 }  // namespace

@@ -98,9 +98,11 @@ protected:
         ASSERT_NE(arrow, nullptr);
         ClickControl(arrow);
     }
-    void ScrollSizeList()
+    // One size larger, or smaller.
+    void ScrollSizeList(bool larger = true)
     {
-        TextPage()->SizeList()->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        TextPage()->SizeList()->verticalScrollBar()->triggerAction(larger ? QAbstractSlider::SliderSingleStepAdd
+                                                                           : QAbstractSlider::SliderSingleStepSub);
         QCoreApplication::processEvents();
     }
 };
@@ -133,7 +135,7 @@ TEST_F(DesignHistoryTest, EachKindOfChangeIsUndoneAndRedoneExactly)
              QTest::keyClick(TextPage()->Edit(), Qt::Key_X, Qt::ControlModifier);
          },
          "切り取り (シール2)"},
-        {"size", kIddOrvanelText, [this] { ScrollSizeList(); }, "文字の大きさ (シール2)"},
+        {"size", kIddOrvanelText, [this] { ScrollSizeList(false); }, "文字の大きさ (シール2)"},
         {"alignment", kIddOrvanelText, [this] { ClickControl(TextPage()->AlignButton(kIdcAlignLeft)); },
          "文字の配置 (シール2)"},
         {"sticker colour", kIddOrvanelText,
@@ -237,6 +239,33 @@ TEST_F(DesignHistoryTest, UndoingDeleteAllBringsBackEveryText)
     Undo();
     ExpectDesign(filled, Now(), "undone");
     EXPECT_EQ(StoredForm(TextPage()->Edit()->toPlainText()), Piece(Current()).m_strText);
+}
+
+// A larger size the layout takes back at once changes nothing: no step stays, nothing is
+// modified; a size that does change is a step as before.
+TEST_F(DesignHistoryTest, ASizeTheLayoutTakesBackIsNoStep)
+{
+    GoToTextPage(kOrvanelSheet);
+    FillTwoStickers();
+    History().Settle();
+    History().MarkSaved();
+    SetModified(kKindOrvanel, false);
+    const int steps = Steps();
+    const int size = Piece(1).m_nSize;
+    ScrollSizeList();
+    QTest::qWait(50);
+    History().Settle();
+    ASSERT_EQ(Piece(1).m_nSize, size) << "the text fills its sticker at this size";
+    EXPECT_EQ(Steps(), steps);
+    EXPECT_TRUE(History().Stack().isClean());
+    EXPECT_FALSE(CSealFormat::IsModified(kKindOrvanel));
+
+    ClickMapSticker(0);
+    ScrollSizeList();
+    QTest::qWait(50);
+    History().Settle();
+    EXPECT_EQ(Steps(), steps + 1);
+    EXPECT_TRUE(CSealFormat::IsModified(kKindOrvanel));
 }
 
 // Two-text fold-over stickers: Tab goes from the front part to the back part, each typing a step;

@@ -17,6 +17,7 @@
 
 #include <QFontMetrics>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -176,25 +177,43 @@ TEST_F(SheetNavigationTest, UndoAcrossMovesChangesTheSheetTheStepWasMadeOn)
     Click(Bar()->PreviousButton());
     EXPECT_EQ(Shown(), QStringLiteral("1 / 3枚"));
 
-    Undo();
-    Undo();
+    Undo();  // the typing on sheet 3, shown again for it
     EXPECT_EQ(Shown(), QStringLiteral("3 / 3枚"));
-    EXPECT_EQ(EditText(), QStringLiteral("三"));
-    Undo();  // the typing on sheet 3
     EXPECT_EQ(EditText(), QString());
     EXPECT_EQ((std::vector<std::string>{SheetText(0, 0), SheetText(1, 0), SheetText(2, 0)}),
               (std::vector<std::string>{"一", "二", ""}));
     Undo();  // the third sheet
     EXPECT_EQ(SheetCount(kKindOrvanel), 2);
     EXPECT_EQ(EditText(), QStringLiteral("二"));
-    for (int i = 0; i < 3; ++i)  // the third sheet, its typing, the move to sheet 2
-        Redo();
-    EXPECT_EQ(Shown(), QStringLiteral("2 / 3枚"));
+    Click(Bar()->PreviousButton());
+    Redo();  // the third sheet
+    Redo();  // its typing, on it
+    EXPECT_EQ(Shown(), QStringLiteral("3 / 3枚"));
+    EXPECT_EQ(EditText(), QStringLiteral("三"));
     EXPECT_EQ((std::vector<std::string>{SheetText(0, 0), SheetText(1, 0), SheetText(2, 0)}),
               (std::vector<std::string>{"一", "二", "三"}));
-    Redo();
-    EXPECT_EQ(Shown(), QStringLiteral("1 / 3枚"));
-    EXPECT_EQ(EditText(), QStringLiteral("一"));
+}
+
+// Looking at another sheet changes nothing: no step, nothing modified, nothing for the recovery
+// copy to write.
+TEST_F(SheetNavigationTest, MovingBetweenSheetsIsNoStepAndNoChange)
+{
+    GoToTextPage(kOrvanelSheet);
+    ThreeSheets();
+    DesignHistory& history = Wizard()->History();
+    history.Settle();
+    history.MarkSaved();
+    SetModified(kKindOrvanel, false);
+    const int steps = history.Stack().count();
+    QSignalSpy changes(&history, &DesignHistory::Changed);
+    Click(Bar()->PreviousButton());
+    Click(Bar()->PreviousButton());
+    Click(Bar()->NextButton());
+    EXPECT_EQ(Shown(), QStringLiteral("2 / 3枚"));
+    EXPECT_EQ(history.Stack().count(), steps);
+    EXPECT_TRUE(history.Stack().isClean());
+    EXPECT_FALSE(CSealFormat::IsModified(kKindOrvanel));
+    EXPECT_EQ(changes.count(), 0);
 }
 
 // Saved while another sheet than the first is shown and opened again through the wizard's file

@@ -170,7 +170,7 @@ TEST_F(TextPageTest, TheColourButtonsSetTheStickersOwnColours)
     ClickPageControl(kIddOrvanelText, kIdcStickerFrameColour);
     EXPECT_TRUE(cancel->seen);
     EXPECT_EQ(Piece(0).m_crFrame, kNoFrameColour);
-    EXPECT_EQ(CSealFormat::Orvanel().m_bModified, 1) << "a cancelled colour dialog still marks the design";
+    EXPECT_EQ(CSealFormat::Orvanel().m_bModified, 0) << "a cancelled colour dialog changes nothing";
 }
 
 void GiveOwnSettings(SealPiece& piece, const char* text)

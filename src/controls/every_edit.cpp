@@ -26,7 +26,8 @@ bool IsTypedText(const QKeyEvent& key)
 {
     if (key.text().isEmpty() || (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
         return false;
-    return key.text().front().isPrint();
+    // By code point: a character beyond the basic plane starts with a surrogate, never printable.
+    return QChar::isPrint(key.text().toUcs4().front());
 }
 
 // Undo and redo belong to the design's history, which the window's shortcuts reach.

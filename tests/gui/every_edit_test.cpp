@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -183,6 +186,15 @@ TEST_F(EveryEditTest, CharactersCodePage932CannotHoldAreRefusedAndOthersShownAsS
     m_single->paste();
     EXPECT_EQ(Orvanel(0).m_strText, "");
     EXPECT_EQ(ShownForm(Orvanel(0).m_strText), m_single->toPlainText());
+
+    // Typed keys, a character beyond the basic plane (two UTF-16 units) among them.
+    Load("");
+    for (const char32_t character : std::u32string(U"𠮷田健")) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&character, 1));
+        QApplication::sendEvent(m_single.get(), &key);
+    }
+    EXPECT_EQ(Orvanel(0).m_strText, Cp932("田健"));
+    EXPECT_EQ(m_single->toPlainText(), QStringLiteral("田健"));
 }
 
 // The design's history undoes typing; the edit keeps none of its own, and leaves the undo keys

@@ -31,6 +31,7 @@ CModelessPreviewDlg::CModelessPreviewDlg(int templateId, int pictureId, int kind
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    setWindowTitle(QStringLiteral("シート全体"));
     if (const DialogTemplate* dialog = FindDialogTemplate(templateId)) {
         const ControlMap controls = BuildControls(this, *dialog);
         auto control = [&controls](int id) -> QWidget* {

@@ -3,6 +3,7 @@
 #include "controls/button_st.h"
 #include "controls/font_static.h"
 #include "controls/layout_font_static.h"
+#include "controls/image_font_static.h"
 #include "controls/num_spin_ctrl.h"
 #include "design/design_sheets.h"
 #include "design/print_offsets.h"
@@ -243,6 +244,9 @@ void CPrintStepPage::EnableOutput()
     const int shown = ShownSheet(m_nDesignKind);
     const std::optional<OverflowPlace> over = enabled ? std::nullopt : FindOverflow(m_nDesignKind, SheetList{shown});
     Control(kIdcPrint)->setToolTip(over ? OverflowMessage(*over) : QString());
+    // The footer tells why the buttons are grey instead of promising what they cannot do.
+    if (auto* footer = ControlAs<CImageFontStatic>(kIdcFooter))
+        footer->LoadResource(enabled ? kBmpFooterPrint : kBmpFooterOverflow);
 }
 
 void CPrintStepPage::OnPrint()

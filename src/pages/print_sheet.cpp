@@ -3,6 +3,7 @@
 #include "design/design_sheets.h"
 #include "design/seal_format.h"
 #include "format/label_sheet.h"
+#include "pages/design_commands.h"
 #include "pages/print_sheets.h"
 #include "res/artwork.h"
 #include "render/label_sheet_picture.h"
@@ -128,5 +129,12 @@ bool PrintSheet(QWidget* parent, QPrinter& printer, bool& ownPaper, int kind, QP
         QMessageBox::warning(parent, QStringLiteral("Velmaro"), OverflowMessage(*over));
         return false;
     }
+    printer.setDocName(PrintJobTitle());
     return PrintSheetsOn(printer, kind, offsets, sheets);
+}
+
+QString PrintJobTitle()
+{
+    const std::filesystem::path& file = CurrentDesignFile();
+    return file.empty() ? QStringLiteral("Velmaro") : QString::fromStdString(file.stem().u8string());
 }

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPoint>
+#include <QString>
 
 class QPrinter;
 class QWidget;
@@ -17,6 +18,9 @@ QImage SheetCanvasPicture(int kind);
 // own paper, as the standard size it is when it is one (A4, Letter).
 QPageSize SheetPaper(int kind);
 
+// The name print queues show for the job: the design file's, or the program's for a new design.
+QString PrintJobTitle();
+
 // Shows the print dialog on `printer` (kept by the wizard, so the next print opens on this one's
 // printer and settings) and, when confirmed, prints the sheets of the design of `kind` (1
 // Orvanel, -2 Zolvi) it chose, every sheet unless a range, a page each, with the print offsets
@@ -26,5 +30,6 @@ QPageSize SheetPaper(int kind);
 // upright; `ownPaper` then records whether the user took another one. A paper smaller than the
 // sheet is printed on only after the user confirms it. Cancel prints nothing and leaves the
 // printer's settings as they were. Returns whether a page was printed.
+
 bool PrintSheet(QWidget* parent, QPrinter& printer, bool& ownPaper, int kind, QPoint offsets);
 

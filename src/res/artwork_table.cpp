@@ -26,6 +26,8 @@ constexpr ArtworkEntry kArtwork[] = {
     {kBmpFooterText, 675, 42, ArtKind::Footer,
      "プリントする文字を入力して下さい! シールごとに個別の設定ができます!", 0xE8822A},
     {kBmpFooterPrint, 675, 42, ArtKind::Footer, "プリントできます! データを保存できます!", 0xE8822A},
+    {kBmpFooterOverflow, 675, 42, ArtKind::Footer, "はみ出した文字があります! 文字を減らすとプリント・保存できます!",
+     0xC0392B},
     {kBmpPrintButton, 146, 44, ArtKind::Button, "プリントする", 0x3FA34D},
     {kBmpSaveButton, 146, 44, ArtKind::Button, "データを保存する", 0x2F7FC8},
     {kBmpStepFirst, 339, 69, ArtKind::Step, "1", 0xE8822A},

@@ -82,6 +82,8 @@ inline constexpr int kBmpUndoButton = 293;
 inline constexpr int kBmpRedoButton = 294;
 inline constexpr int kBmpUndoDisabled = 295;
 inline constexpr int kBmpRedoDisabled = 296;
+// The print page's footer while a text overflows its sticker.
+inline constexpr int kBmpFooterOverflow = 297;
 
 // The layout and font pages and their colour and typeface dialogs.
 inline constexpr int kIddFontColour = 165;

@@ -83,6 +83,8 @@ protected:
     virtual bool CloseQuestion() { return true; }
     void CancelWizard();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A larger window keeps the pages as they are, to scale, in its middle.
+    void resizeEvent(QResizeEvent* event) override;
     void StartWizard();
 
 private:
@@ -99,4 +101,6 @@ private:
     bool m_bForwardingKey = false;
     std::unique_ptr<QPrinter> m_printer;
     DesignHistory* m_history;
+    QSize m_designedSize;  // the window as its template lays it out: its smallest size
+    QPoint m_contentOffset;  // where that layout stands in the window now
 };

@@ -3,6 +3,7 @@
 #include "controls/num_spin_ctrl.h"
 #include "design/seal_format.h"
 #include "format/load_formats.h"
+#include "pages/design_commands.h"
 #include "pages/preview_windows.h"
 #include "pages/print_sheet.h"
 #include "platform/cp932.h"
@@ -101,6 +102,7 @@ TEST_F(PreviewAndPrintTest, PreviewWindowLaysOutOnOpenAndDropsTheLayoutOnClose)
     bool closedByUser = false;
     QObject::connect(preview, &CModelessPreviewDlg::closedByUser, [&] { closedByUser = true; });
     preview->show();
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("シート全体"));
     auto* close = preview->findChild<QPushButton*>("1");
     ASSERT_NE(close, nullptr);
     close->click();
@@ -134,6 +136,24 @@ TEST_F(PreviewAndPrintTest, DialogKeepsThePrinterAndCancelPrintsNothing)
     EXPECT_EQ(kept.outputFileName(), QString::fromStdString(pdf.string()));
     EXPECT_EQ(kept.pageLayout().orientation(), QPageLayout::Landscape);
     EXPECT_TRUE(ownPaper);
+}
+
+TEST_F(PreviewAndPrintTest, TheJobIsNamedAfterTheDesignFile)
+{
+    QPrinter kept(QPrinter::HighResolution);
+    kept.setOutputFileName(QString::fromStdString((m_folder.path() / "printed.pdf").string()));
+    bool ownPaper = false;
+    const std::pair<std::filesystem::path, QString> cases[] = {
+        {{}, QStringLiteral("Velmaro")},
+        {m_folder.path() / "名札 2組.zvd", QStringLiteral("名札 2組")},
+    };
+    for (const auto& [file, title] : cases) {
+        CurrentDesignFile() = file;
+        auto accept = AnswerNextModal(QDialog::Accepted);
+        EXPECT_TRUE(PrintSheet(nullptr, kept, ownPaper, kKindOrvanel, QPoint()));
+        EXPECT_EQ(kept.docName(), title);
+    }
+    CurrentDesignFile().clear();
 }
 
 // The paper the print dialog shows, in millimetres as it lies, and its orientation.

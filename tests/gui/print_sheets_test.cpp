@@ -5,6 +5,7 @@
 
 #include "controls/font_button.h"
 #include "design/design_sheets.h"
+#include "pages/design_commands.h"
 #include "pages/sheet_navigation.h"
 #include "platform/cp932.h"
 #include "res/resource_ids.h"
@@ -195,8 +196,10 @@ TEST_F(PrintSheetsTest, EverySheetThroughACupsQueue)
     Wizard()->m_bOwnPaper = true;
     const std::string title =
         "velmaro_sheets_" + std::to_string(::getpid()) + "_" + std::to_string(QDateTime::currentMSecsSinceEpoch());
-    printer.setDocName(QString::fromStdString(title));
+    // The job is named after the design file.
+    CurrentDesignFile() = m_folder.path() / (title + ".zvd");
     Print();
+    CurrentDesignFile().clear();
     const std::filesystem::path pdf = queue.WaitForPdf(title, kSpoolerPatienceMs);
     ASSERT_FALSE(pdf.empty()) << "the queue made no PDF titled " << title;
     ExpectSheetInkOnPages(pdf, 3);

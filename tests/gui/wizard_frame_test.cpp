@@ -63,6 +63,27 @@ TEST_F(WizardFrame, PagesAreCreatedOnFirstActivationAndPlacedOnThePlaceholder)
     EXPECT_EQ(pages[1]->m_pSheet, &sheet);
 }
 
+// A larger window keeps pages and buttons together, unscaled, in its middle; a page first shown
+// after the resize lands with them.
+TEST_F(WizardFrame, AGrownWindowKeepsItsContentWholeInTheMiddle)
+{
+    const QSize designed = sheet.size();
+    EXPECT_EQ(sheet.minimumSize(), designed);
+    const QPoint page = pages[0]->pos(), next = sheet.Control(kIdcNext)->pos();
+    const QSize pageSize = pages[0]->size();
+    sheet.resize(designed + QSize(200, 101));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pages[0]->pos(), page + QPoint(100, 50));
+    EXPECT_EQ(sheet.Control(kIdcNext)->pos(), next + QPoint(100, 50));
+    EXPECT_EQ(pages[0]->size(), pageSize);
+    sheet.Next();
+    EXPECT_EQ(pages[1]->pos(), page + QPoint(100, 50));
+    sheet.resize(designed);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pages[1]->pos(), page);
+    EXPECT_EQ(sheet.Control(kIdcNext)->pos(), next);
+}
+
 TEST_F(WizardFrame, ShowStepLightsOnePictureAtMost)
 {
     const int byStep[] = {1128, 1127, 1129, 1130, 1131};

@@ -602,6 +602,11 @@ void CTextEntryPage::RefreshWholePreview()
     m_preview->Refresh();
 }
 
+void CTextEntryPage::MarkModified()
+{
+    Design().sheet.m_bModified = 1;
+}
+
 void CTextEntryPage::OnMapClick(const QPoint& click)
 {
     DesignOfKind design = Design();
@@ -631,7 +636,8 @@ void CTextEntryPage::OnAlign(int id)
     DrawEditFrame();
     RefreshWholePreview();
     RepaintPictures();
-    RecordStep("文字の配置", true);
+    if (RecordStep("文字の配置", true))
+        MarkModified();
     if (IsZolvi())
         FocusEdit();
 }
@@ -643,7 +649,8 @@ void CTextEntryPage::OnColour(bool text)
     DrawEditFrame();
     RefreshWholePreview();
     RecomputePreview();
-    RecordStep(text ? "文字の色" : "枠の色", true);
+    if (RecordStep(text ? "文字の色" : "枠の色", true))
+        MarkModified();
     FocusEdit();
 }
 
@@ -657,7 +664,8 @@ void CTextEntryPage::OnSizeChosen(int index)
     DrawEditFrame();
     RecomputePreview();
     RefreshWholePreview();
-    RecordStep("文字の大きさ", true);
+    if (RecordStep("文字の大きさ", true))
+        MarkModified();
     if (IsZolvi())
         FocusEdit();
 }
@@ -681,7 +689,8 @@ void CTextEntryPage::OnCopyToAll()
         CopyZolviToAll(design.pieces, design.sheet.m_nCurPiece, s_nLayoutMode);
     else
         CopyPieceToAll(design.pieces, design.sheet.m_nCurPiece);
-    RecordStep("全てに複写", true);
+    if (RecordStep("全てに複写", true))
+        MarkModified();
     RefreshSelection();
 }
 
@@ -693,7 +702,8 @@ void CTextEntryPage::OnDeleteSelected()
     if (SealPiece* piece = Current())
         piece->ClearDesign();
     CurrentEdit()->Empty();
-    RecordStep("選択中のシールの文字を削除", true);
+    if (RecordStep("選択中のシールの文字を削除", true))
+        MarkModified();
     RefreshSelection();
 }
 
@@ -709,7 +719,8 @@ void CTextEntryPage::OnDeleteAll()
     m_edit->Empty();
     if (m_backEdit)
         m_backEdit->Empty();
-    RecordStep("全てのシールの文字を削除");
+    if (RecordStep("全てのシールの文字を削除"))
+        MarkModified();
     RefreshSelection();
 }
 

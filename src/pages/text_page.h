@@ -95,6 +95,8 @@ private:
     void ShowBackEditState();
     void ShowFrameButton();
     bool LoadPictures();
+    // A recorded step of this page changes the design's sticker values: the record says so.
+    void MarkModified();
 
     void OnTextStored(EditChange how);
     void OnMapClick(const QPoint& click);

@@ -5,6 +5,7 @@
 #include "text/take_line.h"
 #include "text/writing.h"
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -35,11 +36,21 @@ std::size_t TakenWith(std::string_view rest, const std::string& line, bool kinso
     return line.size() + LeadingSpaces(rest.substr(line.size()));
 }
 
-// One pass over the text at the current sizes.
+// Whether a line wrapped before `end` (a byte offset of the text) under the kinsoku rules broke
+// inside a word or number, having had no opportunity to break at.
+bool BrokeInsideWord(const BreakOpportunities& breaks, std::string_view rest, const std::string& line,
+                     std::size_t end)
+{
+    return breaks.Kinsoku() && !line.empty() && LineEndLength(rest, line.size()) == 0 && !breaks.Allows(end);
+}
+
+// One pass over the text at the current sizes; `wordBroken` tells whether a line broke inside a
+// word.
 Attempt TryFit(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
                std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family,
-               const BreakOpportunities& breaks)
+               const BreakOpportunities& breaks, bool& wordBroken)
 {
+    wordBroken = false;
     lines.clear();
     extents.clear();
     pitch = 0;
@@ -66,6 +77,7 @@ Attempt TryFit(TextMeasurer& measurer, const Rect& box, std::string_view text, s
             return Attempt::kFits;
         }
         const std::size_t taken = TakenWith(rest, line, breaks.Kinsoku());
+        wordBroken = wordBroken || BrokeInsideWord(breaks, rest, line, text.size() - rest.size() + line.size());
         lines.push_back(std::move(line));
         extents.push_back(extent);
         // Not even one character fits along the line at this size: the same line would come again.
@@ -75,18 +87,49 @@ Attempt TryFit(TextMeasurer& measurer, const Rect& box, std::string_view text, s
     }
 }
 
+// A layout that fits, kept while smaller sizes are tried.
+struct FittedLayout {
+    std::vector<std::string> lines;
+    std::vector<int> extents;
+    int pitch = 0;
+    JapaneseFont japanese;
+    LatinFont latin;
+};
+
 int FitText(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
             std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin, WritingFamily family,
             LineBreaks breaks)
 {
     ClampSizeIndices(japanese, latin);
     const BreakOpportunities opportunities(text, breaks);
+    // A narrow column would break a word or number inside it: a smaller size that keeps it whole
+    // reads better. When none does, the largest size that fits stands, broken as it was.
+    const bool preferWhole = family == WritingFamily::kVertical && opportunities.Kinsoku();
+    std::optional<FittedLayout> broken;
+    const auto useBroken = [&] {
+        lines = std::move(broken->lines);
+        extents = std::move(broken->extents);
+        pitch = broken->pitch;
+        japanese = broken->japanese;
+        latin = broken->latin;
+        return 0;
+    };
     for (;;) {
+        bool wordBroken = false;
         const Attempt attempt =
-            TryFit(measurer, box, text, lines, extents, pitch, japanese, latin, family, opportunities);
-        if (attempt == Attempt::kFits)
-            return 0;
+            TryFit(measurer, box, text, lines, extents, pitch, japanese, latin, family, opportunities, wordBroken);
+        if (attempt == Attempt::kFits) {
+            if (!wordBroken || !preferWhole)
+                return 0;
+            if (!broken)
+                broken = FittedLayout{lines, extents, pitch, japanese, latin};
+            if (!ShrinkTogether(japanese, latin))
+                return useBroken();
+            continue;
+        }
         if (attempt == Attempt::kTooSmall || !ShrinkTogether(japanese, latin)) {
+            if (broken)
+                return useBroken();
             japanese.sizeIndex = 0;
             latin.sizeIndex = 0;
             return -1;

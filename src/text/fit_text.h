@@ -22,7 +22,8 @@ int FitHorizontalText(TextMeasurer& measurer, const Rect& box, std::string_view 
                       LineBreaks breaks);
 
 // The same for vertical writing: double-byte characters and brackets run along the column,
-// half-width katakana and other single bytes stand upright, one per cell.
+// half-width katakana and other single bytes stand upright, one per cell. Under the kinsoku rules
+// a column never breaks inside a word or number while a smaller size keeps it whole.
 int FitVerticalText(TextMeasurer& measurer, const Rect& box, std::string_view text, std::vector<std::string>& lines,
                     std::vector<int>& extents, int& pitch, JapaneseFont& japanese, LatinFont& latin,
                     LineBreaks breaks);

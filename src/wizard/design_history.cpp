@@ -102,9 +102,9 @@ void DesignHistory::MarkRestored()
     emit Changed();
 }
 
-void DesignHistory::Record(const QString& what, bool sticker)
+bool DesignHistory::Record(const QString& what, bool sticker)
 {
-    Push(what, sticker, 0);
+    return Push(what, sticker, 0);
 }
 
 void DesignHistory::RecordTyping(const QString& what)
@@ -112,16 +112,16 @@ void DesignHistory::RecordTyping(const QString& what)
     Push(what, true, m_nTypingRun);
 }
 
-void DesignHistory::Push(const QString& what, bool sticker, int typingRun)
+bool DesignHistory::Push(const QString& what, bool sticker, int typingRun)
 {
     const int kind = m_pWizard->m_nKind;
     if (kind != m_base.kind) {
         Reset(kind);
-        return;
+        return false;
     }
     DesignChange change = TakeChange(m_base);
     if (change.Empty())
-        return;
+        return false;
     const CWizardPageDlg* page = m_pWizard->GetActivePage();
     const int current = CurrentSticker(kind);
     QString text = what;
@@ -131,9 +131,11 @@ void DesignHistory::Push(const QString& what, bool sticker, int typingRun)
         BreakTyping();
     m_stack.push(new DesignStepCommand(*this, std::move(change), text, page ? page->m_nTemplateId : 0, current,
                                        typingRun));
-    // A typing step merged back to nothing has gone again.
-    SetModified(kind, !m_stack.isClean());
+    // Typing merged back to nothing has gone again, perhaps back to the state last saved.
+    if (m_stack.isClean())
+        SetModified(kind, false);
     emit Changed();
+    return true;
 }
 
 void DesignHistory::AbsorbIntoTop()
@@ -153,13 +155,14 @@ void DesignHistory::AbsorbIntoTop()
         DropTop();
 }
 
-// The top step came to change nothing (a size the layout took back at once): it goes, and the
-// design is as modified as the history says.
+// The top step came to change nothing (a size the layout took back at once): it goes, and with
+// it the design's modification when that leaves the state last saved.
 void DesignHistory::DropTop()
 {
     const_cast<QUndoCommand*>(m_stack.command(m_stack.index() - 1))->setObsolete(true);
     m_stack.undo();
-    SetModified(m_base.kind, !m_stack.isClean());
+    if (m_stack.isClean())
+        SetModified(m_base.kind, false);
     emit Changed();
 }
 

@@ -49,8 +49,8 @@ public:
     int Kind() const { return m_base.kind; }
 
     // What changed since the last step becomes one step named `what` (nothing when nothing
-    // changed). `sticker`: the step belongs to the current sticker and names it.
-    void Record(const QString& what, bool sticker = true);
+    // changed; then false). `sticker`: the step belongs to the current sticker and names it.
+    bool Record(const QString& what, bool sticker = true);
     // Typing in the current sticker: keystrokes in one sticker merge into one step until
     // BreakTyping.
     void RecordTyping(const QString& what);
@@ -76,7 +76,7 @@ signals:
     void Changed();
 
 private:
-    void Push(const QString& what, bool sticker, int typingRun);
+    bool Push(const QString& what, bool sticker, int typingRun);
     // Changes made since the last step without one of their own (the layout reducing a size)
     // belong to that step; with no step yet, to the design the history started from.
     void AbsorbIntoTop();

@@ -19,9 +19,9 @@ void CDesignStepPage::OnSetActive()
     m_pSheet->ShowStep(m_step.step);
 }
 
-void CDesignStepPage::RecordStep(const char* what, bool sticker)
+bool CDesignStepPage::RecordStep(const char* what, bool sticker)
 {
-    m_pSheet->History().Record(QString::fromUtf8(what), sticker);
+    return m_pSheet->History().Record(QString::fromUtf8(what), sticker);
 }
 
 int CDesignStepPage::OnWizardBack()

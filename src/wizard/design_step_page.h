@@ -23,8 +23,8 @@ public:
 
 protected:
     // What the page just changed in the design becomes one step of the history, named `what`;
-    // `sticker`: with the number of the current sticker.
-    void RecordStep(const char* what, bool sticker = false);
+    // `sticker`: with the number of the current sticker. False when nothing changed.
+    bool RecordStep(const char* what, bool sticker = false);
 
 private:
     DesignStep m_step;

@@ -408,3 +408,48 @@ INSTANTIATE_TEST_SUITE_P(
                     Js({"あい20", "24年"}), Js({"あい", "2024", "年"}), {200, 440, 100}},
         KinsokuCase{"VerticalFullStopStaysWithItsWord", J("あabc。"), 450, true, Js({"あabc", "。"}),
                     Js({"あ", "abc。"}), {100, 430}}));
+
+// Vertical writing under the kinsoku rules: a smaller size that keeps a word whole is taken before
+// a break inside it; when no size does, the break stays at the size it had. Plain breaks and
+// horizontal writing keep their size. Columns along y, upright Latin letters 11u a cell.
+struct WholeWordCase {
+    const char* name;
+    std::string text;
+    int length;
+    bool vertical;
+    LineBreaks breaks;
+    int sizeIndex;
+    std::vector<std::string> firstLines;
+    int across = 1000;
+};
+
+void PrintTo(const WholeWordCase& c, std::ostream* os) { *os << c.name; }
+
+class WholeWords : public ::testing::TestWithParam<WholeWordCase> {};
+
+TEST_P(WholeWords, TakeASmallerSizeBeforeBreakingInsideAWord)
+{
+    const WholeWordCase& c = GetParam();
+    FakeMeasurer measurer;
+    const Fitted fitted = Fit(measurer, c.text, c.vertical ? c.across : c.length, c.vertical ? c.length : c.across, 9,
+                              c.vertical ? 1 : 0, c.vertical, 0, c.breaks);
+    EXPECT_EQ(fitted.result, 0);
+    EXPECT_EQ(fitted.sizeIndex, c.sizeIndex);
+    ASSERT_GE(fitted.lines.size(), c.firstLines.size());
+    EXPECT_EQ(std::vector<std::string>(fitted.lines.begin(), fitted.lines.begin() + c.firstLines.size()),
+              c.firstLines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WholeWords,
+    ::testing::Values(
+        WholeWordCase{"WordOneSizeTooLongTakesTheNextSize", "Velmaro", 700, true, LineBreaks::kKinsoku, 8,
+                      {"Velmaro"}},
+        WholeWordCase{"NumberKeptWholeBeforeItsCounter", J("No.001番"), 650, true, LineBreaks::kKinsoku, 8,
+                      {"No.001"}},
+        WholeWordCase{"WordsAlreadyWholeKeepTheirSize", "ab cd", 300, true, LineBreaks::kKinsoku, 9, {"ab", "cd"}},
+        WholeWordCase{"WordNoSizeHoldsBreaksAtTheSizeItHad", std::string(70, 'a'), 700, true, LineBreaks::kKinsoku,
+                      9, {"aaaaaa"}, 2000},
+        WholeWordCase{"PlainBreaksKeepTheirSize", "Velmaro", 700, true, LineBreaks::kPlain, 9, {"Velmar", "o"}},
+        WholeWordCase{"HorizontalWritingKeepsItsSize", "Velmaro", 300, false, LineBreaks::kKinsoku, 9,
+                      {"Velma", "ro"}}));

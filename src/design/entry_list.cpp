@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 
 namespace {
 
@@ -126,6 +127,41 @@ TextEncoding ChooseEncoding(std::string_view bytes, TextEncoding wanted, std::si
     return wanted;
 }
 
+// The lines of Shift_JIS text that read as UTF-8 with at least one character beyond ASCII, by
+// their 1-based number. Shift_JIS trail bytes are never CR or LF, so lines split on the bytes.
+std::map<int, std::string> Utf8Lines(std::string_view bytes)
+{
+    std::map<int, std::string> lines;
+    int number = 1;
+    for (std::size_t start = 0; start < bytes.size(); ++number) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        const std::string_view line = bytes.substr(start, end - start);
+        const bool beyondAscii = std::any_of(line.begin(), line.end(), [](char c) { return (c & 0x80) != 0; });
+        if (beyondAscii && utf8::FirstBad(line) == std::string_view::npos)
+            lines.emplace(number, line);
+        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
+bool BeyondAscii(const std::string& text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+}
+
+// Marks each entry beyond ASCII whose lines (up to the next entry's) hold a UTF-8 line.
+void MarkOtherEncoding(const std::map<int, std::string>& utf8Lines, EntryList& list)
+{
+    for (std::size_t i = 0; i < list.entries.size() && !utf8Lines.empty(); ++i) {
+        ListEntry& entry = list.entries[i];
+        const auto found = utf8Lines.lower_bound(entry.line);
+        const bool within = found != utf8Lines.end()
+                            && (i + 1 == list.entries.size() || found->first < list.entries[i + 1].line);
+        if (within && BeyondAscii(entry.text))
+            entry.otherEncoding = found->second;
+    }
+}
+
 // Line breaks in `text` up to `end`, each of CR LF, LF and CR counting once.
 int LineAt(std::string_view text, std::size_t end)
 {
@@ -242,7 +278,7 @@ void AddEntry(EntryList& list, std::string text, int line, bool skipBlank)
 {
     if (skipBlank && IsBlank(text))
         return;
-    list.entries.push_back({std::move(text), line});
+    list.entries.push_back({std::move(text), line, {}});
 }
 
 void ReadLines(std::string_view text, const ListOptions& options, EntryList& list)
@@ -320,10 +356,14 @@ EntryList ReadEntryList(std::string_view bytes, const ListOptions& options)
     Decoded decoded = list.encoding == TextEncoding::Utf16 ? DecodeUtf16(body, bigEndian)
                       : list.encoding == TextEncoding::Cp932 ? DecodeCp932(body)
                                                              : DecodeUtf8(body);
+    const std::map<int, std::string> utf8Lines =
+        list.encoding == TextEncoding::Cp932 ? Utf8Lines(body) : std::map<int, std::string>();
     if (decoded.failed) {
         list.error = decoded.error;
         list.errorLine = LineAt(decoded.text, decoded.text.size());
         list.format = options.format == ListFormat::Detect ? ListFormat::Lines : options.format;
+        if (utf8Lines.count(list.errorLine))
+            list.error += "。この行はUTF-8のようです: 文字コードをそろえてください";
         return list;
     }
     list.format = ChooseFormat(decoded.text, options.format);
@@ -331,5 +371,6 @@ EntryList ReadEntryList(std::string_view bytes, const ListOptions& options)
         ReadLines(decoded.text, options, list);
     else
         ReadTable(decoded.text, options, list);
+    MarkOtherEncoding(utf8Lines, list);
     return list;
 }

@@ -81,6 +81,8 @@ Encoded Encode(const std::string& text)
 
 void AddIssues(const ListEntry& entry, const Encoded& encoded, std::vector<EntryIssue>& issues)
 {
+    if (!entry.otherEncoding.empty())
+        issues.push_back({entry.line, EntryIssue::Kind::OtherEncoding, entry.otherEncoding});
     if (!encoded.missing.empty())
         issues.push_back({entry.line, EntryIssue::Kind::NotCp932, encoded.missing});
     if (encoded.bytes.size() > static_cast<std::size_t>(kMaxStickerTextBytes))

@@ -6,6 +6,7 @@
 #include "design/sheets_file.h"
 #include "design/sticker_number.h"
 #include "pages/program_folder.h"
+#include "platform/file_bytes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,8 +28,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -77,6 +79,10 @@ QString IssueText(const EntryIssue& issue)
         return QStringLiteral("%1行目: 長すぎます（1枚のシールに%2バイトまで）%3")
             .arg(issue.line)
             .arg(kMaxStickerTextBytes)
+            .arg(FromUtf8(issue.detail));
+    if (issue.kind == EntryIssue::Kind::OtherEncoding)
+        return QStringLiteral("%1行目: シフトJISではなくUTF-8の行です（文字化けします）「%2」")
+            .arg(issue.line)
             .arg(FromUtf8(issue.detail));
     return QStringLiteral("%1行目: 使えない文字「%2」").arg(issue.line).arg(FromUtf8(issue.detail));
 }
@@ -302,12 +308,15 @@ void FillDialog::OnOpenFile()
     if (name.isEmpty())
         return;
     RememberListFolder(ToPath(name));
-    std::ifstream file(name.toStdString(), std::ios::binary);
-    if (!file) {
-        m_listState->setText(QStringLiteral("ファイルを開けません: %1").arg(name));
+    errno = 0;
+    std::optional<std::string> bytes = ReadFileBytes(ToPath(name), kMaxListBytes);
+    if (!bytes) {
+        const QString why = errno == EFBIG ? QStringLiteral("%1 MiBを超えています").arg(kMaxListBytes / (1024 * 1024))
+                                           : QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
+        m_listState->setText(QStringLiteral("ファイルを開けません（%1）: %2").arg(why, name));
         return;
     }
-    TakeFile(name, std::string(std::istreambuf_iterator<char>(file), {}));
+    TakeFile(name, std::move(*bytes));
 }
 
 void FillDialog::TakeFile(const QString& name, std::string bytes)

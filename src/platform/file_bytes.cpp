@@ -78,6 +78,14 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std:
     return bytes;
 }
 
+std::optional<std::string> ReadStreamBytes(int fd, std::size_t limit)
+{
+    std::string bytes;
+    if (!ReadUpTo(fd, limit, bytes))
+        return std::nullopt;
+    return bytes;
+}
+
 namespace {
 
 int WriteAll(int fd, const std::string& bytes)

@@ -115,6 +115,19 @@ TEST_F(FillDialogTest, CsvFromAFileByColumnNameOrNumberInItsEncoding)
     EXPECT_EQ(Utf8(dialog->Texts()), (std::vector<std::string>{"手で"}));
 }
 
+// A Shift_JIS file with a UTF-8 line: the line is listed with its number and what it says, and
+// "skip" leaves it out.
+TEST_F(FillDialogTest, Utf8LinesOfAShiftJisFileAreListedWithTheirNumbers)
+{
+    GoToTextPage(kOrvanelSheet);
+    auto dialog = Open();
+    dialog->TakeFile(QStringLiteral("/tmp/名簿.txt"), cp932::FromUtf8("山田\r\n") + "田中\r\n" + cp932::FromUtf8("佐藤\r\n"));
+    ASSERT_EQ(dialog->Issues()->count(), 1);
+    EXPECT_EQ(dialog->Issues()->item(0)->text(), QStringLiteral("2行目: シフトJISではなくUTF-8の行です（文字化けします）「田中」"));
+    dialog->SkipChoice()->setChecked(true);
+    EXPECT_EQ(Utf8(dialog->Texts()), (std::vector<std::string>{"山田", "佐藤"}));
+}
+
 TEST_F(FillDialogTest, SeriesPreviewsItsFirstAndLastEntries)
 {
     GoToTextPage(kOrvanelSheet);

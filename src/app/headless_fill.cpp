@@ -67,7 +67,9 @@ bool ReadListBytes(const std::string& list, std::string& bytes, std::ostream& er
     return true;
 }
 
-bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, std::ostream& err)
+// Reads at most one entry more than `most`: `tooMany` tells whether there were more.
+bool ReadEntries(const FillRequest& request, std::size_t most, std::vector<ListEntry>& entries, bool& tooMany,
+                 std::ostream& err)
 {
     if (request.seriesGiven) {
         std::string error;
@@ -77,6 +79,7 @@ bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, st
             return false;
         }
         entries = SeriesEntries(*series);
+        tooMany = entries.size() > most;
         return true;
     }
     std::string bytes;
@@ -85,12 +88,14 @@ bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, st
     ListOptions options;
     options.format = FormatOf(request);
     options.column = request.column;
+    options.maxEntries = most;
     EntryList list = ReadEntryList(bytes, options);
     if (!list.error.empty()) {
         err << Where(request, list.errorLine) << ": " << list.error << '\n';
         return false;
     }
     entries = std::move(list.entries);
+    tooMany = list.tooMany;
     return true;
 }
 
@@ -114,14 +119,10 @@ int FirstRecord(const FillRequest& request, int kind, std::ostream& err)
 }
 
 // A design holds at most kMaxSheets sheets, and an export of more would run for hours.
-bool WithinSheetLimit(const FillRequest& request, int kind, std::size_t count, int from, std::ostream& err)
+void ReportTooMany(const FillRequest& request, std::size_t most, std::ostream& err)
 {
-    const int sheets = SheetsNeeded(kind, count, from, ZolviFill::Fronts);
-    if (ShownSheet(kind) + sheets <= kMaxSheets)
-        return true;
-    err << (request.seriesGiven ? "--series: " : "--fill: ") << count << "件ではシートが" << kMaxSheets
-        << "枚を超えます（" << sheets << "枚）。分けて出力してください。\n";
-    return false;
+    err << (request.seriesGiven ? "--series: " : "--fill: ") << "シートが" << kMaxSheets << "枚を超えます（この用紙では"
+        << most << "件まで）。分けて出力してください。\n";
 }
 
 void ReportIssues(const FillRequest& request, const std::vector<EntryIssue>& issues, std::ostream& err)
@@ -171,15 +172,19 @@ bool FillOptionsComplete(const FillRequest& request)
 
 bool FillFromRequest(const FillRequest& request, int kind, std::vector<FilledEntry>& filled, std::ostream& err)
 {
-    std::vector<ListEntry> entries;
-    if (!ReadEntries(request, entries, err))
-        return false;
     const int from = FirstRecord(request, kind, err);
     if (from < 0)
         return false;
-    const CheckedEntries checked = PrepareEntries(entries, BadEntries::Replace);
-    if (!WithinSheetLimit(request, kind, checked.texts.size(), from, err))
+    const std::size_t most = EntriesWithin(kind, kMaxSheets - ShownSheet(kind), from, ZolviFill::Fronts);
+    std::vector<ListEntry> entries;
+    bool tooMany = false;
+    if (!ReadEntries(request, most, entries, tooMany, err))
         return false;
+    const CheckedEntries checked = PrepareEntries(entries, BadEntries::Replace);
+    if (tooMany) {
+        ReportTooMany(request, most, err);
+        return false;
+    }
     ReportIssues(request, checked.issues, err);
     const std::vector<FilledPlace> places = FillStickers(kind, checked.texts, from, ZolviFill::Fronts);
     filled.clear();

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
+#include <limits>
 
 namespace {
 
@@ -14,6 +14,7 @@ struct Decoded {
     std::string text;
     std::string error;
     bool failed = false;
+    bool asIs = false;  // the input is the text: well-formed UTF-8 is not copied (a list may be 256 MiB)
 };
 
 std::string HexBytes(std::string_view bytes)
@@ -34,7 +35,7 @@ Decoded DecodeUtf8(std::string_view s)
     Decoded out;
     const std::size_t bad = utf8::FirstBad(s);
     if (bad == std::string_view::npos) {
-        out.text.assign(s);
+        out.asIs = true;
         return out;
     }
     out.text.assign(s.substr(0, bad));
@@ -127,39 +128,91 @@ TextEncoding ChooseEncoding(std::string_view bytes, TextEncoding wanted, std::si
     return wanted;
 }
 
-// The lines of Shift_JIS text that read as UTF-8 with at least one character beyond ASCII, by
-// their 1-based number. Shift_JIS trail bytes are never CR or LF, so lines split on the bytes.
-std::map<int, std::string> Utf8Lines(std::string_view bytes)
-{
-    std::map<int, std::string> lines;
-    int number = 1;
-    for (std::size_t start = 0; start < bytes.size(); ++number) {
-        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-        const std::string_view line = bytes.substr(start, end - start);
-        const bool beyondAscii = std::any_of(line.begin(), line.end(), [](char c) { return (c & 0x80) != 0; });
-        if (beyondAscii && utf8::FirstBad(line) == std::string_view::npos)
-            lines.emplace(number, line);
-        start = end + (bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
-
-bool BeyondAscii(const std::string& text)
+bool BeyondAscii(std::string_view text)
 {
     return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
-// Marks each entry beyond ASCII whose lines (up to the next entry's) hold a UTF-8 line.
-void MarkOtherEncoding(const std::map<int, std::string>& utf8Lines, EntryList& list)
+// Whether a line of a Shift_JIS list is UTF-8 instead: well-formed UTF-8 beyond ASCII.
+bool ReadsAsUtf8(std::string_view line)
 {
-    for (std::size_t i = 0; i < list.entries.size() && !utf8Lines.empty(); ++i) {
-        ListEntry& entry = list.entries[i];
-        const auto found = utf8Lines.lower_bound(entry.line);
-        const bool within = found != utf8Lines.end()
-                            && (i + 1 == list.entries.size() || found->first < list.entries[i + 1].line);
-        if (within && BeyondAscii(entry.text))
-            entry.otherEncoding = found->second;
+    return BeyondAscii(line) && utf8::FirstBad(line) == std::string_view::npos;
+}
+
+// A line as a message shows it: cut after kShownLineBytes, at a character's start.
+std::string Shown(std::string_view line)
+{
+    constexpr std::size_t kShownLineBytes = 120;
+    if (line.size() <= kShownLineBytes)
+        return std::string(line);
+    std::size_t cut = kShownLineBytes;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(line.substr(0, cut)) + "…";
+}
+
+// The raw lines of Shift_JIS bytes in order, numbered from 1. Shift_JIS trail bytes are never CR
+// or LF, so the lines split on the bytes as they do in the decoded text.
+class RawLines {
+public:
+    explicit RawLines(std::string_view bytes) : m_bytes(bytes) {}
+
+    bool AtEnd() const { return m_pos >= m_bytes.size(); }
+    int Line() const { return m_line; }
+
+    std::string_view Next()
+    {
+        const std::size_t end = std::min(m_bytes.find_first_of("\r\n", m_pos), m_bytes.size());
+        const std::string_view line = m_bytes.substr(m_pos, end - m_pos);
+        m_pos = end + (m_bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        ++m_line;
+        return line;
     }
+
+    // The first line from here up to (not including) line `end` that reads as UTF-8, shown.
+    std::string Utf8LineBefore(int end)
+    {
+        while (!AtEnd() && m_line < end) {
+            const std::string_view line = Next();
+            if (ReadsAsUtf8(line))
+                return Shown(line);
+        }
+        return std::string();
+    }
+
+    void SkipTo(int line)
+    {
+        while (!AtEnd() && m_line < line)
+            Next();
+    }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+    int m_line = 1;
+};
+
+// Marks each entry beyond ASCII whose lines (up to the next entry's) hold a UTF-8 line: its text
+// is garbled. One pass over the bytes, nothing kept per line.
+void MarkOtherEncoding(std::string_view bytes, EntryList& list)
+{
+    RawLines raw(bytes);
+    for (std::size_t i = 0; i < list.entries.size() && !raw.AtEnd(); ++i) {
+        ListEntry& entry = list.entries[i];
+        if (!BeyondAscii(entry.text))
+            continue;
+        const int end = i + 1 < list.entries.size() ? list.entries[i + 1].line : std::numeric_limits<int>::max();
+        raw.SkipTo(entry.line);
+        entry.otherEncoding = raw.Utf8LineBefore(end);
+    }
+}
+
+// Whether line `number` of Shift_JIS bytes reads as UTF-8.
+bool LineReadsAsUtf8(std::string_view bytes, int number)
+{
+    RawLines raw(bytes);
+    raw.SkipTo(number);
+    return !raw.AtEnd() && ReadsAsUtf8(raw.Next());
 }
 
 // Line breaks in `text` up to `end`, each of CR LF, LF and CR counting once.
@@ -274,19 +327,20 @@ bool IsBlank(const std::string& text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
 }
 
-void AddEntry(EntryList& list, std::string text, int line, bool skipBlank)
+void AddEntry(EntryList& list, std::string text, int line, const ListOptions& options)
 {
-    if (skipBlank && IsBlank(text))
+    if (options.skipBlank && IsBlank(text))
         return;
     list.entries.push_back({std::move(text), line, {}});
+    list.tooMany = list.entries.size() > options.maxEntries;
 }
 
 void ReadLines(std::string_view text, const ListOptions& options, EntryList& list)
 {
     Reader reader(text);
-    while (!reader.AtEnd()) {
+    while (!reader.AtEnd() && !list.tooMany) {
         const int line = reader.Line();
-        AddEntry(list, reader.NextLine(), line, options.skipBlank);
+        AddEntry(list, reader.NextLine(), line, options);
     }
 }
 
@@ -331,7 +385,7 @@ void ReadTable(std::string_view text, const ListOptions& options, EntryList& lis
     const int column = ChooseColumn(options.column, list.columns, list);
     if (column < 0)
         return;
-    while (!reader.AtEnd()) {
+    while (!reader.AtEnd() && !list.tooMany) {
         const int line = reader.Line();
         if (!reader.NextRecord(separator, fields, openLine)) {
             list.entries.clear();
@@ -340,7 +394,7 @@ void ReadTable(std::string_view text, const ListOptions& options, EntryList& lis
             return;
         }
         std::string value = static_cast<std::size_t>(column) < fields.size() ? std::move(fields[column]) : std::string();
-        AddEntry(list, std::move(value), line, options.skipBlank);
+        AddEntry(list, std::move(value), line, options);
     }
 }
 
@@ -356,21 +410,21 @@ EntryList ReadEntryList(std::string_view bytes, const ListOptions& options)
     Decoded decoded = list.encoding == TextEncoding::Utf16 ? DecodeUtf16(body, bigEndian)
                       : list.encoding == TextEncoding::Cp932 ? DecodeCp932(body)
                                                              : DecodeUtf8(body);
-    const std::map<int, std::string> utf8Lines =
-        list.encoding == TextEncoding::Cp932 ? Utf8Lines(body) : std::map<int, std::string>();
     if (decoded.failed) {
         list.error = decoded.error;
         list.errorLine = LineAt(decoded.text, decoded.text.size());
         list.format = options.format == ListFormat::Detect ? ListFormat::Lines : options.format;
-        if (utf8Lines.count(list.errorLine))
+        if (list.encoding == TextEncoding::Cp932 && LineReadsAsUtf8(body, list.errorLine))
             list.error += "。この行はUTF-8のようです: 文字コードをそろえてください";
         return list;
     }
-    list.format = ChooseFormat(decoded.text, options.format);
+    const std::string_view text = decoded.asIs ? body : std::string_view(decoded.text);
+    list.format = ChooseFormat(text, options.format);
     if (list.format == ListFormat::Lines)
-        ReadLines(decoded.text, options, list);
+        ReadLines(text, options, list);
     else
-        ReadTable(decoded.text, options, list);
-    MarkOtherEncoding(utf8Lines, list);
+        ReadTable(text, options, list);
+    if (list.encoding == TextEncoding::Cp932)
+        MarkOtherEncoding(body, list);
     return list;
 }

@@ -2,6 +2,7 @@
 // Lists of entries for filling stickers: plain lines, or one column of a CSV or TSV table, in any
 // of the encodings people's files come in.
 #include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,9 @@ struct ListOptions {
     std::string column;     // header name (UTF-8) or 1-based number; empty: the first column
     bool hasHeader = true;  // CSV and TSV only
     bool skipBlank = false;
+    // Reading stops after one entry more than this (EntryList::tooMany), so that a list of
+    // millions of empty lines never takes gigabytes.
+    std::size_t maxEntries = std::numeric_limits<std::size_t>::max();
 };
 
 struct ListEntry {
@@ -35,6 +39,7 @@ struct EntryList {
     std::vector<std::string> columns;            // header fields, UTF-8 (CSV and TSV with a header)
     std::string error;                           // non-empty: the input is unreadable ...
     int errorLine = 0;                           // ... at this 1-based line
+    bool tooMany = false;                        // more than ListOptions::maxEntries: the rest unread
 };
 
 // The encoding is chosen for the whole list: one that mixes UTF-8 lines into Shift_JIS is read

@@ -157,6 +157,15 @@ int SheetsNeeded(int kind, std::size_t entryCount, int fromSticker, ZolviFill ho
     return 1 + static_cast<int>((rest + targets.size() - 1) / targets.size());
 }
 
+std::size_t EntriesWithin(int kind, int sheets, int fromSticker, ZolviFill how)
+{
+    const std::vector<int> targets = Targets(kind, how);
+    if (targets.empty() || sheets < 1)
+        return 0;
+    const std::size_t first = targets.size() - FirstTarget(targets, kind, how, fromSticker);
+    return first + static_cast<std::size_t>(sheets - 1) * targets.size();
+}
+
 std::vector<FilledPlace> FillStickers(int kind, const std::vector<std::string>& texts, int fromSticker, ZolviFill how)
 {
     std::vector<FilledPlace> places;

@@ -36,6 +36,8 @@ enum class ZolviFill { Fronts, FrontAndBack };
 // The sheets a fill of `entryCount` entries from sticker `fromSticker` (0-based) of the shown
 // sheet spans, counting the shown sheet.
 int SheetsNeeded(int kind, std::size_t entryCount, int fromSticker, ZolviFill how);
+// How many entries `sheets` sheets take from sticker `fromSticker` of the first of them.
+std::size_t EntriesWithin(int kind, int sheets, int fromSticker, ZolviFill how);
 
 // A place a fill put an entry: the sheet (0-based) and the sticker of it.
 struct FilledPlace {

@@ -298,6 +298,8 @@ ListOptions FillDialog::Options() const
     options.column = m_column->currentText().trimmed().toStdString();
     options.hasHeader = m_header->isChecked();
     options.skipBlank = m_skipBlank->isChecked();
+    // Enough for the most sheets a design holds, whichever parts take the entries.
+    options.maxEntries = EntriesWithin(m_nKind, kMaxSheets - ShownSheet(m_nKind), m_nFrom, ZolviFill::FrontAndBack);
     return options;
 }
 
@@ -447,7 +449,11 @@ void FillDialog::ShowSummary()
     // A design keeps no more sheets than its companion file can hold.
     if (ShownSheet(m_nKind) + sheets > kMaxSheets) {
         m_fill->setEnabled(false);
-        m_summary->setText(QStringLiteral("%1件ではシートが%2枚を超えます。").arg(count).arg(kMaxSheets));
+        // A list read only up to one entry beyond the limit is longer still.
+        const bool cut = m_tabs->currentIndex() == kListTab && m_list.tooMany;
+        const QString text = cut ? QStringLiteral("%1件を超えるため、シートが%2枚を超えます。")
+                                 : QStringLiteral("%1件ではシートが%2枚を超えます。");
+        m_summary->setText(text.arg(count - (cut ? 1 : 0)).arg(kMaxSheets));
         return;
     }
     m_summary->setText(QStringLiteral("シール%1から%2件を入れます。いまのシートから%3枚使います。")

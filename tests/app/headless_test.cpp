@@ -547,6 +547,15 @@ TEST_F(FillCommandTest, CommasInAPlainListStayInItsEntries)
     }
 }
 
+// `count` lines "x".
+std::string Lines(int count)
+{
+    std::string lines;
+    for (int i = 0; i < count; ++i)
+        lines += "x\n";
+    return lines;
+}
+
 TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
 {
     const fs::path pdf = m_root / "bad.pdf";
@@ -564,7 +573,8 @@ TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
         {"a series prefix cut inside a character", "--series \"$(printf 'No\\343'),1,1,3,0\"", "",
          "--series: 接頭辞"},
         {"a sticker beyond the sheet", "--series No.,1,1,3,0 --from 7", "", "--from: "},
-        {"more sheets than a design holds", "--series No.,1,1,60000,0", "", "--series: 60000件ではシートが9999枚を超えます"},
+        {"more sheets than a design holds", "--series No.,1,1,60000,0", "", "--series: シートが9999枚を超えます（この用紙では59994件まで）"},
+        {"a list for more sheets than a design holds", "--fill -", Lines(59995), "--fill: シートが9999枚を超えます"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

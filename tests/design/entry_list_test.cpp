@@ -124,6 +124,21 @@ TEST(EntryListTest, Utf8LinesInAShiftJisListAreNamedWithTheirLines)
     EXPECT_NE(stopped.error.find("UTF-8のようです"), std::string::npos) << stopped.error;
 }
 
+// Reading stops one entry past the most asked for, in plain lists and tables alike.
+TEST(EntryListTest, ReadingStopsOneEntryPastTheMost)
+{
+    ListOptions two;
+    two.maxEntries = 2;
+    for (const std::string bytes : {"a\nb\nc\nd\n", "h,i\na,1\nb,2\nc,3\nd,4\n"}) {
+        const EntryList list = Read(bytes, two);
+        EXPECT_TRUE(list.tooMany) << bytes;
+        EXPECT_EQ(list.entries.size(), 3u) << bytes;
+    }
+    const EntryList exact = Read("a\nb\n", two);
+    EXPECT_FALSE(exact.tooMany);
+    EXPECT_EQ(exact.entries.size(), 2u);
+}
+
 TEST(EntryListTest, BlankLinesAreKeptOrSkipped)
 {
     const std::string bytes = "a\n\n  \nb\n";

@@ -151,70 +151,6 @@ std::string Shown(std::string_view line)
     return std::string(line.substr(0, cut)) + "…";
 }
 
-// The raw lines of Shift_JIS bytes in order, numbered from 1. Shift_JIS trail bytes are never CR
-// or LF, so the lines split on the bytes as they do in the decoded text.
-class RawLines {
-public:
-    explicit RawLines(std::string_view bytes) : m_bytes(bytes) {}
-
-    bool AtEnd() const { return m_pos >= m_bytes.size(); }
-    int Line() const { return m_line; }
-
-    std::string_view Next()
-    {
-        const std::size_t end = std::min(m_bytes.find_first_of("\r\n", m_pos), m_bytes.size());
-        const std::string_view line = m_bytes.substr(m_pos, end - m_pos);
-        m_pos = end + (m_bytes.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-        ++m_line;
-        return line;
-    }
-
-    // The first line from here up to (not including) line `end` that reads as UTF-8, shown.
-    std::string Utf8LineBefore(int end)
-    {
-        while (!AtEnd() && m_line < end) {
-            const std::string_view line = Next();
-            if (ReadsAsUtf8(line))
-                return Shown(line);
-        }
-        return std::string();
-    }
-
-    void SkipTo(int line)
-    {
-        while (!AtEnd() && m_line < line)
-            Next();
-    }
-
-private:
-    std::string_view m_bytes;
-    std::size_t m_pos = 0;
-    int m_line = 1;
-};
-
-// Marks each entry beyond ASCII whose lines (up to the next entry's) hold a UTF-8 line: its text
-// is garbled. One pass over the bytes, nothing kept per line.
-void MarkOtherEncoding(std::string_view bytes, EntryList& list)
-{
-    RawLines raw(bytes);
-    for (std::size_t i = 0; i < list.entries.size() && !raw.AtEnd(); ++i) {
-        ListEntry& entry = list.entries[i];
-        if (!BeyondAscii(entry.text))
-            continue;
-        const int end = i + 1 < list.entries.size() ? list.entries[i + 1].line : std::numeric_limits<int>::max();
-        raw.SkipTo(entry.line);
-        entry.otherEncoding = raw.Utf8LineBefore(end);
-    }
-}
-
-// Whether line `number` of Shift_JIS bytes reads as UTF-8.
-bool LineReadsAsUtf8(std::string_view bytes, int number)
-{
-    RawLines raw(bytes);
-    raw.SkipTo(number);
-    return !raw.AtEnd() && ReadsAsUtf8(raw.Next());
-}
-
 // Line breaks in `text` up to `end`, each of CR LF, LF and CR counting once.
 int LineAt(std::string_view text, std::size_t end)
 {
@@ -309,6 +245,36 @@ private:
     std::size_t m_pos = 0;
     int m_line = 1;
 };
+
+// Marks each entry beyond ASCII whose lines (up to the next entry's) hold a UTF-8 line: its text
+// is garbled. One pass over the Shift_JIS bytes, whose trail bytes are never CR or LF, so that
+// they split into the lines of the decoded text; nothing is kept per line.
+void MarkOtherEncoding(std::string_view bytes, EntryList& list)
+{
+    Reader raw(bytes);
+    for (std::size_t i = 0; i < list.entries.size() && !raw.AtEnd(); ++i) {
+        ListEntry& entry = list.entries[i];
+        if (!BeyondAscii(entry.text))
+            continue;
+        const int end = i + 1 < list.entries.size() ? list.entries[i + 1].line : std::numeric_limits<int>::max();
+        while (!raw.AtEnd() && raw.Line() < entry.line)
+            raw.NextLine();
+        while (!raw.AtEnd() && raw.Line() < end && entry.otherEncoding.empty()) {
+            const std::string line = raw.NextLine();
+            if (ReadsAsUtf8(line))
+                entry.otherEncoding = Shown(line);
+        }
+    }
+}
+
+// Whether line `number` of Shift_JIS bytes reads as UTF-8.
+bool LineReadsAsUtf8(std::string_view bytes, int number)
+{
+    Reader raw(bytes);
+    while (!raw.AtEnd() && raw.Line() < number)
+        raw.NextLine();
+    return !raw.AtEnd() && ReadsAsUtf8(raw.NextLine());
+}
 
 ListFormat ChooseFormat(std::string_view text, ListFormat wanted)
 {

@@ -1,5 +1,6 @@
 #include "platform/ini_values.h"
 
+#include "platform/byte_scanner.h"
 #include "platform/file_bytes.h"
 #include "platform/utf8.h"
 
@@ -21,17 +22,6 @@ std::string_view Trimmed(std::string_view s)
     return s;
 }
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // One escape after a backslash at `pos`; `pos` moves past it.
 void Unescape(std::string_view s, std::size_t& pos, std::string& out)
 {
@@ -46,7 +36,7 @@ void Unescape(std::string_view s, std::size_t& pos, std::string& out)
     case 'v': out += '\v'; return;
     case 'x': {
         char32_t value = 0;
-        for (int d; pos < s.size() && (d = HexValue(s[pos])) >= 0; ++pos)
+        for (int d; pos < s.size() && (d = HexDigit(s[pos])) >= 0; ++pos)
             value = std::min<char32_t>(value * 16 + static_cast<char32_t>(d), kTooLarge);
         const bool character = value < kTooLarge && (value < 0xD800 || value > 0xDFFF);
         utf8::Append(character ? value : U'\uFFFD', out);
@@ -91,7 +81,7 @@ std::string EscapedValue(const std::string& value)
         if (c == ';' || c == ',' || c == '=')
             quote = true;
         // A hex digit right after a "\x" escape would be read as part of it.
-        const bool hex = c < 0x20 || c == 0x7F || (afterHex && HexValue(byte) >= 0);
+        const bool hex = c < 0x20 || c == 0x7F || (afterHex && HexDigit(byte) >= 0);
         afterHex = hex && c != '\n' && c != '\r' && c != '\t';
         if (c == '"' || c == '\\') {
             out += '\\';

@@ -3,11 +3,12 @@
 #include "design/recovery_file.h"
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+
+#include "../update/temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -18,14 +19,8 @@ constexpr long kDeadPid = 2147483000;
 
 class RecoveryNoteTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("velmaro-notes-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    fs::path m_dir;
+    TempFolder m_folder;
+    const fs::path& m_dir = m_folder.path();
 };
 
 TEST_F(RecoveryNoteTest, ANoteReadsBackAsWritten)

@@ -189,7 +189,10 @@ TEST_F(RecoveryTest, UnsavedWorkIsKeptAndSavingOrANewDesignRemovesIt)
 TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsSaidOnce)
 {
     GoToTextPage(kOrvanelSheet);
+    std::filesystem::remove_all(RecoveryFolder());
+    std::filesystem::create_directories(RecoveryFolder().parent_path());
     std::ofstream(RecoveryFolder()) << "not a folder";
+    ASSERT_TRUE(std::filesystem::is_regular_file(RecoveryFolder()));
     const auto told = [] {
         int boxes = 0;
         for (QWidget* widget : QApplication::topLevelWidgets())

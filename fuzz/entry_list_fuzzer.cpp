@@ -1,5 +1,6 @@
 // Lists of entries on any bytes, in every encoding and format: the reader either names the line it
-// cannot read or gives entries of lines within the input, in order, that the checks take whole.
+// cannot read or gives entries of lines within the input, in order, that the checks take whole;
+// only a Shift_JIS list marks UTF-8 lines.
 #include "design/entry_list.h"
 #include "design/fill_entries.h"
 #include "fuzz_check.h"
@@ -32,6 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const ListEntry& entry : list.entries) {
         Require(entry.line > previous && entry.line <= lines, "entries come in the order of their lines");
         Require(entry.text.find('\r') == std::string::npos, "line breaks in entries are line feeds");
+        Require(entry.otherEncoding.empty() || list.encoding == TextEncoding::Cp932,
+                "only a Shift_JIS list has lines of another encoding");
         previous = entry.line;
     }
     const CheckedEntries checked = PrepareEntries(list.entries, BadEntries::Replace);

@@ -2,6 +2,7 @@
 
 #include "app/record_json.h"
 #include "app/headless_fill.h"
+#include "app/progress_line.h"
 #include "design/design_file.h"
 #include "format/label_sheet.h"
 #include "format/load_formats.h"
@@ -260,7 +261,8 @@ int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& 
         return kExitFailure;
     FontsWithoutDisplay fonts;
     std::vector<StickerPlace> overflowing;
-    const std::string error = ExportSheets(args[1], kind, CurrentLook(), offsets, breaks, overflowing);
+    const std::string error =
+        ExportSheets(args[1], kind, CurrentLook(), offsets, breaks, overflowing, g_fontPool, ProgressLine(err));
     if (!error.empty()) {
         err << error << '\n';
         return kExitFailure;

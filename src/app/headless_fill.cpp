@@ -1,24 +1,32 @@
 #include "app/headless_fill.h"
 
 #include "design/design_record.h"
+#include "design/design_sheets.h"
 #include "design/entry_list.h"
 #include "design/fill_entries.h"
 #include "design/number_series.h"
 #include "design/seal_format.h"
+#include "design/sheets_file.h"
 #include "design/sticker_number.h"
 #include "platform/file_bytes.h"
+
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
-#include <iterator>
 #include <map>
 
 namespace {
 
-// A list larger than this is no list of sticker texts.
-constexpr std::size_t kMaxListBytes = 256 * 1024 * 1024;
+// Why a list could not be read; its size limit is said in full.
+std::string ListReadError(int error)
+{
+    if (error == EFBIG)
+        return "リストが大きすぎます（" + std::to_string(kMaxListBytes / (1024 * 1024)) + " MiBまで）";
+    return std::strerror(error != 0 ? error : EIO);
+}
 
 // How messages name where an entry came from: "LIST:LINE" or "連番N".
 std::string Where(const FillRequest& request, int line)
@@ -48,21 +56,20 @@ ListFormat FormatOf(const FillRequest& request)
 
 bool ReadListBytes(const std::string& list, std::string& bytes, std::ostream& err)
 {
-    if (list == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return true;
-    }
     errno = 0;
-    std::optional<std::string> read = ReadFileBytes(list, kMaxListBytes);
+    std::optional<std::string> read =
+        list == "-" ? ReadStreamBytes(STDIN_FILENO, kMaxListBytes) : ReadFileBytes(list, kMaxListBytes);
     if (!read) {
-        err << list << ": " << std::strerror(errno != 0 ? errno : EIO) << '\n';
+        err << (list == "-" ? "標準入力" : list) << ": " << ListReadError(errno) << '\n';
         return false;
     }
     bytes = std::move(*read);
     return true;
 }
 
-bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, std::ostream& err)
+// Reads at most one entry more than `most`: `tooMany` tells whether there were more.
+bool ReadEntries(const FillRequest& request, std::size_t most, std::vector<ListEntry>& entries, bool& tooMany,
+                 std::ostream& err)
 {
     if (request.seriesGiven) {
         std::string error;
@@ -72,6 +79,7 @@ bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, st
             return false;
         }
         entries = SeriesEntries(*series);
+        tooMany = entries.size() > most;
         return true;
     }
     std::string bytes;
@@ -80,12 +88,14 @@ bool ReadEntries(const FillRequest& request, std::vector<ListEntry>& entries, st
     ListOptions options;
     options.format = FormatOf(request);
     options.column = request.column;
+    options.maxEntries = most;
     EntryList list = ReadEntryList(bytes, options);
     if (!list.error.empty()) {
         err << Where(request, list.errorLine) << ": " << list.error << '\n';
         return false;
     }
     entries = std::move(list.entries);
+    tooMany = list.tooMany;
     return true;
 }
 
@@ -108,12 +118,22 @@ int FirstRecord(const FillRequest& request, int kind, std::ostream& err)
     return FirstRecordOf(kind, number);
 }
 
+// A design holds at most kMaxSheets sheets, and an export of more would run for hours.
+void ReportTooMany(const FillRequest& request, std::size_t most, std::ostream& err)
+{
+    err << (request.seriesGiven ? "--series: " : "--fill: ") << "シートが" << kMaxSheets << "枚を超えます（この用紙では"
+        << most << "件まで）。分けて出力してください。\n";
+}
+
 void ReportIssues(const FillRequest& request, const std::vector<EntryIssue>& issues, std::ostream& err)
 {
     for (const EntryIssue& issue : issues) {
         err << Where(request, issue.line) << ": ";
         if (issue.kind == EntryIssue::Kind::NotCp932)
             err << "シールに使えない文字を「？」にしました: " << issue.detail << '\n';
+        else if (issue.kind == EntryIssue::Kind::OtherEncoding)
+            err << "リストをシフトJISとして読みましたが、この行はUTF-8のようです（文字化けします）: " << issue.detail
+                << '\n';
         else
             err << "長すぎるため入れませんでした (" << issue.detail << "、" << kMaxStickerTextBytes << "バイトまで)\n";
     }
@@ -152,13 +172,19 @@ bool FillOptionsComplete(const FillRequest& request)
 
 bool FillFromRequest(const FillRequest& request, int kind, std::vector<FilledEntry>& filled, std::ostream& err)
 {
-    std::vector<ListEntry> entries;
-    if (!ReadEntries(request, entries, err))
-        return false;
     const int from = FirstRecord(request, kind, err);
     if (from < 0)
         return false;
+    const std::size_t most = EntriesWithin(kind, kMaxSheets - ShownSheet(kind), from, ZolviFill::Fronts);
+    std::vector<ListEntry> entries;
+    bool tooMany = false;
+    if (!ReadEntries(request, most, entries, tooMany, err))
+        return false;
     const CheckedEntries checked = PrepareEntries(entries, BadEntries::Replace);
+    if (tooMany) {
+        ReportTooMany(request, most, err);
+        return false;
+    }
     ReportIssues(request, checked.issues, err);
     const std::vector<FilledPlace> places = FillStickers(kind, checked.texts, from, ZolviFill::Fronts);
     filled.clear();

@@ -1,5 +1,6 @@
 #include "controls/image_font_static.h"
 
+#include "controls/picture_file.h"
 #include "res/artwork.h"
 
 #include <QPainter>
@@ -18,7 +19,7 @@ bool CImageFontStatic::LoadFile(const QString& path)
 {
     m_nResource = 0;
     m_strFile = path;
-    m_picture = QImage(path);
+    m_picture = ReadPictureFile(path);
     update();
     return !m_picture.isNull();
 }

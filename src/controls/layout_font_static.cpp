@@ -1,5 +1,6 @@
 #include "controls/layout_font_static.h"
 
+#include "controls/picture_file.h"
 #include "res/artwork.h"
 
 #include <QMouseEvent>
@@ -25,7 +26,7 @@ void CLayoutFontStatic::LoadPicture(int resourceId)
 bool CLayoutFontStatic::LoadPicture(const QString& file)
 {
     DropPictures();
-    const QImage picture(file);
+    const QImage picture = ReadPictureFile(file);
     BuildPictures(picture);
     update();
     return !picture.isNull();

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -13,6 +14,7 @@ struct Decoded {
     std::string text;
     std::string error;
     bool failed = false;
+    bool asIs = false;  // the input is the text: well-formed UTF-8 is not copied (a list may be 256 MiB)
 };
 
 std::string HexBytes(std::string_view bytes)
@@ -33,7 +35,7 @@ Decoded DecodeUtf8(std::string_view s)
     Decoded out;
     const std::size_t bad = utf8::FirstBad(s);
     if (bad == std::string_view::npos) {
-        out.text.assign(s);
+        out.asIs = true;
         return out;
     }
     out.text.assign(s.substr(0, bad));
@@ -124,6 +126,29 @@ TextEncoding ChooseEncoding(std::string_view bytes, TextEncoding wanted, std::si
         bom = leBom || beBom ? 2 : 0;
     }
     return wanted;
+}
+
+bool BeyondAscii(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
+}
+
+// Whether a line of a Shift_JIS list is UTF-8 instead: well-formed UTF-8 beyond ASCII.
+bool ReadsAsUtf8(std::string_view line)
+{
+    return BeyondAscii(line) && utf8::FirstBad(line) == std::string_view::npos;
+}
+
+// A line as a message shows it: cut after kShownLineBytes, at a character's start.
+std::string Shown(std::string_view line)
+{
+    constexpr std::size_t kShownLineBytes = 120;
+    if (line.size() <= kShownLineBytes)
+        return std::string(line);
+    std::size_t cut = kShownLineBytes;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80)
+        --cut;
+    return std::string(line.substr(0, cut)) + "…";
 }
 
 // Line breaks in `text` up to `end`, each of CR LF, LF and CR counting once.
@@ -221,6 +246,36 @@ private:
     int m_line = 1;
 };
 
+// Marks each entry beyond ASCII whose lines (up to the next entry's) hold a UTF-8 line: its text
+// is garbled. One pass over the Shift_JIS bytes, whose trail bytes are never CR or LF, so that
+// they split into the lines of the decoded text; nothing is kept per line.
+void MarkOtherEncoding(std::string_view bytes, EntryList& list)
+{
+    Reader raw(bytes);
+    for (std::size_t i = 0; i < list.entries.size() && !raw.AtEnd(); ++i) {
+        ListEntry& entry = list.entries[i];
+        if (!BeyondAscii(entry.text))
+            continue;
+        const int end = i + 1 < list.entries.size() ? list.entries[i + 1].line : std::numeric_limits<int>::max();
+        while (!raw.AtEnd() && raw.Line() < entry.line)
+            raw.NextLine();
+        while (!raw.AtEnd() && raw.Line() < end && entry.otherEncoding.empty()) {
+            const std::string line = raw.NextLine();
+            if (ReadsAsUtf8(line))
+                entry.otherEncoding = Shown(line);
+        }
+    }
+}
+
+// Whether line `number` of Shift_JIS bytes reads as UTF-8.
+bool LineReadsAsUtf8(std::string_view bytes, int number)
+{
+    Reader raw(bytes);
+    while (!raw.AtEnd() && raw.Line() < number)
+        raw.NextLine();
+    return !raw.AtEnd() && ReadsAsUtf8(raw.NextLine());
+}
+
 ListFormat ChooseFormat(std::string_view text, ListFormat wanted)
 {
     if (wanted != ListFormat::Detect)
@@ -238,19 +293,20 @@ bool IsBlank(const std::string& text)
     return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
 }
 
-void AddEntry(EntryList& list, std::string text, int line, bool skipBlank)
+void AddEntry(EntryList& list, std::string text, int line, const ListOptions& options)
 {
-    if (skipBlank && IsBlank(text))
+    if (options.skipBlank && IsBlank(text))
         return;
-    list.entries.push_back({std::move(text), line});
+    list.entries.push_back({std::move(text), line, {}});
+    list.tooMany = list.entries.size() > options.maxEntries;
 }
 
 void ReadLines(std::string_view text, const ListOptions& options, EntryList& list)
 {
     Reader reader(text);
-    while (!reader.AtEnd()) {
+    while (!reader.AtEnd() && !list.tooMany) {
         const int line = reader.Line();
-        AddEntry(list, reader.NextLine(), line, options.skipBlank);
+        AddEntry(list, reader.NextLine(), line, options);
     }
 }
 
@@ -295,7 +351,7 @@ void ReadTable(std::string_view text, const ListOptions& options, EntryList& lis
     const int column = ChooseColumn(options.column, list.columns, list);
     if (column < 0)
         return;
-    while (!reader.AtEnd()) {
+    while (!reader.AtEnd() && !list.tooMany) {
         const int line = reader.Line();
         if (!reader.NextRecord(separator, fields, openLine)) {
             list.entries.clear();
@@ -304,7 +360,7 @@ void ReadTable(std::string_view text, const ListOptions& options, EntryList& lis
             return;
         }
         std::string value = static_cast<std::size_t>(column) < fields.size() ? std::move(fields[column]) : std::string();
-        AddEntry(list, std::move(value), line, options.skipBlank);
+        AddEntry(list, std::move(value), line, options);
     }
 }
 
@@ -324,12 +380,17 @@ EntryList ReadEntryList(std::string_view bytes, const ListOptions& options)
         list.error = decoded.error;
         list.errorLine = LineAt(decoded.text, decoded.text.size());
         list.format = options.format == ListFormat::Detect ? ListFormat::Lines : options.format;
+        if (list.encoding == TextEncoding::Cp932 && LineReadsAsUtf8(body, list.errorLine))
+            list.error += "。この行はUTF-8のようです: 文字コードをそろえてください";
         return list;
     }
-    list.format = ChooseFormat(decoded.text, options.format);
+    const std::string_view text = decoded.asIs ? body : std::string_view(decoded.text);
+    list.format = ChooseFormat(text, options.format);
     if (list.format == ListFormat::Lines)
-        ReadLines(decoded.text, options, list);
+        ReadLines(text, options, list);
     else
-        ReadTable(decoded.text, options, list);
+        ReadTable(text, options, list);
+    if (list.encoding == TextEncoding::Cp932)
+        MarkOtherEncoding(body, list);
     return list;
 }

@@ -82,6 +82,13 @@ std::string WriteErrorMessage(const std::string& path, int error)
     return WithReason("%1 に書き込めません。", path, error);
 }
 
+std::string RecoveryUnwritableMessage(const std::string& failure)
+{
+    return "作業を復元するためのコピーを保存できません。このままでは、プログラムが異常終了したときに"
+           "保存していない作業は失われます。\n" +
+           failure;
+}
+
 std::string TextTooLongMessage(const std::string& path)
 {
     return WithPath("%1 に保存できません。文字の多すぎるシールがあります。", path);

@@ -15,6 +15,8 @@ std::string MissingSheetMessage(const std::string& findCode);
 std::string ReadErrorMessage(const std::string& path, int error);
 // A file that could not be written, worded after the system's error number.
 std::string WriteErrorMessage(const std::string& path, int error);
+// The recovery copy could not be written, for the reason `failure` gives (a WriteErrorMessage).
+std::string RecoveryUnwritableMessage(const std::string& failure);
 std::string TextTooLongMessage(const std::string& path);
 std::string TooManySheetsMessage(const std::string& path);
 std::string FaceNameTooLongMessage(const std::string& path);

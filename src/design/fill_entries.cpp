@@ -81,6 +81,8 @@ Encoded Encode(const std::string& text)
 
 void AddIssues(const ListEntry& entry, const Encoded& encoded, std::vector<EntryIssue>& issues)
 {
+    if (!entry.otherEncoding.empty())
+        issues.push_back({entry.line, EntryIssue::Kind::OtherEncoding, entry.otherEncoding});
     if (!encoded.missing.empty())
         issues.push_back({entry.line, EntryIssue::Kind::NotCp932, encoded.missing});
     if (encoded.bytes.size() > static_cast<std::size_t>(kMaxStickerTextBytes))
@@ -153,6 +155,15 @@ int SheetsNeeded(int kind, std::size_t entryCount, int fromSticker, ZolviFill ho
         return 1;
     const std::size_t rest = entryCount - first;
     return 1 + static_cast<int>((rest + targets.size() - 1) / targets.size());
+}
+
+std::size_t EntriesWithin(int kind, int sheets, int fromSticker, ZolviFill how)
+{
+    const std::vector<int> targets = Targets(kind, how);
+    if (targets.empty() || sheets < 1)
+        return 0;
+    const std::size_t first = targets.size() - FirstTarget(targets, kind, how, fromSticker);
+    return first + static_cast<std::size_t>(sheets - 1) * targets.size();
 }
 
 std::vector<FilledPlace> FillStickers(int kind, const std::vector<std::string>& texts, int fromSticker, ZolviFill how)

@@ -8,14 +8,17 @@
 #include <vector>
 
 struct EntryIssue {
-    enum class Kind { NotCp932, TooLong };
+    enum class Kind { NotCp932, TooLong, OtherEncoding };
     int line = 0;
     Kind kind = Kind::NotCp932;
-    std::string detail;  // UTF-8: the characters code page 932 cannot hold, or the entry's length
+    // UTF-8: the characters code page 932 cannot hold, the entry's length, or the line as the
+    // other encoding reads it
+    std::string detail;
 };
 
 // Bad entries: Skip leaves them out; Replace puts "？" for each character code page 932 cannot
-// hold. An entry too long for a sticker is left out either way (it is listed as an issue).
+// hold, and keeps an entry of another encoding as read. An entry too long for a sticker is left out
+// either way (it is listed as an issue).
 enum class BadEntries { Skip, Replace };
 
 struct CheckedEntries {
@@ -33,6 +36,8 @@ enum class ZolviFill { Fronts, FrontAndBack };
 // The sheets a fill of `entryCount` entries from sticker `fromSticker` (0-based) of the shown
 // sheet spans, counting the shown sheet.
 int SheetsNeeded(int kind, std::size_t entryCount, int fromSticker, ZolviFill how);
+// How many entries `sheets` sheets take from sticker `fromSticker` of the first of them.
+std::size_t EntriesWithin(int kind, int sheets, int fromSticker, ZolviFill how);
 
 // A place a fill put an entry: the sheet (0-based) and the sticker of it.
 struct FilledPlace {

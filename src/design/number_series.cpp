@@ -55,7 +55,7 @@ std::vector<ListEntry> SeriesEntries(const NumberSeries& series)
     std::vector<ListEntry> out;
     out.reserve(static_cast<std::size_t>(std::max(series.count, 0)));
     for (int i = 0; i < series.count; ++i)
-        out.push_back({SeriesEntry(series, i), i + 1});
+        out.push_back({SeriesEntry(series, i), i + 1, {}});
     return out;
 }
 

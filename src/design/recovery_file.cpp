@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 namespace {
@@ -33,12 +31,6 @@ std::optional<NameParts> ParseName(const std::filesystem::path& file)
     if (!(stem >> parts.pid >> dash >> parts.started) || dash != '-' || parts.pid <= 0 || stem.peek() != EOF)
         return std::nullopt;
     return parts;
-}
-
-std::string ReadWhole(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace
@@ -66,6 +58,11 @@ RecoveryNote ReadNote(const std::string& bytes)
     std::getline(in, note.originalPath);
     std::getline(in, note.sheetCode);
     return note;
+}
+
+RecoveryNote ReadNoteFile(const std::filesystem::path& file)
+{
+    return ReadNote(ReadFileBytes(file, kMaxNoteBytes).value_or(std::string()));
 }
 
 std::optional<std::string> WriteRecovery(const std::filesystem::path& design, int kind, const RecoveryNote& note)
@@ -104,7 +101,7 @@ std::vector<RecoveryEntry> LeftRecoveries(const std::filesystem::path& folder)
         const std::optional<NameParts> parts = ParseName(entry.path());
         if (!parts || ProcessRunning(parts->pid))
             continue;
-        left.push_back({entry.path(), ReadNote(ReadWhole(RecoveryNotePath(entry.path()))), parts->started});
+        left.push_back({entry.path(), ReadNoteFile(RecoveryNotePath(entry.path())), parts->started});
     }
     std::sort(left.begin(), left.end(),
               [](const RecoveryEntry& a, const RecoveryEntry& b) { return a.started > b.started; });

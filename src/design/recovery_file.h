@@ -3,6 +3,7 @@
 // design file, in the user's recovery folder, with a note of the file it came from and its sheet.
 // Each running program has its own pair, named by its process number and start time, so a pair
 // whose process no longer runs is work a crash (or a power cut) left behind.
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,8 +19,14 @@ std::filesystem::path RecoveryDesignPath(const std::filesystem::path& folder, lo
 // The note beside a recovery design file.
 std::filesystem::path RecoveryNotePath(const std::filesystem::path& design);
 
+// A note holds a path and a sheet code: a file larger than this is none of ours.
+inline constexpr std::size_t kMaxNoteBytes = 16 * 1024;
+
 std::string NoteBytes(const RecoveryNote& note);
 RecoveryNote ReadNote(const std::string& bytes);
+// The note in `file`; an empty one for a missing note, or for anything but a regular file of at
+// most kMaxNoteBytes, which is never waited on.
+RecoveryNote ReadNoteFile(const std::filesystem::path& file);
 
 // Writes the current design of `kind` and its note, each whole or not at all; the design's
 // modified flag is left as it is. The message of what failed, or nothing.

@@ -23,14 +23,19 @@
 // A save of one sheet removes the companion only when it was saved with the design that save
 // replaces, for a design of the same kind; one that is damaged or foreign stays, and opening says
 // it could not be read.
+//
+// Saves into one folder take turns under an advisory lock on the folder, so the steps of two
+// programs saving the same design never interleave.
 #include "design/sheets_file.h"
 
 #include "design/design_record.h"
 #include "design/design_sheets.h"
 #include "format/format_blocks.h"
 #include "platform/file_bytes.h"
+#include "platform/folder_lock.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <system_error>
@@ -41,6 +46,8 @@ constexpr char kMagic[] = "VLMSHEET";
 constexpr std::size_t kMagicLength = 8;
 constexpr std::uint16_t kVersion = 1;
 constexpr std::size_t kFixedPieceBytes = 21;  // a sticker's numbers and its text's length
+// Far longer than the largest save takes on a slow disk.
+constexpr std::chrono::milliseconds kSaveTurnWait{10000};
 
 std::uint64_t Fnv1a(const std::string& bytes)
 {
@@ -269,6 +276,11 @@ std::optional<std::vector<std::vector<PieceDesign>>> ReadSheetsFile(const std::s
 
 int WriteDesignWithSheets(const std::filesystem::path& design, int kind, const std::string& designBytes)
 {
+    // Another program saving in the folder waits its turn: two saves of one design never leave
+    // one's design beside the other's companion, nor remove the companion the other just wrote.
+    const FolderLock turn(design.parent_path(), kSaveTurnWait);
+    if (turn.Error())
+        return turn.Error();
     if (SheetCount(kind) < 2)
         return WriteOneSheet(design, kind, designBytes);
     const std::filesystem::path companion = CompanionPath(design);

@@ -1,7 +1,10 @@
 #include "pages/autosave.h"
 
+#include "design/design_file.h"
+#include "design/file_messages.h"
 #include "pages/design_commands.h"
 #include "wizard/design_history.h"
+#include "wizard/message_box.h"
 #include "wizard/wizard_sheet.h"
 
 #include <QDateTime>
@@ -51,7 +54,17 @@ void CAutosave::WriteNow()
         return;
     }
     // A design that could not be saved is not kept either; the user learns why when saving.
-    WriteRecovery(m_file, m_pWizard->m_nKind, {CurrentDesignFile().u8string(), g_strCurCode});
+    const int kind = m_pWizard->m_nKind;
+    if (SaveRefusal(kind, m_file.string()))
+        return;
+    const std::optional<std::string> failure =
+        WriteRecovery(m_file, kind, {CurrentDesignFile().u8string(), g_strCurCode});
+    // A state folder that cannot be written to would otherwise leave the user without copies
+    // unawares; once a run is enough.
+    if (failure && !m_bToldUnwritable) {
+        m_bToldUnwritable = true;
+        ShowMessageLater(m_pWizard, RecoveryUnwritableMessage(*failure));
+    }
 }
 
 void CAutosave::Remove()

@@ -1,7 +1,8 @@
 #pragma once
 // CAutosave: keeps a recovery copy of the design while it has unsaved changes, written a short
 // while after the last change (and at the latest a while after the first one, so steady typing is
-// kept too). Saving, a new design and a normal end remove it.
+// kept too). Saving, a new design and a normal end remove it. A copy that cannot be written is
+// said once a run.
 #include "design/recovery_file.h"
 
 #include <QElapsedTimer>
@@ -42,4 +43,5 @@ private:
     QTimer m_timer;
     QElapsedTimer m_sinceFirstChange;
     int m_nQuietMs = kQuietMs;
+    bool m_bToldUnwritable = false;
 };

@@ -1,7 +1,9 @@
 #include "pages/design_commands.h"
 
 #include "design/design_file.h"
+#include "pages/design_of_kind.h"
 #include "pages/program_folder.h"
+#include "pages/sheet_map_pin.h"
 #include "wizard/design_history.h"
 #include "wizard/message_box.h"
 #include "wizard/wizard_sheet.h"
@@ -62,8 +64,10 @@ bool OpenDesignPath(CWizardPageDlg* page, const std::filesystem::path& path)
         return false;
     }
     CWizardSheetDlg* sheet = page->m_pSheet;
-    if (result.designKind != kKindNone)
+    if (result.designKind != kKindNone) {
         sheet->m_nKind = result.designKind;
+        PinSheetMap(CurrentDesign(sheet->m_nKind).sheet.m_strCode);
+    }
     sheet->History().Reset(sheet->m_nKind);
     CurrentDesignFile() = path;
     if (!result.warning.empty())

@@ -6,6 +6,7 @@
 #include "design/sheets_file.h"
 #include "design/sticker_number.h"
 #include "pages/program_folder.h"
+#include "platform/file_bytes.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,8 +28,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <fstream>
-#include <iterator>
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 namespace {
 
@@ -77,6 +79,10 @@ QString IssueText(const EntryIssue& issue)
         return QStringLiteral("%1行目: 長すぎます（1枚のシールに%2バイトまで）%3")
             .arg(issue.line)
             .arg(kMaxStickerTextBytes)
+            .arg(FromUtf8(issue.detail));
+    if (issue.kind == EntryIssue::Kind::OtherEncoding)
+        return QStringLiteral("%1行目: シフトJISではなくUTF-8の行です（文字化けします）「%2」")
+            .arg(issue.line)
             .arg(FromUtf8(issue.detail));
     return QStringLiteral("%1行目: 使えない文字「%2」").arg(issue.line).arg(FromUtf8(issue.detail));
 }
@@ -292,6 +298,8 @@ ListOptions FillDialog::Options() const
     options.column = m_column->currentText().trimmed().toStdString();
     options.hasHeader = m_header->isChecked();
     options.skipBlank = m_skipBlank->isChecked();
+    // Enough for the most sheets a design holds, whichever parts take the entries.
+    options.maxEntries = EntriesWithin(m_nKind, kMaxSheets - ShownSheet(m_nKind), m_nFrom, ZolviFill::FrontAndBack);
     return options;
 }
 
@@ -302,12 +310,15 @@ void FillDialog::OnOpenFile()
     if (name.isEmpty())
         return;
     RememberListFolder(ToPath(name));
-    std::ifstream file(name.toStdString(), std::ios::binary);
-    if (!file) {
-        m_listState->setText(QStringLiteral("ファイルを開けません: %1").arg(name));
+    errno = 0;
+    std::optional<std::string> bytes = ReadFileBytes(ToPath(name), kMaxListBytes);
+    if (!bytes) {
+        const QString why = errno == EFBIG ? QStringLiteral("%1 MiBを超えています").arg(kMaxListBytes / (1024 * 1024))
+                                           : QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO));
+        m_listState->setText(QStringLiteral("ファイルを開けません（%1）: %2").arg(why, name));
         return;
     }
-    TakeFile(name, std::string(std::istreambuf_iterator<char>(file), {}));
+    TakeFile(name, std::move(*bytes));
 }
 
 void FillDialog::TakeFile(const QString& name, std::string bytes)
@@ -438,7 +449,11 @@ void FillDialog::ShowSummary()
     // A design keeps no more sheets than its companion file can hold.
     if (ShownSheet(m_nKind) + sheets > kMaxSheets) {
         m_fill->setEnabled(false);
-        m_summary->setText(QStringLiteral("%1件ではシートが%2枚を超えます。").arg(count).arg(kMaxSheets));
+        // A list read only up to one entry beyond the limit is longer still.
+        const bool cut = m_tabs->currentIndex() == kListTab && m_list.tooMany;
+        const QString text = cut ? QStringLiteral("%1件を超えるため、シートが%2枚を超えます。")
+                                 : QStringLiteral("%1件ではシートが%2枚を超えます。");
+        m_summary->setText(text.arg(count - (cut ? 1 : 0)).arg(kMaxSheets));
         return;
     }
     m_summary->setText(QStringLiteral("シール%1から%2件を入れます。いまのシートから%3枚使います。")

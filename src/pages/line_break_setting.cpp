@@ -1,6 +1,7 @@
 #include "pages/line_break_setting.h"
 
-#include <QSettings>
+#include "pages/program_folder.h"
+#include "platform/ini_values.h"
 
 #include <optional>
 
@@ -8,10 +9,9 @@ namespace {
 
 const char* const kKinsokuKey = "layout/kinsoku";
 
-QSettings UserPreferences()
+std::filesystem::path PreferencesFile()
 {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("velmaro"),
-                     QStringLiteral("preferences"));
+    return Folders().userConfig / "preferences.ini";
 }
 
 // Read once: the layout asks on every keystroke.
@@ -26,13 +26,16 @@ std::optional<LineBreaks>& Remembered()
 LineBreaks UserLineBreaks()
 {
     std::optional<LineBreaks>& breaks = Remembered();
-    if (!breaks)
-        breaks = UserPreferences().value(kKinsokuKey, true).toBool() ? LineBreaks::kKinsoku : LineBreaks::kPlain;
+    if (!breaks) {
+        const IniValues preferences = ReadIniValues(PreferencesFile());
+        const auto kinsoku = preferences.find(kKinsokuKey);
+        breaks = kinsoku != preferences.end() && kinsoku->second == "false" ? LineBreaks::kPlain : LineBreaks::kKinsoku;
+    }
     return *breaks;
 }
 
 void SetUserLineBreaks(LineBreaks breaks)
 {
     Remembered() = breaks;
-    UserPreferences().setValue(kKinsokuKey, breaks == LineBreaks::kKinsoku);
+    StoreIniValue(PreferencesFile(), kKinsokuKey, breaks == LineBreaks::kKinsoku ? "true" : "false");
 }

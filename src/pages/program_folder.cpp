@@ -7,9 +7,9 @@
 #include "labels/label_templates.h"
 #include "platform/file_bytes.h"
 #include "platform/exe_dir.h"
+#include "platform/ini_values.h"
 #include "update/installer_launch.h"
 
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <cstdlib>
@@ -26,9 +26,21 @@ ProgramFolders& MutableFolders()
     return folders;
 }
 
-QSettings RememberedState()
+std::filesystem::path StateFile()
 {
-    return QSettings(ToQString(Folders().userState / "state.ini"), QSettings::IniFormat);
+    return Folders().userState / "state.ini";
+}
+
+std::filesystem::path RememberedFolder(const char* key)
+{
+    const IniValues state = ReadIniValues(StateFile());
+    const auto found = state.find(key);
+    return found == state.end() ? std::filesystem::path() : std::filesystem::u8path(found->second);
+}
+
+void RememberFolder(const char* key, const std::filesystem::path& file)
+{
+    StoreIniValue(StateFile(), key, file.parent_path().u8string());
 }
 
 std::filesystem::path DocumentsFolder()
@@ -106,7 +118,7 @@ std::string SaveMeasuredSheet(const MeasuredSheet& sheet)
 
 std::filesystem::path DesignFolder()
 {
-    const std::filesystem::path remembered = ToPath(RememberedState().value(kLastFolderKey).toString());
+    const std::filesystem::path remembered = RememberedFolder(kLastFolderKey);
     if (IsDirectory(remembered))
         return remembered;
     const std::filesystem::path documents = DocumentsFolder();
@@ -117,18 +129,18 @@ std::filesystem::path DesignFolder()
 
 void RememberDesignFolder(const std::filesystem::path& file)
 {
-    RememberedState().setValue(kLastFolderKey, ToQString(file.parent_path()));
+    RememberFolder(kLastFolderKey, file);
 }
 
 std::filesystem::path ListFolder()
 {
-    const std::filesystem::path remembered = ToPath(RememberedState().value(kLastListFolderKey).toString());
+    const std::filesystem::path remembered = RememberedFolder(kLastListFolderKey);
     return IsDirectory(remembered) ? remembered : DesignFolder();
 }
 
 void RememberListFolder(const std::filesystem::path& file)
 {
-    RememberedState().setValue(kLastListFolderKey, ToQString(file.parent_path()));
+    RememberFolder(kLastListFolderKey, file);
 }
 
 std::filesystem::path UpdateDownloadFolder()

@@ -9,6 +9,7 @@
 #include "pages/data_folder_check.h"
 #include "pages/measure_dialog.h"
 #include "pages/program_folder.h"
+#include "pages/sheet_map_pin.h"
 #include "platform/cp932.h"
 #include "render/label_sheet_picture.h"
 #include "res/artwork.h"
@@ -299,6 +300,7 @@ bool CPage10Dlg::ChooseSheet(int row)
         s_nOldSheetType = choice.family;
     g_strCurCode = item.m_strCode;
     UseFormat(*entry);
+    PinSheetMap(item.m_strCode);
     m_pSheet->History().Reset(m_pSheet->m_nKind);
     if (!ShowSheetPicture())
         return false;

@@ -16,6 +16,7 @@
 #include "pages/frame_sheets.h"
 #include "pages/preview_windows.h"
 #include "pages/sheet_navigation.h"
+#include "pages/sheet_map_pin.h"
 #include "pages/sheet_page_views.h"
 #include "pages/sheet_steps.h"
 #include "pages/sticker_actions.h"
@@ -390,11 +391,13 @@ bool CTextEntryPage::LoadPictures()
     const std::string code = Design().sheet.m_strCode;
     // A label sheet has no pictures and a sheet that is not installed lacks them: an Orvanel
     // sheet's map is then drawn from the geometry the design holds.
-    const QString file = QString::fromStdString((SheetFolder(code) / "numberseal.bmp").u8string());
+    const QImage map = PinnedSheetMap(code);
     if (IsZolvi())
-        Map()->LoadPicture(file);
-    else if (IsLabelSheet(Orvanel()) || !Map()->LoadPicture(file))
+        Map()->LoadPicture(map);
+    else if (IsLabelSheet(Orvanel()) || map.isNull())
         Map()->LoadPicture(LabelSheetMap(Orvanel()));
+    else
+        Map()->LoadPicture(map);
     Preview()->LoadPicture(IsZolvi() ? kBmpCanvasSticker : kBmpCanvasStickerLarge);
     return true;
 }

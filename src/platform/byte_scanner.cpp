@@ -58,7 +58,6 @@ bool ByteScanner::Int(int& out)
     return true;
 }
 
-namespace {
 int HexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -69,7 +68,6 @@ int HexDigit(char c)
         return c - 'A' + 10;
     return -1;
 }
-}  // namespace
 
 bool ByteScanner::Hex(std::uint32_t& out)
 {

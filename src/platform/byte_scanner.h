@@ -7,6 +7,9 @@
 #include <optional>
 #include <string>
 
+// The value of a hexadecimal digit, or -1 for any other character.
+int HexDigit(char c);
+
 class ByteScanner {
 public:
     ByteScanner(const std::string& data, std::size_t begin, std::size_t end);

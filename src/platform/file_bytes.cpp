@@ -78,6 +78,18 @@ std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std:
     return bytes;
 }
 
+std::optional<std::string> ReadStreamBytes(int fd, std::size_t limit)
+{
+    // Room for all a stream may bring, taken up front: growing by doubling would copy, and hold
+    // twice the limit, just as a stream reaches it. Pages never written cost no memory.
+    constexpr std::size_t kMostReserved = std::size_t{1} << 30;
+    std::string bytes;
+    bytes.reserve(std::min(limit, kMostReserved) + 1);
+    if (!ReadUpTo(fd, limit, bytes))
+        return std::nullopt;
+    return bytes;
+}
+
 namespace {
 
 int WriteAll(int fd, const std::string& bytes)

@@ -10,6 +10,11 @@
 // blocking, so a FIFO or a device named by mistake is refused instead of waited on.
 std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::size_t limit);
 
+// What an open descriptor (standard input, a pipe) gives until its end, up to `limit` bytes, or
+// nothing (errno: the read's own error, EFBIG beyond the limit, when only limit + 1 bytes have
+// been read).
+std::optional<std::string> ReadStreamBytes(int fd, std::size_t limit);
+
 // Writes `bytes` to a temporary file in the target's folder, flushes it to disk and renames it
 // over `path`, so the previous file stays whole until the new one is complete. A symlink is saved
 // through: the file it points to is replaced. The owner and group of the previous file are kept

@@ -21,7 +21,16 @@ struct ExportJob {
     LineBreaks breaks;
     const CFontPool& pool;
     std::vector<StickerPlace>& overflowing;
+    const ExportProgress& progress;
 };
+
+const ExportProgress kNoProgress;
+
+void TellProgress(const ExportJob& job, int sheet, int first, int last)
+{
+    if (job.progress)
+        job.progress(sheet - first + 1, last - first + 1);
+}
 
 // Shows `sheet`, lays it out and notes the stickers whose text did not fit.
 void PrepareSheet(const ExportJob& job, int sheet)
@@ -50,6 +59,7 @@ std::string WritePdf(const std::string& path, const ExportJob& job, int first, i
         if (sheet > first)
             writer.newPage();
         PaintDesignPage(painter, PrintDevice{1200, 0, 0}, job.kind, job.look, job.offsets, job.pool);
+        TellProgress(job, sheet, first, last);
     }
     painter.end();
     return {};
@@ -82,8 +92,10 @@ std::string ExportRange(const std::string& path, const ExportJob& job, int first
     std::string error;
     if (suffix == "pdf")
         error = WritePdf(path, job, first, last);
-    for (int sheet = first; suffix == "png" && sheet <= last && error.empty(); ++sheet)
+    for (int sheet = first; suffix == "png" && sheet <= last && error.empty(); ++sheet) {
         error = WritePicture(first == last ? path : NumberedPicturePath(path, sheet), job, sheet);
+        TellProgress(job, sheet, first, last);
+    }
     ShowSheet(job.kind, shown);
     return error;
 }
@@ -95,13 +107,14 @@ std::string ExportSheet(const std::string& path, int kind, const DesignLook& loo
 {
     std::vector<StickerPlace> overflowing;
     const int shown = ShownSheet(kind);
-    return ExportRange(path, ExportJob{kind, look, offsets, breaks, pool, overflowing}, shown, shown);
+    return ExportRange(path, ExportJob{kind, look, offsets, breaks, pool, overflowing, kNoProgress}, shown, shown);
 }
 
 std::string ExportSheets(const std::string& path, int kind, const DesignLook& look, QPoint offsets,
-                         LineBreaks breaks, std::vector<StickerPlace>& overflowing, const CFontPool& pool)
+                         LineBreaks breaks, std::vector<StickerPlace>& overflowing, const CFontPool& pool,
+                         const ExportProgress& progress)
 {
-    return ExportRange(path, ExportJob{kind, look, offsets, breaks, pool, overflowing}, 0,
+    return ExportRange(path, ExportJob{kind, look, offsets, breaks, pool, overflowing, progress}, 0,
                        std::max(SheetCount(kind), 1) - 1);
 }
 

@@ -1,5 +1,6 @@
 #include "app/headless.h"
 #include "app/headless_fill.h"
+#include "app/progress_line.h"
 #include "design/design_file.h"
 #include "design/design_sheets.h"
 #include "format/load_formats.h"
@@ -90,6 +91,35 @@ protected:
     std::ostringstream m_out;
     std::ostringstream m_err;
 };
+
+// An export says nothing in its first two seconds; then a line a second at most, and the last
+// sheet once anything was said.
+TEST(ProgressLineTest, LongExportsTellHowFarTheyAreShortOnesStayQuiet)
+{
+    using namespace std::chrono_literals;
+    std::chrono::steady_clock::time_point now{};
+    const auto clock = [&now] { return now; };
+    const struct {
+        std::chrono::milliseconds at;
+        int done;
+        const char* told;
+    } steps[] = {
+        {500ms, 1, ""},       {1900ms, 2, ""},       {2000ms, 3, "3/100枚"}, {2500ms, 4, ""},
+        {3000ms, 5, "5/100枚"}, {3100ms, 100, "100/100枚（完了）"},
+    };
+    std::ostringstream err;
+    ProgressLine progress(err, clock);
+    for (const auto& step : steps) {
+        now = std::chrono::steady_clock::time_point(step.at);
+        err.str("");
+        progress(step.done, 100);
+        EXPECT_EQ(err.str(), *step.told ? "シートを出力しています: " + std::string(step.told) + "\n" : "") << step.done;
+    }
+    std::ostringstream quiet;
+    ProgressLine shortExport(quiet, clock);
+    shortExport(100, 100);
+    EXPECT_EQ(quiet.str(), "");
+}
 
 // On a Zolvi design "--from" and the overflow report count stickers, each of two records.
 TEST_F(HeadlessTest, ZolviFillCountsStickersNotTheirParts)
@@ -490,6 +520,14 @@ TEST_F(FillCommandTest, ColumnsUnusableCharactersAndOverflowAreReportedWithTheir
     const std::vector<std::string> pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_NE(pages[0].find("佐藤"), std::string::npos);
+
+    // A Shift_JIS list with a UTF-8 line is still read as Shift_JIS, and the line is named.
+    const std::string mixed = "\x8E\x52\x93\x63\n田中\n\x8D\xB2\x93\xA1\n";
+    ASSERT_EQ(Export(pdf, "--fill -", mixed), 0) << m_stderr;
+    EXPECT_NE(m_stderr.find("標準入力:2: リストをシフトJISとして読みましたが、この行はUTF-8のようです（文字化けします）: 田中"),
+              std::string::npos)
+        << m_stderr;
+    EXPECT_EQ(m_stderr.find("標準入力:1:"), std::string::npos) << m_stderr;
 }
 
 // Without a .csv or .tsv name or a column a list is lines: a comma neither cuts an entry nor makes
@@ -509,6 +547,15 @@ TEST_F(FillCommandTest, CommasInAPlainListStayInItsEntries)
     }
 }
 
+// `count` lines "x".
+std::string Lines(int count)
+{
+    std::string lines;
+    for (int i = 0; i < count; ++i)
+        lines += "x\n";
+    return lines;
+}
+
 TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
 {
     const fs::path pdf = m_root / "bad.pdf";
@@ -526,6 +573,8 @@ TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
         {"a series prefix cut inside a character", "--series \"$(printf 'No\\343'),1,1,3,0\"", "",
          "--series: 接頭辞"},
         {"a sticker beyond the sheet", "--series No.,1,1,3,0 --from 7", "", "--from: "},
+        {"more sheets than a design holds", "--series No.,1,1,60000,0", "", "--series: シートが9999枚を超えます（この用紙では59994件まで）"},
+        {"a list for more sheets than a design holds", "--fill -", Lines(59995), "--fill: シートが9999枚を超えます"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -533,6 +582,10 @@ TEST_F(FillCommandTest, UnreadableInputEndsWithStatusTwoAndTheLine)
         EXPECT_NE(m_stderr.find(c.told), std::string::npos) << m_stderr;
         EXPECT_FALSE(fs::exists(pdf));
     }
+    // Standard input has a named list's limit: an endless one is cut off there.
+    EXPECT_EQ(RunProgram(m_exe, "--export '" + pdf.string() + "' '" + m_design.string() + "' --fill - </dev/zero"), 2);
+    EXPECT_NE(m_stderr.find("標準入力: リストが大きすぎます（256 MiBまで）"), std::string::npos) << m_stderr;
+    EXPECT_FALSE(fs::exists(pdf));
     for (const std::string options : {"--column 1", "--from 2", "--fill - --series a,1,1,1,1", "--fill - --fill -"}) {
         SCOPED_TRACE(options);
         EXPECT_EQ(Export(pdf, options), 2);

@@ -91,6 +91,54 @@ TEST(EntryListTest, ChosenEncodingWinsAndBadBytesAreReportedWithTheirLine)
     }
 }
 
+// A list is read in one encoding: UTF-8 lines among Shift_JIS ones are named, with what they say,
+// as far as the garbled entries go; ASCII is the same in both and needs no word.
+TEST(EntryListTest, Utf8LinesInAShiftJisListAreNamedWithTheirLines)
+{
+    const std::string yamada = "\x8E\x52\x93\x63";  // 山田 in Shift_JIS
+    const EntryList lines = Read(yamada + "\r\n田中\r\nabc\r\n" + yamada + "\r\n佐藤\r\n");
+    ASSERT_EQ(lines.error, "");
+    EXPECT_EQ(lines.encoding, TextEncoding::Cp932);
+    std::vector<std::pair<int, std::string>> marked;
+    for (const ListEntry& entry : lines.entries)
+        if (!entry.otherEncoding.empty())
+            marked.emplace_back(entry.line, entry.otherEncoding);
+    EXPECT_EQ(marked, (std::vector<std::pair<int, std::string>>{{2, "田中"}, {5, "佐藤"}}));
+    EXPECT_EQ(lines.entries[0].text, "山田");
+
+    // In a table, only the entries whose own text is garbled: the other column here is ASCII.
+    ListOptions names;
+    names.column = "name";
+    const EntryList table = Read("n,name\n1," + yamada + "\n2,田中\n3,x\n", names);
+    ASSERT_EQ(table.entries.size(), 3u);
+    EXPECT_EQ(table.entries[0].otherEncoding, "");
+    EXPECT_EQ(table.entries[1].otherEncoding, "2,田中");
+    ListOptions numbers;
+    numbers.column = "n";
+    for (const ListEntry& entry : Read("n,name\n1," + yamada + "\n2,田中\n", numbers).entries)
+        EXPECT_EQ(entry.otherEncoding, "") << entry.line;
+
+    // A UTF-8 line Shift_JIS cannot read at all stops the list, and the error says why.
+    const EntryList stopped = Read(yamada + "\nあ\n");
+    EXPECT_EQ(stopped.errorLine, 2);
+    EXPECT_NE(stopped.error.find("UTF-8のようです"), std::string::npos) << stopped.error;
+}
+
+// Reading stops one entry past the most asked for, in plain lists and tables alike.
+TEST(EntryListTest, ReadingStopsOneEntryPastTheMost)
+{
+    ListOptions two;
+    two.maxEntries = 2;
+    for (const std::string bytes : {"a\nb\nc\nd\n", "h,i\na,1\nb,2\nc,3\nd,4\n"}) {
+        const EntryList list = Read(bytes, two);
+        EXPECT_TRUE(list.tooMany) << bytes;
+        EXPECT_EQ(list.entries.size(), 3u) << bytes;
+    }
+    const EntryList exact = Read("a\nb\n", two);
+    EXPECT_FALSE(exact.tooMany);
+    EXPECT_EQ(exact.entries.size(), 2u);
+}
+
 TEST(EntryListTest, BlankLinesAreKeptOrSkipped)
 {
     const std::string bytes = "a\n\n  \nb\n";

@@ -9,7 +9,7 @@ std::vector<ListEntry> Numbered(int count)
 {
     std::vector<ListEntry> out;
     for (int i = 1; i <= count; ++i)
-        out.push_back({"e" + std::to_string(i), i});
+        out.push_back({"e" + std::to_string(i), i, {}});
     return out;
 }
 
@@ -24,29 +24,34 @@ std::vector<std::string> TextsOf(int kind, int sheet)
 TEST(FillEntriesTest, EntriesCodePage932CannotHoldOrTooLongAreListedWithTheirLines)
 {
     const std::vector<ListEntry> entries = {
-        {"山田 ①\nⅡ～", 1},            // NEC and IBM rows, the wave dash of code page 932
-        {"Emoji 😀 and ♛♛", 4},
-        {std::string(1001, 'x'), 7},
-        {std::string(500, 'x') + "表", 8},  // 502 bytes: fits
-        {std::string(999, 'x') + "あ", 9},   // 1001 bytes in code page 932
+        {"山田 ①\nⅡ～", 1, {}},            // NEC and IBM rows, the wave dash of code page 932
+        {"Emoji 😀 and ♛♛", 4, {}},
+        {std::string(1001, 'x'), 7, {}},
+        {std::string(500, 'x') + "表", 8, {}},  // 502 bytes: fits
+        {std::string(999, 'x') + "あ", 9, {}},   // 1001 bytes in code page 932
+        {"逕ｰ", 10, "田"},                      // a UTF-8 line of a list read as Shift_JIS
     };
     const std::vector<EntryIssue> issues = FindEntryIssues(entries);
-    ASSERT_EQ(issues.size(), 3u);
+    ASSERT_EQ(issues.size(), 4u);
     EXPECT_EQ(issues[0].line, 4);
     EXPECT_EQ(issues[0].kind, EntryIssue::Kind::NotCp932);
     EXPECT_EQ(issues[0].detail, "😀♛");
     EXPECT_EQ(issues[1].line, 7);
     EXPECT_EQ(issues[1].kind, EntryIssue::Kind::TooLong);
     EXPECT_EQ(issues[2].line, 9);
+    EXPECT_EQ(issues[3].line, 10);
+    EXPECT_EQ(issues[3].kind, EntryIssue::Kind::OtherEncoding);
+    EXPECT_EQ(issues[3].detail, "田");
 
     const CheckedEntries replaced = PrepareEntries(entries, BadEntries::Replace);
-    EXPECT_EQ(replaced.lines, (std::vector<int>{1, 4, 8}));
+    EXPECT_EQ(replaced.lines, (std::vector<int>{1, 4, 8, 10}));
     EXPECT_EQ(replaced.texts[0], "\x8E\x52\x93\x63 \x87\x40\n\x87\x55\x81\x60");
     EXPECT_EQ(replaced.texts[1], "Emoji \x81\x48 and \x81\x48\x81\x48");
-    EXPECT_EQ(replaced.issues.size(), 3u);
+    EXPECT_EQ(replaced.texts[3], "\xE7\x94\xB0") << "kept as read";
+    EXPECT_EQ(replaced.issues.size(), 4u);
     const CheckedEntries skipped = PrepareEntries(entries, BadEntries::Skip);
     EXPECT_EQ(skipped.lines, (std::vector<int>{1, 8}));
-    EXPECT_EQ(skipped.issues.size(), 3u);
+    EXPECT_EQ(skipped.issues.size(), 4u);
 }
 
 class FillTest : public DesignFileTest {};

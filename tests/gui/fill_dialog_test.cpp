@@ -7,6 +7,7 @@
 #include "controls/font_button.h"
 #include "controls/font_static.h"
 #include "design/design_sheets.h"
+#include "design/sheets_file.h"
 #include "pages/fill_dialog.h"
 #include "pages/program_folder.h"
 #include "pages/sheet_navigation.h"
@@ -113,6 +114,33 @@ TEST_F(FillDialogTest, CsvFromAFileByColumnNameOrNumberInItsEncoding)
     Paste(*dialog, QStringLiteral("手で"));
     EXPECT_FALSE(dialog->Encoding()->isEnabled());
     EXPECT_EQ(Utf8(dialog->Texts()), (std::vector<std::string>{"手で"}));
+}
+
+// A Shift_JIS file with a UTF-8 line: the line is listed with its number and what it says, and
+// "skip" leaves it out.
+TEST_F(FillDialogTest, Utf8LinesOfAShiftJisFileAreListedWithTheirNumbers)
+{
+    GoToTextPage(kOrvanelSheet);
+    auto dialog = Open();
+    dialog->TakeFile(QStringLiteral("/tmp/名簿.txt"), cp932::FromUtf8("山田\r\n") + "田中\r\n" + cp932::FromUtf8("佐藤\r\n"));
+    ASSERT_EQ(dialog->Issues()->count(), 1);
+    EXPECT_EQ(dialog->Issues()->item(0)->text(), QStringLiteral("2行目: シフトJISではなくUTF-8の行です（文字化けします）「田中」"));
+    dialog->SkipChoice()->setChecked(true);
+    EXPECT_EQ(Utf8(dialog->Texts()), (std::vector<std::string>{"山田", "佐藤"}));
+}
+
+// A list of more entries than the most sheets of a design take is read only that far, and not filled.
+TEST_F(FillDialogTest, AListBeyondTheMostSheetsIsReadNoFurtherAndNotFilled)
+{
+    GoToTextPage(kOrvanelSheet);
+    auto dialog = Open();
+    const std::size_t most = static_cast<std::size_t>(Stickers()) * kMaxSheets;
+    std::string lines;
+    for (std::size_t i = 0; i < most + 10; ++i)
+        lines += "x\n";
+    dialog->TakeFile(QStringLiteral("/tmp/長い.txt"), lines);
+    EXPECT_EQ(dialog->Summary()->text(), QStringLiteral("%1件を超えるため、シートが%2枚を超えます。").arg(most).arg(kMaxSheets));
+    EXPECT_FALSE(dialog->FillButton()->isEnabled());
 }
 
 TEST_F(FillDialogTest, SeriesPreviewsItsFirstAndLastEntries)

@@ -10,6 +10,8 @@
 #include "res/resource_ids.h"
 #include "wizard/design_history.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRandomGenerator>
@@ -180,6 +182,31 @@ TEST_F(RecoveryTest, UnsavedWorkIsKeptAndSavingOrANewDesignRemovesIt)
     const std::filesystem::path copyPath = Autosave().OwnFile();
     m_app.reset();
     EXPECT_FALSE(std::filesystem::exists(copyPath)) << "a program that ends normally leaves nothing";
+}
+
+// A state folder that cannot be written to (here a file stands where it should be, which stops
+// root too) is said once a run, not at every change.
+TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsSaidOnce)
+{
+    GoToTextPage(kOrvanelSheet);
+    std::filesystem::remove_all(RecoveryFolder());
+    std::filesystem::create_directories(RecoveryFolder().parent_path());
+    std::ofstream(RecoveryFolder()) << "not a folder";
+    ASSERT_TRUE(std::filesystem::is_regular_file(RecoveryFolder()));
+    const auto told = [] {
+        int boxes = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible())
+                boxes += box->text().contains(QStringLiteral("復元するためのコピーを保存できません")) ? 1 : 0;
+        return boxes;
+    };
+    QTest::keyClicks(TextPage()->Edit(), "a");
+    Autosave().WriteNow();
+    EXPECT_EQ(told(), 1);
+    QTest::keyClicks(TextPage()->Edit(), "b");
+    Autosave().WriteNow();
+    EXPECT_EQ(told(), 1);
+    EXPECT_FALSE(OwnCopyExists());
 }
 
 TEST_F(RecoveryTest, LeftWorkIsOfferedOnceAndRestoredAsUnsavedWorkOfItsFile)

@@ -8,7 +8,9 @@
 #include "controls/font_static.h"
 #include "controls/num_spin_ctrl.h"
 #include "controls/scroll_lb.h"
+#include "format/load_formats.h"
 #include "pages/line_break_setting.h"
+#include "pages/program_folder.h"
 #include "pages/preview_windows.h"
 #include "platform/cp932.h"
 #include "res/look.h"
@@ -51,6 +53,30 @@ protected:
         PressNext();
     }
 };
+
+// An update that replaces the open design's sheet while the wizard runs: the design keeps the map
+// it was made on, whichever way the text page is shown again, until the sheet is chosen anew.
+TEST_F(TextPageTest, TheOpenDesignKeepsItsSheetMapWhenAnUpdateReplacesTheSheet)
+{
+    GoToTextPage(kOrvanelSheet);
+    QWidget* map = TextPage()->Control(kIdcOrvanelMap);
+    const QImage before = map->grab().toImage();
+    QImage replaced(before.size(), QImage::Format_RGB32);
+    replaced.fill(Qt::red);
+    ASSERT_TRUE(replaced.save(ToQString(SheetFolder(kOrvanelSheet) / "numberseal.bmp"), "BMP"));
+    ClearCatalog();
+    ASSERT_TRUE(LoadProgramFormats(Wizard()->m_labelSheets));
+
+    PressBack();
+    PressNext();
+    ASSERT_EQ(ActiveId(), kIddOrvanelText);
+    EXPECT_EQ(map->grab().toImage(), before);
+
+    for (int step = 0; step < 6 && ActiveId() != kIddStart; ++step)
+        PressBack();
+    GoToTextPage(kOrvanelSheet);
+    EXPECT_NE(map->grab().toImage(), before) << "a sheet chosen again is the sheet as it is now";
+}
 
 TEST_F(TextPageTest, NextStaysVisibleButDisabledUntilSomeStickerHasText)
 {

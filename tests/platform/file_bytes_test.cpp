@@ -1,5 +1,6 @@
 #include "platform/file_bytes.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,6 +84,24 @@ TEST_F(FileBytesTest, ReadsOnlyRegularFilesWithinTheLimit)
     errno = 0;
     EXPECT_FALSE(ReadFileBytes(exact, 4));
     EXPECT_EQ(errno, EFBIG);
+}
+
+// A pipe is read to its end within the limit; an endless one stops one byte past it.
+TEST_F(FileBytesTest, ReadsStreamsWithinTheLimit)
+{
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    ASSERT_EQ(::write(fds[1], "12345", 5), 5);
+    ::close(fds[1]);
+    EXPECT_EQ(ReadStreamBytes(fds[0], 5).value_or("?"), "12345");
+    ::close(fds[0]);
+
+    const int zero = ::open("/dev/zero", O_RDONLY);
+    ASSERT_GE(zero, 0);
+    errno = 0;
+    EXPECT_FALSE(ReadStreamBytes(zero, 1 << 20));
+    EXPECT_EQ(errno, EFBIG);
+    ::close(zero);
 }
 
 // A save through a symlink replaces the file it points to, and the link stays a link.

@@ -23,6 +23,11 @@ bool MakePrivateFolder(const std::filesystem::path& folder)
 
 PrivateFile::PrivateFile(const std::filesystem::path& folder, const std::string& name)
 {
+    // A file that never has a name; where the file system cannot make one, a name of its own that
+    // is removed at once.
+    m_fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_EXCL | O_CLOEXEC, 0600);
+    if (m_fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL))
+        return;
     std::string pattern = (folder / (name + ".XXXXXX")).string();
     m_fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (m_fd >= 0)

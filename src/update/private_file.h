@@ -1,8 +1,9 @@
 #pragma once
 // Files of this process alone: the folder the update check works in is the user's own and closed to
-// others (0700), and each download goes to a file created there exclusively (mode 0600) and
-// unlinked at once, so no other process, a second instance of the program included, can replace
-// or change what this one has checked. Only its descriptor is passed on.
+// others (0700), and each download goes to a file created there exclusively (mode 0600) without a
+// name (or unlinked at once where the file system cannot do that), so no other process, a second
+// instance of the program included, can replace or change what this one has checked. Only its
+// descriptor is passed on.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -14,7 +15,8 @@ bool MakePrivateFolder(const std::filesystem::path& folder);
 
 class PrivateFile {
 public:
-    // A new empty file in `folder`, named after `name` while it is being made; check open().
+    // A new empty file in `folder`; `name` is the base of the short-lived name it may need. Check
+    // open().
     PrivateFile(const std::filesystem::path& folder, const std::string& name);
     ~PrivateFile();
     PrivateFile(PrivateFile&& other) noexcept;

@@ -69,7 +69,7 @@ ArchiveReader OpenUpdateArchive(int fd)
     return reader;
 }
 
-bool WithinBounds(archive* reader, archive_entry* entry, std::size_t members)
+bool MemberWithinBounds(archive* reader, archive_entry* entry, std::size_t members)
 {
     const char* path = archive_entry_pathname(entry);
     return members <= kMaxMembers && archive_filter_bytes(reader, 0) <= static_cast<la_int64_t>(kMaxUnpackedBytes) &&
@@ -122,7 +122,7 @@ bool ReadEveryMember(int fd, const std::function<bool(archive*, archive_entry*)>
         const int status = archive_read_next_header(reader.get(), &entry);
         if (status == ARCHIVE_EOF)
             return true;
-        if (!HeaderRead(status) || !WithinBounds(reader.get(), entry, members) || !member(reader.get(), entry))
+        if (!HeaderRead(status) || !MemberWithinBounds(reader.get(), entry, members) || !member(reader.get(), entry))
             return false;
     }
 }

@@ -28,8 +28,15 @@ const char kRefusedOld[] = "更新データが古いため、適用しません�
 
 void Log(const std::string& message) { std::cerr << message << std::endl; }
 
+// The server's account and the time by which the whole check is over, however slow the server.
+struct CheckAccount {
+    FtpAccount server;
+    std::chrono::steady_clock::time_point end;
+};
+
 // Fetches `name` into a new private file; the file when the whole of it arrived within `maxBytes`.
-std::optional<PrivateFile> Fetch(const FtpAccount& account, const std::string& name,
+// Each download gets what is left of the check's time.
+std::optional<PrivateFile> Fetch(const CheckAccount& account, const std::string& name,
                                  const std::filesystem::path& folder, std::uint64_t maxBytes)
 {
     PrivateFile file(folder, name);
@@ -37,7 +44,10 @@ std::optional<PrivateFile> Fetch(const FtpAccount& account, const std::string& n
         Log(folder.string() + " にファイルを作れないため、更新を確認できませんでした。");
         return std::nullopt;
     }
-    if (!RunDownload(account, name, file.fd(), maxBytes).succeeded() || file.size() == 0)
+    FtpAccount timed = account.server;
+    const auto left = account.end - std::chrono::steady_clock::now();
+    timed.deadline = std::max(std::chrono::steady_clock::duration::zero(), left);
+    if (!RunDownload(timed, name, file.fd(), maxBytes).succeeded() || file.size() == 0)
         return std::nullopt;
     return file;
 }
@@ -82,7 +92,7 @@ struct VerifiedUpdate {
 };
 
 // The release statement the key signed for this marker, with a serial above the last one installed.
-std::optional<UpdateRelease> SignedRelease(const FtpAccount& account, const std::string& marker,
+std::optional<UpdateRelease> SignedRelease(const CheckAccount& account, const std::string& marker,
                                            const UpdateCheckEnvironment& environment, const UpdateKey& key)
 {
     const std::filesystem::path& folder = environment.downloadFolder;
@@ -109,7 +119,7 @@ std::optional<UpdateRelease> SignedRelease(const FtpAccount& account, const std:
 
 // The update file as the release names it: its size and SHA-256 are checked before anything else
 // reads it.
-std::optional<VerifiedUpdate> FetchSignedUpdate(const FtpAccount& account, const std::string& fileName,
+std::optional<VerifiedUpdate> FetchSignedUpdate(const CheckAccount& account, const std::string& fileName,
                                                 const std::string& marker, const UpdateCheckEnvironment& environment,
                                                 const UpdateKey& key)
 {
@@ -131,7 +141,7 @@ std::optional<VerifiedUpdate> FetchSignedUpdate(const FtpAccount& account, const
     return VerifiedUpdate{std::move(*file), release->serial};
 }
 
-std::optional<VerifiedUpdate> FetchUpdate(const FtpAccount& account, const std::string& fileName,
+std::optional<VerifiedUpdate> FetchUpdate(const CheckAccount& account, const std::string& fileName,
                                           const std::string& marker, const UpdateCheckEnvironment& environment)
 {
     if (!environment.updateKey.empty()) {
@@ -164,7 +174,7 @@ void KeepMarker(const std::filesystem::path& folder, const std::string& marker, 
 // Holds the folder's lock throughout, so a second instance neither fetches nor installs meanwhile.
 // The stored marker is replaced only once the update is installed, so a failed fetch, a refused
 // file or a failed install is tried again at the next start.
-int CheckForUpdate(const FtpAccount& account, const std::string& fileName, const UpdateCheckEnvironment& environment)
+int CheckForUpdate(const CheckAccount& account, const std::string& fileName, const UpdateCheckEnvironment& environment)
 {
     if (!IsUpdateFileName(fileName)) {
         Log("更新データの名前が使えないため、更新を確認しません: " + fileName);
@@ -235,7 +245,8 @@ void run_update_check(std::string server, std::string user, std::string password
     account.transcript = environment.transcript;
     int result = kNoUpdate;
     try {
-        result = CheckForUpdate(account, fileName, environment);
+        result = CheckForUpdate(CheckAccount{account, std::chrono::steady_clock::now() + account.deadline}, fileName,
+                                environment);
     } catch (const std::exception& error) {
         std::cerr << error.what() << std::endl;
     }

@@ -39,6 +39,7 @@ struct UpdateCheckEnvironment {
     bool allowUnsigned = false;            // without a key, take updates unsigned
     std::uint64_t maxUpdateBytes = kDefaultUpdateLimit;
     std::string service = "ftp";  // port or service name of the FTP server (FTP/PORT sets it)
+    // The whole check, every download included, is over by then, however slowly the server answers.
     std::chrono::steady_clock::duration deadline = std::chrono::seconds(300);
     std::ostream* transcript = nullptr;  // the server dialogue, when the settings ask for it
     // Receives the result on the update thread; the start page handles it before returning.

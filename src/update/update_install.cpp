@@ -100,7 +100,7 @@ struct Unpacked {
     bool writeFailed = false;       // a file could not be written: the disk is full or read-only
 };
 
-// One member into the staging folder. False only when the archive itself fails.
+// One member into the staging folder. False when the archive fails or a file cannot be written.
 bool UnpackMember(archive* reader, archive_entry* entry, const fs::path& staging, Unpacked& unpacked,
                   InstallReport& report)
 {

@@ -66,6 +66,29 @@ std::string IniText(const std::vector<SettingLine>& lines)
     return text;
 }
 
+// Complete settings naming a server on `port`, with `settingLines` added to [SETTING], in a folder
+// of their own, and a data folder for the check, whose result arrives in `result`.
+struct CheckSetup {
+    CheckSetup(const std::string& port, const std::string& settingLines,
+               std::chrono::steady_clock::duration deadline)
+    {
+        std::vector<SettingLine> lines = CompleteSettings();
+        lines.push_back({"FTP", "PORT", port});
+        config.write("velmaro.ini", IniText(lines) + "[SETTING]\r\n" + settingLines);
+        environment.settingsFile = config.path() / "velmaro.ini";
+        environment.downloadFolder = data.path() / "update";
+        environment.sheetsFolder = data.path() / "印刷情報";
+        environment.installer = VELMARO_INSTALLER;
+        environment.deadline = deadline;
+        environment.report = [promise = result](int value) { promise->set_value(value); };
+    }
+
+    TempFolder config;
+    TempFolder data;
+    std::shared_ptr<std::promise<int>> result = std::make_shared<std::promise<int>>();
+    UpdateCheckEnvironment environment;
+};
+
 TEST(SettingsStep, IncompleteSettingsGiveTheNoticeAndStartNoCheck)
 {
     std::vector<std::pair<std::string, std::optional<std::string>>> cases = {{"no settings file", std::nullopt}};
@@ -120,30 +143,18 @@ TEST(SettingsStep, CompleteSettingsRunTheCheckInTheBackgroundWithTheUnscrambledA
         PyftpdServer server("velmaro", "s3cret", served.path());
         if (!server.running())
             GTEST_SKIP() << "python3-pyftpdlib is not available";
-        TempFolder config;
-        std::vector<SettingLine> lines = CompleteSettings();
-        lines.push_back({"FTP", "PORT", server.port()});
-        config.write("velmaro.ini", IniText(lines) + "[SETTING]\r\nUPDATELIMITMB=1\r\nUPDATEKEY=" + key + "\r\n");
-        TempFolder data;
-        auto result = std::make_shared<std::promise<int>>();
-        UpdateCheckEnvironment environment;
-        environment.settingsFile = config.path() / "velmaro.ini";
-        environment.downloadFolder = data.path() / "update";
-        environment.sheetsFolder = data.path() / "印刷情報";
-        environment.installer = VELMARO_INSTALLER;
-        environment.deadline = 10s;
-        environment.report = [result](int value) { result->set_value(value); };
+        CheckSetup setup(server.port(), "UPDATELIMITMB=1\r\nUPDATEKEY=" + key + "\r\n", 10s);
 
-        const SettingsStepOutcome outcome = StartUpdateCheck(environment);
+        const SettingsStepOutcome outcome = StartUpdateCheck(setup.environment);
 
         EXPECT_TRUE(outcome.checkStarted);
         EXPECT_EQ(outcome.notice, "");
         EXPECT_EQ(outcome.supportUrl, "https://support.example/");
-        auto reported = result->get_future();
+        auto reported = setup.result->get_future();
         ASSERT_EQ(reported.wait_for(15s), std::future_status::ready);
         EXPECT_EQ(reported.get(), kUpdateFetched);
-        EXPECT_EQ(data.read("印刷情報/" + format.code + "/format.tsd"), format.Bytes());
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(config.path()), {}), 1);
+        EXPECT_EQ(setup.data.read("印刷情報/" + format.code + "/format.tsd"), format.Bytes());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(setup.config.path()), {}), 1);
     }
 }
 
@@ -172,21 +183,10 @@ TEST(SettingsStep, KeyLinesDecideWhetherTheCheckStarts)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SilentListener server;
-        TempFolder config;
-        std::vector<SettingLine> lines = CompleteSettings();
-        lines.push_back({"FTP", "PORT", server.port()});
-        config.write("velmaro.ini", IniText(lines) + "[SETTING]\r\n" + c.lines);
-        TempFolder data;
-        auto reports = std::make_shared<std::promise<int>>();
-        UpdateCheckEnvironment environment;
-        environment.settingsFile = config.path() / "velmaro.ini";
-        environment.downloadFolder = data.path() / "update";
-        environment.sheetsFolder = data.path() / "印刷情報";
-        environment.deadline = 200ms;
-        environment.report = [reports](int value) { reports->set_value(value); };
+        CheckSetup setup(server.port(), c.lines, 200ms);
 
         ::testing::internal::CaptureStderr();
-        const SettingsStepOutcome outcome = StartUpdateCheck(environment);
+        const SettingsStepOutcome outcome = StartUpdateCheck(setup.environment);
         const std::string log = ::testing::internal::GetCapturedStderr();
 
         EXPECT_EQ(outcome.checkStarted, c.started);
@@ -194,7 +194,7 @@ TEST(SettingsStep, KeyLinesDecideWhetherTheCheckStarts)
         EXPECT_EQ(outcome.notice.empty(), c.notice.empty());
         EXPECT_NE(log.find(c.log), std::string::npos) << log;
         if (c.started) {
-            EXPECT_EQ(reports->get_future().wait_for(10s), std::future_status::ready);
+            EXPECT_EQ(setup.result->get_future().wait_for(10s), std::future_status::ready);
         }
     }
 }
@@ -204,21 +204,10 @@ TEST(SettingsStep, KeyLinesDecideWhetherTheCheckStarts)
 TEST(SettingsStep, ASilentServerDoesNotHoldUpTheStart)
 {
     SilentListener server;
-    TempFolder config;
-    std::vector<SettingLine> lines = CompleteSettings();
-    lines.push_back({"FTP", "PORT", server.port()});
-    config.write("velmaro.ini", IniText(lines) + "[SETTING]\r\nUPDATEUNSIGNED=1\r\n");
-    TempFolder data;
-    auto result = std::make_shared<std::promise<int>>();
-    UpdateCheckEnvironment environment;
-    environment.settingsFile = config.path() / "velmaro.ini";
-    environment.downloadFolder = data.path() / "update";
-    environment.sheetsFolder = data.path() / "印刷情報";
-    environment.deadline = 2s;
-    environment.report = [result](int value) { result->set_value(value); };
+    CheckSetup setup(server.port(), "UPDATEUNSIGNED=1\r\n", 2s);
 
-    const SettingsStepOutcome outcome = StartUpdateCheck(environment);
-    auto reported = result->get_future();
+    const SettingsStepOutcome outcome = StartUpdateCheck(setup.environment);
+    auto reported = setup.result->get_future();
 
     EXPECT_TRUE(outcome.checkStarted);
     EXPECT_EQ(reported.wait_for(0s), std::future_status::timeout);  // returned while the check waits

@@ -13,6 +13,7 @@
 #include "format_fixture.h"
 #include "pyftpd_server.h"
 #include "scripted_ftp_server.h"
+#include "small_mount.h"
 #include "temp_folder.h"
 #include "test_signer.h"
 #include "test_archive.h"
@@ -318,6 +319,32 @@ TEST_F(UpdateCheck, ASheetsFolderThatCannotBeWrittenIsToldAndNothingIsFetched)
     std::filesystem::remove(exe.path() / "印刷情報");
     EXPECT_EQ(check(), kUpdateFetched);
     EXPECT_TRUE(installed("M102AB00"));
+}
+
+// A data folder that is full or read-only installs nothing and keeps the old marker, so the update
+// is fetched again once there is room.
+TEST_F(UpdateCheck, AFullOrReadOnlyDataFolderInstallsNothingAndKeepsTheOldMarker)
+{
+    // A download that fits the small mount, a sheet that does not.
+    FormatFixture format;
+    format.code = "M102AB00";
+    serve(TarGzBytes({SheetFile("M102AB00", "format.tsd", format.Bytes()),
+                      SheetFile("M102AB00", "whiteseal.bmp", std::string(64000, 'n'))}));
+    exe.write("update/update_.dt", "2024-05-01\r\n");
+    for (const SmallMount kind : {SmallMount::Full, SmallMount::ReadOnly}) {
+        SCOPED_TRACE(kind == SmallMount::Full ? "full" : "read-only");
+        const int failed = RunOnSmallMount(exe.path(), kind, [this] {
+            if (check() != kNoUpdate)
+                return 1;
+            if (installed("M102AB00"))
+                return 2;
+            return exe.read("update/update_.dt") == "2024-05-01\r\n" ? 0 : 3;
+        });
+        if (failed == kMountUnavailable)
+            GTEST_SKIP() << "a tmpfs cannot be mounted here (needs root)";
+        EXPECT_EQ(failed, 0);
+    }
+    EXPECT_EQ(check(), kUpdateFetched);
 }
 
 // Files earlier versions left under fixed names are removed, never read or extended.

@@ -1,8 +1,10 @@
 // The settings-file reader on any bytes: it loads, or refuses with the std::runtime_error the
-// program catches; nothing else may escape it. The update limit taken from it stays sane.
+// program catches; nothing else may escape it. The update limit taken from it stays sane, and
+// any key text decodes to a key or to nothing.
 #include "fuzz_check.h"
 #include "update/ini_file.h"
 #include "update/update_settings.h"
+#include "update/update_signature.h"
 
 #include <cstdint>
 #include <sstream>
@@ -17,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         UnscrambleUser(ini.get("FTP", "USERID"));
         UnscramblePassword(ini.get("FTP", "PASSWORD"));
         ini.get("SETTING", "INDEX");
+        DecodeUpdateKey(ini.get("SETTING", "UPDATEKEY"));
         UpdateSettings settings;
         settings.updateLimit = ini.get("SETTING", "UPDATELIMITMB");
         const std::uint64_t limit = settings.maxUpdateBytes();

@@ -6,6 +6,7 @@
 #include "update/update_archive.h"
 #include "update/update_install.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdint>
@@ -46,7 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fs::remove_all(WorkFolder());
     fs::create_directories(program);
     std::ofstream(archive, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    IsWholeUpdateArchive(archive);
+    const int fd = ::open(archive.c_str(), O_RDONLY | O_CLOEXEC);
+    Require(fd >= 0, "the archive written can be opened");
+    IsWholeUpdateArchive(fd);
+    ::close(fd);
     const InstallReport report = InstallUpdate(archive, program / "印刷情報");
     Require(!report.archiveDamaged || report.installed.empty(), "a damaged archive installs nothing");
     std::size_t outside = 0;

@@ -71,6 +71,12 @@ void CPageBeginningDlg::StartSettingsStep()
         if (page)
             QMetaObject::invokeMethod(page, "onUpdateResult", Qt::BlockingQueuedConnection, Q_ARG(int, result));
     };
+    environment.notice = [page = QPointer<CPageBeginningDlg>(this)](const std::string& message) {
+        if (page)
+            QMetaObject::invokeMethod(
+                page, [page, message] { ShowMessageLater(page, message, QStringLiteral("Zolvi２")); },
+                Qt::QueuedConnection);
+    };
     const SettingsStepOutcome outcome = StartUpdateCheck(environment);
     m_strSupportUrl = outcome.supportUrl;
     if (outcome.checkStarted)

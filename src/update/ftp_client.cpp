@@ -14,9 +14,12 @@ namespace {
 
 // A server that never ends a line cannot make the reply buffer grow without limit.
 constexpr std::size_t kReplyLimit = 64 * 1024;
+// Nor can one that sends line after line (an endless multi-line reply): a whole session of
+// replies is a few hundred bytes.
+constexpr std::size_t kSessionReplyLimit = 256 * 1024;
 constexpr std::size_t kReadSize = 4096;
-// What a server says is passed on to standard output only up to this much, and after QUIT it is
-// listened to only this long: a server that talks without end cannot flood the output.
+// What a server says goes to the transcript only up to this much, and after QUIT it is listened
+// to only this long: a server that talks without end cannot flood the output.
 constexpr std::size_t kEchoLimit = 64 * 1024;
 constexpr std::size_t kAfterQuitLimit = 64 * 1024;
 constexpr int kQuitStage = 10;
@@ -29,14 +32,16 @@ boost::system::error_code ProtocolError()
 }  // namespace
 
 ftp_client::ftp_client(boost::asio::io_context& io, std::string server, std::string user, std::string password,
-                       std::string remoteDir, std::string fileName, std::filesystem::path localFile,
-                       std::string service, std::chrono::steady_clock::duration deadline, std::uint64_t maxBytes)
+                       std::string remoteDir, std::string fileName, int localFd, std::string service,
+                       std::chrono::steady_clock::duration deadline, std::uint64_t maxBytes,
+                       std::ostream* transcript)
     : m_io(io),
       m_user(std::move(user)),
       m_password(std::move(password)),
       m_remoteDir(std::move(remoteDir)),
       m_fileName(std::move(fileName)),
-      m_localFile(std::move(localFile)),
+      m_localFd(localFd),
+      m_transcript(transcript),
       m_deadlineAfter(deadline),
       m_maxBytes(maxBytes),
       m_resolver(io),
@@ -100,8 +105,11 @@ void ftp_client::read_reply()
 void ftp_client::on_reply(const boost::system::error_code& ec, std::size_t bytes)
 {
     m_reply.commit(bytes);
+    m_replyBytes += bytes;
     if (ec)
         return fail(ec);
+    if (m_replyBytes > kSessionReplyLimit && m_stage < kQuitStage)
+        return fail(boost::asio::error::message_size);
     if (m_closed)
         return;
     if (m_awaiting == Awaiting::Nothing && m_stage < kQuitStage)
@@ -122,7 +130,6 @@ void ftp_client::send_next_command()
     case 4:
         return send(5, "PASS " + m_password + "\r\n");
     case 5:
-        std::cout << "logged_in\r\n";
         return send(6, "TYPE I\r\n");
     case 6:
         return send(7, "SIZE " + m_remoteDir + "/" + m_fileName + "\r\n");
@@ -146,9 +153,10 @@ void ftp_client::take_size_replies()
 void ftp_client::echo(const std::string& text)
 {
     const std::size_t room = m_echoed < kEchoLimit ? kEchoLimit - m_echoed : 0;
-    std::cout.write(text.data(), static_cast<std::streamsize>(std::min(room, text.size())));
-    std::cout.flush();
-    m_echoed += std::min(room, text.size());
+    const std::size_t taken = std::min(room, text.size());
+    m_echoed += taken;
+    if (m_transcript && taken > 0)
+        *m_transcript << EscapedReplyText(text.substr(0, taken)) << std::flush;
 }
 
 void ftp_client::echo(boost::asio::streambuf& buffer)
@@ -161,8 +169,9 @@ void ftp_client::echo(boost::asio::streambuf& buffer)
 void ftp_client::send(int stage, const std::string& command)
 {
     m_stage = stage;
-    // The password stays out of the diagnostics.
-    std::cout << (command.compare(0, 5, "PASS ") == 0 ? std::string("PASS ****\r\n") : command) << std::flush;
+    // The password stays out of the transcript.
+    if (m_transcript)
+        *m_transcript << (command.compare(0, 5, "PASS ") == 0 ? std::string("PASS ****\r\n") : command) << std::flush;
     m_request = command;
     boost::asio::async_write(m_socket, boost::asio::buffer(m_request),
                              [this](const boost::system::error_code& ec, std::size_t) { on_written(ec); });
@@ -242,7 +251,7 @@ bool ftp_client::start_data_connection(const std::string& port)
         return false;
     }
     m_dtp = std::make_shared<ftp_client_dtp>(m_io, m_deadlineAfter, m_maxBytes);
-    m_dtp->start(peer.address().to_string(), port, m_localFile);
+    m_dtp->start(peer.address().to_string(), port, m_localFd);
     return true;
 }
 

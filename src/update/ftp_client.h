@@ -2,12 +2,14 @@
 // The control connection of one FTP download: logs in, asks for binary mode and the file's size,
 // enters passive mode, retrieves one file through an ftp_client_dtp and quits. The data
 // connection goes to the address the control connection is connected to: the host in the PASV
-// reply is ignored, so a server cannot send the client to another machine or service.
+// reply is ignored, so a server cannot send the client to another machine or service. What the
+// server says is bounded: a line without end, or more reply text than any honest session needs,
+// ends the run.
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include <boost/asio/io_context.hpp>
@@ -23,13 +25,14 @@ class ftp_client_dtp;
 class ftp_client {
 public:
     // Starts the run at once (name lookup and deadline); the work happens while the caller runs
-    // `io`. The file `remoteDir`/`fileName` on the server is appended to `localFile`; a file larger
-    // than `maxBytes` (by the SIZE reply or by what arrives) ends the run as file_too_large.
+    // `io`. The file `remoteDir`/`fileName` on the server is written to the descriptor `localFd`
+    // (which the caller keeps open and owns); a file larger than `maxBytes` (by the SIZE reply or
+    // by what arrives) ends the run as file_too_large. With a `transcript`, both sides of the
+    // control connection are written to it, the server's bytes escaped.
     ftp_client(boost::asio::io_context& io, std::string server, std::string user, std::string password,
-               std::string remoteDir, std::string fileName, std::filesystem::path localFile,
-               std::string service = "ftp",
+               std::string remoteDir, std::string fileName, int localFd, std::string service = "ftp",
                std::chrono::steady_clock::duration deadline = std::chrono::seconds(300),
-               std::uint64_t maxBytes = kDefaultUpdateLimit);
+               std::uint64_t maxBytes = kDefaultUpdateLimit, std::ostream* transcript = nullptr);
 
     ftp_client(const ftp_client&) = delete;
     ftp_client& operator=(const ftp_client&) = delete;
@@ -67,11 +70,13 @@ private:
     std::string m_password;
     std::string m_remoteDir;
     std::string m_fileName;
-    std::filesystem::path m_localFile;
+    int m_localFd;
+    std::ostream* m_transcript;
     std::chrono::steady_clock::duration m_deadlineAfter;
     std::uint64_t m_maxBytes;
     std::optional<std::uint64_t> m_announcedSize;  // from a 213 reply to SIZE
-    std::size_t m_echoed = 0;                      // bytes of server text passed to standard output
+    std::size_t m_echoed = 0;                      // bytes of server text passed to the transcript
+    std::size_t m_replyBytes = 0;                  // all the server has said on this connection
     std::size_t m_afterQuit = 0;                   // bytes the server sent after QUIT
 
     int m_stage = 1;

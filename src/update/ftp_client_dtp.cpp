@@ -1,6 +1,8 @@
 #include "update/ftp_client_dtp.h"
 
-#include <fstream>
+#include <unistd.h>
+
+#include <cerrno>
 #include <iostream>
 
 #include <boost/asio/connect.hpp>
@@ -18,10 +20,9 @@ ftp_client_dtp::ftp_client_dtp(boost::asio::io_context& io, std::chrono::steady_
 {
 }
 
-void ftp_client_dtp::start(const std::string& host, const std::string& port,
-                           const std::filesystem::path& localFile)
+void ftp_client_dtp::start(const std::string& host, const std::string& port, int localFd)
 {
-    m_localFile = localFile;
+    m_localFd = localFd;
     auto self = shared_from_this();
     m_resolver.async_resolve(host, port,
                              boost::asio::ip::tcp::resolver::numeric_host |
@@ -94,17 +95,23 @@ void ftp_client_dtp::on_read(const boost::system::error_code& ec, std::size_t by
     read_chunk();
 }
 
-// The file is opened for each chunk and closed again, so nothing of the download is held back.
+// Each chunk goes to the file at once, so nothing of the download is held back.
 bool ftp_client_dtp::append_chunk()
 {
-    std::ofstream out(m_localFile, std::ios::binary | std::ios::app);
-    out << &m_data;
-    out.close();
-    return static_cast<bool>(out);
+    while (m_data.size() > 0) {
+        const auto pending = m_data.data();
+        const ssize_t written = ::write(m_localFd, pending.data(), pending.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        m_data.consume(static_cast<std::size_t>(written));
+    }
+    return true;
 }
 
 void ftp_client_dtp::fail(const boost::system::error_code& ec)
 {
-    std::cout << ec.category().name() << ":" << ec.value() << std::flush;
+    std::cerr << ec.category().name() << ":" << ec.value() << std::endl;
     close();
 }

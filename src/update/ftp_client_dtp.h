@@ -1,9 +1,8 @@
 #pragma once
-// The data connection of one FTP download: receives the file and appends it chunk by chunk, up to
-// a limit.
+// The data connection of one FTP download: receives the file and writes it chunk by chunk to a
+// descriptor the caller owns, up to a limit.
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -17,9 +16,9 @@ class ftp_client_dtp : public std::enable_shared_from_this<ftp_client_dtp> {
 public:
     ftp_client_dtp(boost::asio::io_context& io, std::chrono::steady_clock::duration deadline, std::uint64_t maxBytes);
 
-    // Connects to the data address and appends what arrives to `localFile`. More than `maxBytes`
-    // ends the connection; the chunk that went beyond is not written.
-    void start(const std::string& host, const std::string& port, const std::filesystem::path& localFile);
+    // Connects to the data address and writes what arrives to `localFd` at its current offset.
+    // More than `maxBytes` ends the connection; the chunk that went beyond is not written.
+    void start(const std::string& host, const std::string& port, int localFd);
     // Cancels the deadline and closes the connection; harmless when already closed.
     void close();
     // True once the server ended the data connection normally and every byte reached the file.
@@ -39,7 +38,7 @@ private:
     boost::asio::steady_timer m_deadline;
     std::chrono::steady_clock::duration m_deadlineAfter;
     boost::asio::streambuf m_data;
-    std::filesystem::path m_localFile;
+    int m_localFd = -1;
     std::uint64_t m_maxBytes;
     std::uint64_t m_received = 0;
     bool m_closed = false;

@@ -15,12 +15,12 @@ bool IsAcceptedEndCode(const boost::system::error_code& ec)
            ec == boost::asio::error::connection_reset;
 }
 
-DownloadOutcome RunDownload(const FtpAccount& account, const std::string& fileName,
-                            const std::filesystem::path& localFile, std::uint64_t maxBytes)
+DownloadOutcome RunDownload(const FtpAccount& account, const std::string& fileName, int localFd,
+                            std::uint64_t maxBytes)
 {
     boost::asio::io_context io;
-    ftp_client client(io, account.server, account.user, account.password, account.remoteDir, fileName, localFile,
-                      account.service, account.deadline, maxBytes);
+    ftp_client client(io, account.server, account.user, account.password, account.remoteDir, fileName, localFd,
+                      account.service, account.deadline, maxBytes, account.transcript);
     std::exception_ptr ioFailure;
     std::thread ioThread([&io, &ioFailure] {
         try {

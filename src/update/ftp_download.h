@@ -2,7 +2,7 @@
 // One download: an ftp_client run on an I/O thread of its own, waited for, and judged.
 #include <chrono>
 #include <cstdint>
-#include <filesystem>
+#include <ostream>
 #include <string>
 
 #include <boost/system/error_code.hpp>
@@ -14,6 +14,8 @@ struct FtpAccount {
     std::string remoteDir;
     std::string service = "ftp";
     std::chrono::steady_clock::duration deadline = std::chrono::seconds(300);
+    // Where the control connection's dialogue goes when asked for (the debug setting); else nowhere.
+    std::ostream* transcript = nullptr;
 };
 
 // A file larger than this is not downloaded (the update file's limit comes from the settings).
@@ -31,7 +33,7 @@ struct DownloadOutcome {
 // end of file), the deadline closed the connection, or the server reset it.
 bool IsAcceptedEndCode(const boost::system::error_code& ec);
 
-// Fetches `remoteDir`/`fileName` into `localFile` (appending) and returns when the run is over.
-// A file larger than `maxBytes` fails with file_too_large.
-DownloadOutcome RunDownload(const FtpAccount& account, const std::string& fileName,
-                            const std::filesystem::path& localFile, std::uint64_t maxBytes = kDefaultUpdateLimit);
+// Fetches `remoteDir`/`fileName`, writing it to the descriptor `localFd` from its current offset,
+// and returns when the run is over. A file larger than `maxBytes` fails with file_too_large.
+DownloadOutcome RunDownload(const FtpAccount& account, const std::string& fileName, int localFd,
+                            std::uint64_t maxBytes = kDefaultUpdateLimit);

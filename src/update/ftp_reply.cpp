@@ -1,6 +1,7 @@
 #include "update/ftp_reply.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <regex>
 
@@ -68,4 +69,20 @@ bool IsReplyCode(const std::string& line, const char* code)
 bool IsRefusal(const std::string& line)
 {
     return !line.empty() && (line[0] == '4' || line[0] == '5');
+}
+
+std::string EscapedReplyText(const std::string& text)
+{
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 0x20 && byte < 0x7F && byte != '\\') || byte == '\n' || byte == '\t') {
+            out += c;
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            out += escaped;
+        }
+    }
+    return out;
 }

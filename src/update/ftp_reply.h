@@ -27,3 +27,8 @@ std::optional<std::uint64_t> ParseSizeReply(const std::string& line);
 bool IsReplyCode(const std::string& line, const char* code);
 // A 4xx or 5xx reply: the server refused the command.
 bool IsRefusal(const std::string& line);
+
+// The server's text as it may be shown on a terminal: printable ASCII, line feeds and tabs kept,
+// every other byte (escape sequences, bells, NUL, carriage returns, code page 932) and the
+// backslash written as \xNN, so a server cannot move the cursor, recolour or hide anything.
+std::string EscapedReplyText(const std::string& text);

@@ -84,7 +84,8 @@ void ini_file::parse_line(const std::string& rawLine, std::string& section)
     const std::size_t equals = line.find('=');
     if (equals == std::string::npos)
         throw std::runtime_error("no = found in expected key=value pair");
-    if (line.rfind('=') != equals)
+    const std::size_t lastInside = line.find_last_not_of('=');
+    if (line.find('=', equals + 1) < lastInside)
         throw std::runtime_error(">1 =s found in expected key=value pair");
     m_sections[section][Trim(line.substr(0, equals))] = Trim(line.substr(equals + 1));
 }

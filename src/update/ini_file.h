@@ -1,5 +1,7 @@
 #pragma once
 // The settings file reader: a strict INI grammar with no comments, loaded whole at construction.
+// A line holds one "=" between key and value; further ones are taken only at the value's end, as
+// the padding of a base64 value (a key written "UPDATEKEY=...=").
 #include <cstddef>
 #include <istream>
 #include <map>

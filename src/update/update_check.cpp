@@ -1,125 +1,218 @@
 #include "update/update_check.h"
 
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <exception>
 #include <iostream>
 #include <optional>
 
+#include "platform/file_bytes.h"
+#include "update/folder_lock.h"
 #include "update/installer_launch.h"
-#include "update/update_archive.h"
+#include "update/private_file.h"
 #include "update/update_marker.h"
+#include "update/update_release.h"
 #include "update/update_signature.h"
 
 namespace {
 
 const char kMarkerName[] = "update_";
 const char kStoredMarkerName[] = "update_.dt";
-// The update file grows here and takes its own name only once complete and verified.
-const char kPartialSuffix[] = ".part";
-const char kSignatureSuffix[] = ".sig";
+const char kStoredSerialName[] = "update_.serial";
+// Names earlier versions of the check left in the folder; they are no longer used.
+const char* const kOldSuffixes[] = {"", ".part", ".sig"};
 
-void RemoveIfPresent(const std::filesystem::path& path)
+const char kRefusedOld[] = "更新データが古いため、適用しませんでした。";
+
+void Log(const std::string& message) { std::cerr << message << std::endl; }
+
+// The server's account and the time by which the whole check is over, however slow the server.
+struct CheckAccount {
+    FtpAccount server;
+    std::chrono::steady_clock::time_point end;
+};
+
+// Fetches `name` into a new private file; the file when the whole of it arrived within `maxBytes`.
+// Each download gets what is left of the check's time.
+std::optional<PrivateFile> Fetch(const CheckAccount& account, const std::string& name,
+                                 const std::filesystem::path& folder, std::uint64_t maxBytes)
 {
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    PrivateFile file(folder, name);
+    if (!file.open()) {
+        Log(folder.string() + " にファイルを作れないため、更新を確認できませんでした。");
+        return std::nullopt;
+    }
+    FtpAccount timed = account.server;
+    const auto left = account.end - std::chrono::steady_clock::now();
+    timed.deadline = std::max(std::chrono::steady_clock::duration::zero(), left);
+    if (!RunDownload(timed, name, file.fd(), maxBytes).succeeded() || file.size() == 0)
+        return std::nullopt;
+    return file;
 }
 
-bool IsFile(const std::filesystem::path& path)
+void RemoveOldDownloads(const std::filesystem::path& folder, const std::string& fileName)
 {
     std::error_code ignored;
-    return std::filesystem::is_regular_file(path, ignored);
+    std::filesystem::remove(folder / kMarkerName, ignored);
+    for (const char* suffix : kOldSuffixes)
+        std::filesystem::remove(folder / (fileName + suffix), ignored);
 }
 
-bool Rename(const std::filesystem::path& from, const std::filesystem::path& to)
+// The serial of the last release installed: 0 before the first; nothing when the stored one is
+// damaged, so no release is taken rather than an old one.
+std::optional<std::uint64_t> StoredSerial(const std::filesystem::path& folder)
 {
     std::error_code ec;
-    std::filesystem::rename(from, to, ec);
-    if (ec)
-        std::cerr << "cannot rename " << from.string() << " to " << to.string() << ": " << ec.message() << std::endl;
-    return !ec;
+    if (!std::filesystem::exists(folder / kStoredSerialName, ec))
+        return 0;
+    const std::optional<std::string> text = ReadFileBytes(folder / kStoredSerialName, 32);
+    const std::optional<std::uint64_t> serial = text ? ParseSerial(*text) : std::nullopt;
+    if (!serial)
+        Log((folder / kStoredSerialName).string() + " が読めないため、更新を適用しませんでした。");
+    return serial;
 }
 
-// Fetches `fileName` into `localFile`, which is removed first so nothing stale is appended to.
-// True when the whole file arrived within `maxBytes`; a failed fetch leaves no file behind.
-bool Fetch(const FtpAccount& account, const std::string& fileName, const std::filesystem::path& localFile,
-           std::uint64_t maxBytes)
+// The sheets folder can take new sheets: a staging folder can be made in it (and is removed again).
+bool SheetsFolderWritable(const std::filesystem::path& sheetsFolder)
 {
-    RemoveIfPresent(localFile);
-    if (RunDownload(account, fileName, localFile, maxBytes).succeeded() && IsFile(localFile))
-        return true;
-    RemoveIfPresent(localFile);
-    return false;
-}
-
-// The signature, when the settings ask for one: fetched beside the file and checked against it.
-bool SignatureHolds(const FtpAccount& account, const std::string& fileName, const std::filesystem::path& file,
-                    const UpdateCheckEnvironment& environment)
-{
-    if (environment.updateKey.empty())
-        return true;
-    const std::optional<UpdateKey> key = DecodeUpdateKey(environment.updateKey);
-    if (!key) {
-        std::cerr << "UPDATEKEY is no Ed25519 public key in base64" << std::endl;
+    std::error_code ignored;
+    std::filesystem::create_directories(sheetsFolder, ignored);
+    std::string probe = (sheetsFolder / ".staging-XXXXXX").string();
+    if (!::mkdtemp(probe.data()))
         return false;
-    }
-    const std::filesystem::path signature = environment.downloadFolder / (fileName + kSignatureSuffix);
-    const bool holds = Fetch(account, fileName + kSignatureSuffix, signature, kSignatureBytes) &&
-                       SignatureMatches(file, signature, *key);
-    RemoveIfPresent(signature);
-    if (!holds)
-        std::cerr << "update file refused: its signature is missing or does not match" << std::endl;
-    return holds;
+    ::rmdir(probe.c_str());
+    return true;
 }
 
-// Fetches the update file and keeps it under its own name only when it is whole and, with a key,
-// signed.
-std::optional<std::filesystem::path> FetchUpdate(const FtpAccount& account, const std::string& fileName,
-                                                 const UpdateCheckEnvironment& environment)
+struct VerifiedUpdate {
+    PrivateFile file;
+    std::optional<std::uint64_t> serial;  // of the signed release; none for an unsigned update
+};
+
+// The release statement the key signed for this marker, with a serial above the last one installed.
+std::optional<UpdateRelease> SignedRelease(const CheckAccount& account, const std::string& marker,
+                                           const UpdateCheckEnvironment& environment, const UpdateKey& key)
 {
-    const std::filesystem::path partial = environment.downloadFolder / (fileName + kPartialSuffix);
-    const std::filesystem::path file = environment.downloadFolder / fileName;
-    if (Fetch(account, fileName, partial, environment.maxUpdateBytes)) {
-        if (!IsWholeUpdateArchive(partial))
-            std::cerr << "update file refused: not a whole gzip-compressed tar" << std::endl;
-        else if (SignatureHolds(account, fileName, partial, environment) && Rename(partial, file))
-            return file;
+    const std::filesystem::path& folder = environment.downloadFolder;
+    const std::optional<PrivateFile> file = Fetch(account, kReleaseStatementName, folder, kMaxReleaseBytes);
+    const std::optional<std::string> statement = file ? file->bytes(kMaxReleaseBytes) : std::nullopt;
+    const std::optional<UpdateRelease> release = statement ? VerifiedRelease(*statement, key) : std::nullopt;
+    if (!release) {
+        Log("更新データの署名(" + std::string(kReleaseStatementName) + ")がないか確かめられないため、適用しませんでした。");
+        return std::nullopt;
     }
-    RemoveIfPresent(partial);
-    return std::nullopt;
+    const std::optional<std::uint64_t> stored = StoredSerial(folder);
+    if (!stored)
+        return std::nullopt;
+    if (release->serial <= *stored) {
+        Log(kRefusedOld);
+        return std::nullopt;
+    }
+    if (release->markerSha256 != Sha256Hex(marker)) {
+        Log("署名された更新データが今回の更新の印(update_)と合わないため、適用しませんでした。");
+        return std::nullopt;
+    }
+    return release;
 }
 
+// The update file as the release names it: its size and SHA-256 are checked before anything else
+// reads it.
+std::optional<VerifiedUpdate> FetchSignedUpdate(const CheckAccount& account, const std::string& fileName,
+                                                const std::string& marker, const UpdateCheckEnvironment& environment,
+                                                const UpdateKey& key)
+{
+    const std::optional<UpdateRelease> release = SignedRelease(account, marker, environment, key);
+    if (!release)
+        return std::nullopt;
+    if (release->fileName != fileName || release->size > environment.maxUpdateBytes) {
+        Log("署名された更新データの名前か大きさが設定と合わないため、適用しませんでした。");
+        return std::nullopt;
+    }
+    std::optional<PrivateFile> file = Fetch(account, fileName, environment.downloadFolder, release->size);
+    if (!file)
+        return std::nullopt;
+    const std::optional<std::string> sha256 = Sha256HexOfFile(file->fd());
+    if (file->size() != release->size || sha256 != release->sha256) {
+        Log("更新データが署名された内容と違うため、適用しませんでした。");
+        return std::nullopt;
+    }
+    return VerifiedUpdate{std::move(*file), release->serial};
+}
+
+std::optional<VerifiedUpdate> FetchUpdate(const CheckAccount& account, const std::string& fileName,
+                                          const std::string& marker, const UpdateCheckEnvironment& environment)
+{
+    if (!environment.updateKey.empty()) {
+        const std::optional<UpdateKey> key = DecodeUpdateKey(environment.updateKey);
+        if (!key) {
+            Log("velmaro.ini の UPDATEKEY が公開鍵として読めないため、更新を適用しませんでした。");
+            return std::nullopt;
+        }
+        return FetchSignedUpdate(account, fileName, marker, environment, *key);
+    }
+    if (!environment.allowUnsigned) {
+        Log("更新データの署名を確かめる鍵(UPDATEKEY)がないため、更新を適用しませんでした。");
+        return std::nullopt;
+    }
+    std::optional<PrivateFile> file = Fetch(account, fileName, environment.downloadFolder, environment.maxUpdateBytes);
+    if (!file)
+        return std::nullopt;
+    return VerifiedUpdate{std::move(*file), std::nullopt};
+}
+
+// The marker first: should the serial then fail to be kept, the next start finds the marker
+// unchanged, and an older release is still refused by the serial kept before.
+void KeepMarker(const std::filesystem::path& folder, const std::string& marker, const std::optional<std::uint64_t>& serial)
+{
+    if (WriteFileAtomically(folder / kStoredMarkerName, marker) != 0 ||
+        (serial && WriteFileAtomically(folder / kStoredSerialName, std::to_string(*serial)) != 0))
+        Log(folder.string() + " に更新の印を保存できませんでした。次回の起動時にもう一度確認します。");
+}
+
+// Holds the folder's lock throughout, so a second instance neither fetches nor installs meanwhile.
 // The stored marker is replaced only once the update is installed, so a failed fetch, a refused
 // file or a failed install is tried again at the next start.
-int CheckForUpdate(const FtpAccount& account, const std::string& fileName, const UpdateCheckEnvironment& environment)
+int CheckForUpdate(const CheckAccount& account, const std::string& fileName, const UpdateCheckEnvironment& environment)
 {
     if (!IsUpdateFileName(fileName)) {
-        std::cerr << "update file name refused: " << fileName << std::endl;
+        Log("更新データの名前が使えないため、更新を確認しません: " + fileName);
         return kNoUpdate;
     }
     const std::filesystem::path& folder = environment.downloadFolder;
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    if (ec) {
-        std::cerr << "cannot make " << folder.string() << ": " << ec.message() << std::endl;
+    if (!MakePrivateFolder(folder)) {
+        Log(folder.string() + " をこのユーザー専用のフォルダとして使えないため、更新を確認しません。");
         return kNoUpdate;
     }
-    const std::filesystem::path marker = folder / kMarkerName;
-    const std::filesystem::path storedMarker = folder / kStoredMarkerName;
-    if (!Fetch(account, kMarkerName, marker, kMaxMarkerBytes))
+    const FolderLock lock(folder);
+    if (!lock.held())
         return kNoUpdate;
-    if (SameMarker(marker, storedMarker)) {
-        RemoveIfPresent(marker);
+    RemoveOldDownloads(folder, fileName);
+    const std::optional<PrivateFile> markerFile = Fetch(account, kMarkerName, folder, kMaxMarkerBytes);
+    const std::optional<std::string> marker = markerFile ? markerFile->bytes(kMaxMarkerBytes) : std::nullopt;
+    if (!marker)
+        return kNoUpdate;
+    const std::optional<std::string> stored = ReadFileBytes(folder / kStoredMarkerName, kMaxMarkerBytes);
+    if (stored && SameMarker(*marker, *stored))
+        return kNoUpdate;
+    if (!SheetsFolderWritable(environment.sheetsFolder)) {
+        const std::string message = "シートを保存するフォルダ " + environment.sheetsFolder.string() +
+                                    " に書き込めないため、更新を取得しませんでした。";
+        Log(message);
+        if (environment.notice)
+            environment.notice(message);
         return kNoUpdate;
     }
-    const std::optional<std::filesystem::path> update = FetchUpdate(account, fileName, environment);
-    const bool installed = update && RunInstaller(environment.installer, *update, environment.sheetsFolder);
-    if (update)
-        RemoveIfPresent(*update);
-    if (!installed) {
-        RemoveIfPresent(marker);
+    const std::optional<VerifiedUpdate> update = FetchUpdate(account, fileName, *marker, environment);
+    if (!update)
         return kNoUpdate;
-    }
-    Rename(marker, storedMarker);
+    const InstallerOutcome outcome = RunInstaller(environment.installer, update->file.fd(), environment.sheetsFolder);
+    if (outcome == InstallerOutcome::Failed)
+        Log("更新データをインストールできませんでした。次回の起動時にもう一度試します。");
+    if (outcome != InstallerOutcome::Installed)
+        return kNoUpdate;
+    KeepMarker(folder, *marker, update->serial);
     return kUpdateFetched;
 }
 
@@ -133,7 +226,8 @@ bool IsNameCharacter(char c)
 
 bool IsUpdateFileName(const std::string& name)
 {
-    const std::string own[] = {kMarkerName, kStoredMarkerName, "velmaro", "velmaro.ini", kInstallerName};
+    const std::string own[] = {kMarkerName,         kStoredMarkerName, kStoredSerialName, kReleaseStatementName,
+                               "velmaro",           "velmaro.ini",     kInstallerName};
     return !name.empty() && name[0] != '.' && std::all_of(name.begin(), name.end(), IsNameCharacter) &&
            std::find(std::begin(own), std::end(own), name) == std::end(own);
 }
@@ -148,9 +242,11 @@ void run_update_check(std::string server, std::string user, std::string password
     account.remoteDir = std::move(remoteDir);
     account.service = environment.service;
     account.deadline = environment.deadline;
+    account.transcript = environment.transcript;
     int result = kNoUpdate;
     try {
-        result = CheckForUpdate(account, fileName, environment);
+        result = CheckForUpdate(CheckAccount{account, std::chrono::steady_clock::now() + account.deadline}, fileName,
+                                environment);
     } catch (const std::exception& error) {
         std::cerr << error.what() << std::endl;
     }

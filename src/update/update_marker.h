@@ -1,7 +1,6 @@
 #pragma once
 // The update markers: "update_" just fetched, "update_.dt" kept from the last update taken.
-#include <filesystem>
+#include <string>
 
-// Whether two marker files say the same: their bytes up to the first byte 26 (or the end) are
-// equal. Compared in pieces, so a large file is never read whole. A missing file differs.
-bool SameMarker(const std::filesystem::path& fresh, const std::filesystem::path& stored);
+// Whether two markers say the same: their bytes up to the first byte 26 (or the end) are equal.
+bool SameMarker(const std::string& fresh, const std::string& stored);

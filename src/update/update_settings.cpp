@@ -23,6 +23,8 @@ UpdateSettings SettingsFrom(const ini_file& ini)
     settings.supportUrl = ini.get("SETTING", "SUPPORTURL");
     settings.updateKey = ini.get("SETTING", "UPDATEKEY");
     settings.updateLimit = ini.get("SETTING", "UPDATELIMITMB");
+    settings.allowUnsigned = ini.get("SETTING", "UPDATEUNSIGNED") == "1";
+    settings.transcript = ini.get("SETTING", "UPDATEDEBUG") == "1";
     return settings;
 }
 

@@ -13,8 +13,13 @@ struct UpdateSettings {
     std::string fileName;    // FTP/FILENAME
     std::string index;       // SETTING/INDEX, or FTP/INDEX where older files keep it
     std::string supportUrl;  // SETTING/SUPPORTURL
-    std::string updateKey;   // SETTING/UPDATEKEY: base64 Ed25519 public key; empty for no signature
+    std::string updateKey;   // SETTING/UPDATEKEY: base64 Ed25519 public key the updates are signed with
     std::string updateLimit; // SETTING/UPDATELIMITMB: the largest update file in MiB; empty for the default
+    // SETTING/UPDATEUNSIGNED=1: without a key, updates are taken unsigned (for servers that publish
+    // no signature). Without a key and without this, no update is taken.
+    bool allowUnsigned = false;
+    // SETTING/UPDATEDEBUG=1: the dialogue with the update server is written to standard error.
+    bool transcript = false;
 
     // The update file's limit in bytes: UPDATELIMITMB when it is a number from 1 to 4096, else the
     // default.

@@ -1,10 +1,14 @@
 """The installed program, run by an unprivileged user with a fresh home on a read-only prefix.
 
 install_as_user_test.py BUILD_DIR: installs BUILD_DIR into a temporary prefix and checks that the
-catalog lists the bundled sheets, that an installed sample design exports, and that an update
-served on loopback lands in the user's data folder and joins the catalog, while nothing under the
-prefix changes. Needs root to switch to the user "nobody"; exits 77 (skipped) otherwise.
+catalog lists the bundled sheets, that an installed sample design exports, that the installation
+trusts no key (the sample key pair's public half is nowhere in it), that without a key of the
+user's own an update is refused and the user is told why, and that an update signed with the
+user's key and served on loopback lands in the user's data folder and joins the catalog, while
+nothing under the prefix changes. Needs root to switch to the user "nobody"; exits 77 (skipped)
+otherwise.
 """
+import base64
 import json
 import os
 import shutil
@@ -51,8 +55,25 @@ def snapshot(folder):
     return state
 
 
-def make_update(served):
-    """The sample update of tools/serve_update: one new sheet made from a bundled one."""
+def make_key(folder):
+    """A key pair of the test's own: the private key file and the public key as the settings write it."""
+    private = folder / "update-key.pem"
+    subprocess.run(["openssl", "genpkey", "-algorithm", "ed25519", "-out", str(private)], check=True)
+    der = subprocess.run(["openssl", "pkey", "-in", str(private), "-pubout", "-outform", "DER"], check=True,
+                         capture_output=True).stdout
+    return private, base64.b64encode(der[-32:]).decode()
+
+
+def sample_public_key():
+    """The public half of the sample key pair kept in tools/."""
+    der = subprocess.run(["openssl", "pkey", "-in", str(SOURCE / "tools" / "sample-update-key.SAMPLE-ONLY.pem"),
+                          "-pubout", "-outform", "DER"], check=True, capture_output=True).stdout
+    return base64.b64encode(der[-32:]).decode().rstrip("=")
+
+
+def make_update(served, key):
+    """The sample update of tools/serve_update: one new sheet made from a bundled one, signed with
+    `key` as tools/sign_update signs it."""
     pack = served / "pack" / "印刷情報"
     shutil.copytree(SOURCE / "data" / "印刷情報" / BUNDLED_SHEET, pack / UPDATE_SHEET)
     format_file = pack / UPDATE_SHEET / "format.tsd"
@@ -62,11 +83,9 @@ def make_update(served):
     update = served / "velmaro" / "VelmaroUpdate.tar.gz"
     with tarfile.open(update, "w:gz") as archive:
         archive.add(pack, arcname="印刷情報")
-    # Signed with the sample key, whose public half the bundled settings carry.
-    subprocess.run(["openssl", "pkeyutl", "-sign", "-rawin", "-inkey",
-                    str(SOURCE / "tools" / "sample-update-key.SAMPLE-ONLY.pem"),
-                    "-in", str(update), "-out", str(update) + ".sig"], check=True)
     (served / "velmaro" / "update_").write_text("20261210120000\n")
+    subprocess.run([PYTHON, str(SOURCE / "tools" / "sign_update"), str(key), "20261210120000",
+                    str(served / "velmaro"), update.name], check=True)
 
 
 class InstalledProgram(unittest.TestCase):
@@ -144,38 +163,58 @@ class InstalledProgram(unittest.TestCase):
         self.assertEqual(pdf.read_bytes()[:5], b"%PDF-")
         self.assert_prefix_unchanged()
 
-    def test_3_an_update_lands_in_the_users_data_folder(self):
+    def test_3_the_installation_trusts_no_key(self):
+        installed = (self.prefix / "share" / "velmaro" / "velmaro.ini").read_text()
+        self.assertNotIn("UPDATEKEY", installed)
+        self.assertNotIn("UPDATEUNSIGNED", installed)
+        sample = sample_public_key().encode()
+        for path in self.prefix.rglob("*"):
+            if path.is_file() and not path.is_symlink():
+                self.assertNotIn(sample, path.read_bytes(), str(path))
+
+    def test_4_an_update_lands_in_the_users_data_folder_only_with_the_users_key(self):
         served = self.root / "served"
         served.mkdir()
-        make_update(served)
+        private, public = make_key(self.root)
+        make_update(served, private)
         server = subprocess.Popen([PYTHON, "-c", FTP_SERVER, str(served)], stdout=subprocess.PIPE, text=True)
         try:
             port = server.stdout.readline().strip()
             self.assertTrue(port.isdigit(), "the FTP server did not start")
-            self.write_user_settings(port)
-            self.run_wizard_until_update()
+            # The installed settings as they are: no key, so no update, and the reason is given.
+            self.write_user_settings(port, "")
+            errors = self.run_wizard_until_update(give_up_after=5)
+            self.assertIn("UPDATEUNSIGNED=1", errors)
+            self.assertNotIn(UPDATE_SHEET, self.catalog_codes())
+            self.write_user_settings(port, f"UPDATEKEY={public}\n")
+            errors = self.run_wizard_until_update(give_up_after=60)
         finally:
             server.send_signal(signal.SIGTERM)
             server.wait(timeout=10)
             server.stdout.close()
         data = self.home / ".local" / "share" / "velmaro"
-        self.assertTrue((data / "update" / "update_.dt").is_file())
+        self.assertTrue((data / "印刷情報" / UPDATE_SHEET / "format.tsd").is_file(),
+                        "the update did not arrive; the wizard said: " + errors)
+        self.assertEqual((data / "update" / "update_.serial").read_text(), "20261210120000")
         self.assertIn(UPDATE_SHEET, self.catalog_codes())
         self.assert_prefix_unchanged()
 
-    def write_user_settings(self, port):
-        """The installed settings, pointed at the test's server port, as the user's own file."""
+    def write_user_settings(self, port, key_line):
+        """The installed settings, pointed at the test's server port, with `key_line` added to
+        [SETTING], as the user's own file."""
         default = (self.prefix / "share" / "velmaro" / "velmaro.ini").read_text()
         self.assertIn("SERVER=127.0.0.1\n", default)
         config = self.home / ".config" / "velmaro"
         self.as_user(["mkdir", "-p", str(config)])
         own = default.replace("SERVER=127.0.0.1\n", f"SERVER=127.0.0.1\nPORT={port}\n")
+        own = own.replace("[SETTING]\n", "[SETTING]\n" + key_line)
         result = self.as_user(["sh", "-c", f"cat > '{config}/velmaro.ini'"], input=own)
         self.assertEqual(result.returncode, 0, result.stderr)
 
-    def run_wizard_until_update(self):
-        """Starts the wizard offscreen and ends it once the update is in place and its marker kept:
-        the wizard keeps the marker only after the installer has put the sheet in place."""
+    def run_wizard_until_update(self, give_up_after):
+        """Starts the wizard offscreen and ends it once the update is in place and its marker kept
+        (the wizard keeps the marker only after the installer has put the sheet in place), or after
+        `give_up_after` seconds; returns what it wrote to standard error."""
         data = self.home / ".local" / "share" / "velmaro"
         sheet = data / "印刷情報" / UPDATE_SHEET / "format.tsd"
         marker = data / "update" / "update_.dt"
@@ -183,14 +222,14 @@ class InstalledProgram(unittest.TestCase):
                                   env=self.environment(QT_QPA_PLATFORM="offscreen"),
                                   stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
         try:
-            give_up = time.monotonic() + 60
+            give_up = time.monotonic() + give_up_after
             while not (sheet.is_file() and marker.is_file()) and time.monotonic() < give_up \
                     and wizard.poll() is None:
                 time.sleep(0.2)
         finally:
             wizard.kill()
             _, errors = wizard.communicate(timeout=10)
-        self.assertTrue(sheet.is_file(), "the update did not arrive; the wizard said: " + errors)
+        return errors
 
 
 if __name__ == "__main__":

@@ -1,7 +1,10 @@
 // The FTP client against a real server on loopback, and against a scripted server for faults.
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <sstream>
 
 #include <boost/asio/error.hpp>
 
@@ -35,6 +38,17 @@ std::string BinaryPayload()
     return bytes;
 }
 
+// Runs a download into the local file `path`, created when missing and written from its end.
+DownloadOutcome DownloadInto(const FtpAccount& account, const std::string& fileName,
+                             const std::filesystem::path& path, std::uint64_t maxBytes = kDefaultUpdateLimit)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+    EXPECT_GE(fd, 0);
+    const DownloadOutcome outcome = RunDownload(account, fileName, fd, maxBytes);
+    ::close(fd);
+    return outcome;
+}
+
 const boost::system::error_code kProtocolError =
     boost::system::errc::make_error_code(boost::system::errc::protocol_error);
 
@@ -55,14 +69,14 @@ protected:
 
 TEST_F(FtpClientRealServer, FetchesBinaryFileWholeAndEndsAtEndOfStream)
 {
-    const DownloadOutcome outcome = RunDownload(LoopbackAccount(server->port()), "file.bin", local.path() / "file.bin");
+    const DownloadOutcome outcome = DownloadInto(LoopbackAccount(server->port()), "file.bin", local.path() / "file.bin");
 
     EXPECT_TRUE(outcome.succeeded());
     EXPECT_EQ(outcome.lastError, boost::asio::error::eof);
     EXPECT_EQ(local.read("file.bin"), BinaryPayload());
 }
 
-TEST_F(FtpClientRealServer, RefusedLoginOrMissingFileFailsAtOnceWithoutFile)
+TEST_F(FtpClientRealServer, RefusedLoginOrMissingFileFailsAtOnceWritingNothing)
 {
     FtpAccount wrongPassword = LoopbackAccount(server->port());
     wrongPassword.password = "wrong";
@@ -76,10 +90,10 @@ TEST_F(FtpClientRealServer, RefusedLoginOrMissingFileFailsAtOnceWithoutFile)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const DownloadOutcome outcome = RunDownload(c.account, c.file, local.path() / c.file);
+        const DownloadOutcome outcome = DownloadInto(c.account, c.file, local.path() / c.file);
         EXPECT_FALSE(outcome.succeeded());
         EXPECT_EQ(outcome.lastError, kProtocolError);
-        EXPECT_FALSE(local.has(c.file));
+        EXPECT_EQ(local.read(c.file), "");
     }
 }
 
@@ -90,7 +104,7 @@ struct FaultCase {
     std::chrono::milliseconds deadline;
     bool succeeded;
     boost::system::error_code lastError;
-    std::optional<std::string> file;  // the local file's content, or nullopt for no file
+    std::string written;  // what reached the local file
     std::vector<std::string> commands;
 };
 
@@ -162,28 +176,28 @@ std::vector<FaultCase> FaultCases()
              }
              s.wait_for_client_close();
          },
-         10000ms, false, kProtocolError, std::nullopt, kUpToPasv},
+         10000ms, false, kProtocolError, "", kUpToPasv},
         {"PasvWithoutSixNumbers",
          [](ScriptedSession& s) {
              s.log_in_up_to_pasv();
              s.send("227 Entering Passive Mode (127,0,0,1).\r\n");
              s.wait_for_client_close();
          },
-         10000ms, false, kProtocolError, std::nullopt, kUpToPasv},
+         10000ms, false, kProtocolError, "", kUpToPasv},
         {"PasvNumberAboveByte",
          [](ScriptedSession& s) {
              s.log_in_up_to_pasv();
              s.send("227 Entering Passive Mode (127,0,0,1,300,1).\r\n");
              s.wait_for_client_close();
          },
-         10000ms, false, kProtocolError, std::nullopt, kUpToPasv},
+         10000ms, false, kProtocolError, "", kUpToPasv},
         {"ReplyLineWithoutEnd",
          [](ScriptedSession& s) {
              s.log_in_up_to_pasv();
              s.send("227 " + std::string(100000, 'x'));
              s.wait_for_client_close();
          },
-         10000ms, false, boost::asio::error::message_size, std::nullopt, kUpToPasv},
+         10000ms, false, boost::asio::error::message_size, "", kUpToPasv},
         {"RetrRefused",
          [](ScriptedSession& s) {
              s.log_in_up_to_pasv();
@@ -192,7 +206,7 @@ std::vector<FaultCase> FaultCases()
              s.send("550 no such file\r\n");
              s.wait_for_client_close();
          },
-         10000ms, false, kProtocolError, std::nullopt, kUpToRetr},
+         10000ms, false, kProtocolError, "", kUpToRetr},
         {"DataPortClosed",
          [](ScriptedSession& s) {
              s.log_in_up_to_pasv();
@@ -201,7 +215,7 @@ std::vector<FaultCase> FaultCases()
              s.send("425 cannot open data connection\r\n");
              s.wait_for_client_close();
          },
-         10000ms, false, kProtocolError, std::nullopt, kUpToRetr},
+         10000ms, false, kProtocolError, "", kUpToRetr},
         {"ResetAfterRetr",
          [](ScriptedSession& s) {
              s.log_in_up_to_pasv();
@@ -224,7 +238,7 @@ std::vector<FaultCase> FaultCases()
          },
          10000ms, true, boost::asio::error::connection_reset, "hello", kFullRun},
         {"StallBeforeGreeting", [](ScriptedSession& s) { s.wait_for_client_close(); }, 300ms, false,
-         boost::asio::error::operation_aborted, std::nullopt, {}},
+         boost::asio::error::operation_aborted, "", {}},
         {"StallAfterDataWithout226",
          [](ScriptedSession& s) {
              s.log_in_up_to_pasv();
@@ -248,8 +262,8 @@ std::vector<FaultCase> FaultCases()
              s.wait_for_data_close();
          },
          300ms, false, boost::asio::error::eof, "hel", kFullRun},
-        {"EmptyFileLeavesNoFile", Serve("", "", "226 done\r\n"), 10000ms, true, boost::asio::error::eof,
-         std::nullopt, kFullRun},
+        {"EmptyFileWritesNothing", Serve("", "", "226 done\r\n"), 10000ms, true, boost::asio::error::eof, "",
+         kFullRun},
         {"SizeAnsweredAndMet", Serve("150 opening\r\n", "hello", "226 done\r\n", "213 5\r\n"), 10000ms, true,
          boost::asio::error::eof, "hello", kFullRun},
         // The data connection ends early and the server still says 226: the size tells.
@@ -276,7 +290,7 @@ std::vector<FaultCase> FaultCases()
              s.send(s.open_data_port());
              s.wait_for_client_close();
          },
-         10000ms, false, kTooLarge, std::nullopt, kUpToPasv},
+         10000ms, false, kTooLarge, "", kUpToPasv},
         // No SIZE answer and a data stream without end: cut off at the limit, nothing beyond it kept.
         {"DataWithoutEnd",
          [](ScriptedSession& s) {
@@ -288,7 +302,7 @@ std::vector<FaultCase> FaultCases()
              s.send("226 done\r\n");
              s.receive_command();
          },
-         10000ms, false, boost::asio::error::eof, std::nullopt, kFullRun},
+         10000ms, false, boost::asio::error::eof, "", kFullRun},
         // After QUIT the server talks on and on: the client stops listening on its own.
         {"TalkWithoutEndAfterQuit",
          [](ScriptedSession& s) {
@@ -302,6 +316,21 @@ std::vector<FaultCase> FaultCases()
              s.stream_control_without_end(std::string(4096, 'y') + "\r\n");
          },
          10000ms, true, boost::asio::error::operation_aborted, "hello", kFullRun},
+        // A greeting of endless continuation lines, or one line of megabytes: cut off.
+        {"EndlessMultilineReply",
+         [](ScriptedSession& s) { s.stream_control_without_end("220-welcome to the server\r\n"); }, 10000ms, false,
+         boost::asio::error::message_size, "", {}},
+        {"TenMegabyteReplyLine",
+         [](ScriptedSession& s) {
+             s.log_in_up_to_pasv();
+             s.send(s.open_data_port());
+             s.receive_command();
+             s.stream_control_without_end("150 " + std::string(10 * 1024 * 1024, 'z'));
+         },
+         10000ms, false, boost::asio::error::message_size, "", kUpToRetr},
+        // A server that answers one byte at a time never holds the client past its deadline.
+        {"OneByteAtATime", [](ScriptedSession& s) { s.trickle("220 " + std::string(1000, '.') + "\r\n", 20); },
+         300ms, false, boost::asio::error::operation_aborted, "", {}},
     };
 }
 
@@ -318,46 +347,65 @@ TEST_P(FtpClientFault, EndsWithExpectedCodeFileAndCommands)
     TempFolder local;
     ScriptedFtpServer server(c.script);
 
+    std::ostringstream transcript;
+    FtpAccount account = LoopbackAccount(server.port(), c.deadline);
+    account.transcript = &transcript;
     ::testing::internal::CaptureStdout();
-    const DownloadOutcome outcome =
-        RunDownload(LoopbackAccount(server.port(), c.deadline), "f", local.path() / "f", kLimit);
-    // What the server said is echoed only up to a limit, besides the client's own commands.
-    EXPECT_LE(::testing::internal::GetCapturedStdout().size(), 65 * 1024u);
+    const DownloadOutcome outcome = DownloadInto(account, "f", local.path() / "f", kLimit);
+    // Nothing goes to standard output; the transcript holds what the server said only up to a
+    // limit, besides the client's own commands.
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "");
+    EXPECT_LE(transcript.str().size(), 65 * 1024u);
 
     EXPECT_EQ(server.finish(), c.commands);
     EXPECT_EQ(outcome.succeeded(), c.succeeded);
     EXPECT_EQ(outcome.lastError, c.lastError) << outcome.lastError.message();
-    EXPECT_EQ(local.has("f"), c.file.has_value());
-    if (c.file) {
-        EXPECT_EQ(local.read("f"), *c.file);
-    }
-    EXPECT_LE(local.read("f").size(), kLimit);
+    EXPECT_EQ(local.read("f"), c.written);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripted, FtpClientFault, ::testing::ValuesIn(FaultCases()),
                          [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
-TEST(FtpClient, AppendsToAnExistingLocalFile)
+// The server's bytes reach the transcript escaped, and only when one is asked for.
+TEST(FtpClient, TranscriptEscapesTheServersBytesAndIsOffByDefault)
 {
-    TempFolder local;
-    local.write("f", "old ");
-    ScriptedFtpServer server(Serve("", "hello", "226 done\r\n"));
+    const std::string greeting = std::string("220 \x1b]0;owned\x07\x1b[2J hi\0there\r\n", 29);
+    for (const bool wanted : {true, false}) {
+        TempFolder local;
+        ScriptedFtpServer server([&](ScriptedSession& s) {
+            s.send(greeting);
+            s.receive_command();
+            s.hang_up();
+        });
+        std::ostringstream transcript;
+        FtpAccount account = LoopbackAccount(server.port());
+        account.transcript = wanted ? &transcript : nullptr;
+        ::testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStderr();
+        DownloadInto(account, "f", local.path() / "f");
+        const std::string output = ::testing::internal::GetCapturedStdout() + ::testing::internal::GetCapturedStderr();
+        server.finish();
 
-    const DownloadOutcome outcome = RunDownload(LoopbackAccount(server.port()), "f", local.path() / "f");
-
-    server.finish();
-    EXPECT_TRUE(outcome.succeeded());
-    EXPECT_EQ(local.read("f"), "old hello");
+        EXPECT_EQ(output.find('\x1b'), std::string::npos);
+        EXPECT_EQ(transcript.str().find('\x1b'), std::string::npos);
+        EXPECT_EQ(transcript.str().find('\x07'), std::string::npos);
+        if (wanted) {
+            EXPECT_NE(transcript.str().find("220 \\x1B]0;owned\\x07\\x1B[2J hi"), std::string::npos) << transcript.str();
+            EXPECT_NE(transcript.str().find("USER velmaro"), std::string::npos);
+        } else {
+            EXPECT_EQ(transcript.str(), "");
+        }
+    }
 }
 
 TEST(FtpClient, UnreachableServerFailsWithItsOwnCode)
 {
     TempFolder local;
-    const DownloadOutcome outcome = RunDownload(LoopbackAccount(UnusedLoopbackPort()), "f", local.path() / "f");
+    const DownloadOutcome outcome = DownloadInto(LoopbackAccount(UnusedLoopbackPort()), "f", local.path() / "f");
 
     EXPECT_FALSE(outcome.succeeded());
     EXPECT_EQ(outcome.lastError, boost::asio::error::connection_refused);
-    EXPECT_FALSE(local.has("f"));
+    EXPECT_EQ(local.read("f"), "");
 }
 
 }  // namespace

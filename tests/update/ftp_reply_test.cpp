@@ -61,4 +61,21 @@ TEST(FtpReply, ReplyCodes)
     EXPECT_FALSE(IsRefusal(""));
 }
 
+// What a server says is shown with every byte a terminal would act on escaped.
+TEST(FtpReply, EscapedTextKeepsOnlyPrintableAscii)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"220 Welcome\n", "220 Welcome\n"},
+        {"a\tb", "a\tb"},
+        {"\x1b[31mred\x1b[0m", "\\x1B[31mred\\x1B[0m"},
+        {"bell\x07", "bell\\x07"},
+        {std::string("nul\0end", 7), "nul\\x00end"},
+        {"over\rwrite", "over\\x0Dwrite"},
+        {"\x7f\xff\x82\xa0", "\\x7F\\xFF\\x82\\xA0"},
+        {"back\\slash", "back\\x5Cslash"},
+    };
+    for (const auto& [raw, shown] : cases)
+        EXPECT_EQ(EscapedReplyText(raw), shown);
+}
+
 }  // namespace

@@ -36,6 +36,10 @@ std::vector<IniCase> IniCases()
         {"SemicolonLineFirst", "; remark\n[FTP]\n", "keys before the first section", {}},
         {"SemicolonLineInSection", "[FTP]\n; remark\n", "no = found in expected key=value pair", {}},
         {"TwoEquals", "[FTP]\nURL=a=b\n", ">1 =s found in expected key=value pair", {}},
+        {"EqualsInsideBeforePadding", "[FTP]\nURL=a=b=\n", ">1 =s found in expected key=value pair", {}},
+        // A base64 value keeps its padding.
+        {"PaddingAtTheEnd", "[SETTING]\nUPDATEKEY=Y4aw+O/9=\r\nX=ab==\n", "",
+         {{{"SETTING", "UPDATEKEY"}, "Y4aw+O/9="}, {{"SETTING", "X"}, "ab=="}}},
         {"EmptyKey", "[FTP]\n=x\n", "", {{{"FTP", ""}, "x"}}},
         {"EmptyValue", "[FTP]\nkey=\n", "", {{{"FTP", "key"}, ""}}},
         {"SpacesEverywhere", " \t[ FTP ] \n \t SERVER \t = \t ftp.example \t \n", "",

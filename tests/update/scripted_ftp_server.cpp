@@ -170,6 +170,21 @@ std::size_t ScriptedSession::stream_control_without_end(const std::string& chunk
     return stream_without_end(m_control, chunk);
 }
 
+std::size_t ScriptedSession::trickle(const std::string& bytes, int intervalMs)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitMs);
+    std::size_t sent = 0;
+    char ignored[512];
+    while (sent < bytes.size() && std::chrono::steady_clock::now() < giveUp) {
+        if (WaitReadable(m_control, intervalMs) && recv(m_control, ignored, sizeof ignored, MSG_DONTWAIT) == 0)
+            break;  // the client hung up
+        if (::send(m_control, bytes.data() + sent, 1, MSG_NOSIGNAL) != 1)
+            break;
+        ++sent;
+    }
+    return sent;
+}
+
 std::size_t ScriptedSession::stream_without_end(int fd, const std::string& chunk)
 {
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitMs);

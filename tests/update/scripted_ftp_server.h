@@ -39,6 +39,9 @@ public:
     // connection, until the client closes it or a bounded wait ends; returns the bytes sent.
     std::size_t stream_data_without_end(const std::string& chunk);
     std::size_t stream_control_without_end(const std::string& chunk);
+    // Sends `bytes` on the control connection one byte every `intervalMs`, until the client closes
+    // it, all is sent, or a bounded wait ends; returns the bytes sent.
+    std::size_t trickle(const std::string& bytes, int intervalMs);
 
     const std::vector<std::string>& commands() const { return m_commands; }
 

@@ -2,6 +2,7 @@
 // Small update archives built in the tests with libarchive: any member kind, path, mode and owner.
 #include <archive.h>
 #include <archive_entry.h>
+#include <zlib.h>
 
 #include <filesystem>
 #include <string>
@@ -70,4 +71,35 @@ inline std::string TarGzBytes(const std::vector<TestMember>& members)
         out.resize(out.size() * 4);
     }
     return {};
+}
+
+// A whole gzip member of `megabytes` MiB of zeros (a valid CRC-32 and length), made of one
+// compressed MiB repeated: about 1 KiB on disk per MiB inflated. As a tar it is an empty archive.
+inline std::string GzipBombBytes(unsigned megabytes)
+{
+    const std::string zeros(1 << 20, '\0');
+    z_stream stream{};
+    deflateInit2(&stream, 9, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY);
+    std::string block(1 << 16, '\0');
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(zeros.data()));
+    stream.avail_in = static_cast<uInt>(zeros.size());
+    stream.next_out = reinterpret_cast<Bytef*>(block.data());
+    stream.avail_out = static_cast<uInt>(block.size());
+    deflate(&stream, Z_FULL_FLUSH);  // a block that needs nothing before it, so it can be repeated
+    block.resize(block.size() - stream.avail_out);
+    deflateEnd(&stream);
+    std::string out("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10);
+    uLong crc = crc32(0, nullptr, 0);
+    const uLong zerosCrc = crc32(0, reinterpret_cast<const Bytef*>(zeros.data()), static_cast<uInt>(zeros.size()));
+    for (unsigned i = 0; i < megabytes; ++i) {
+        out += block;
+        crc = crc32_combine(crc, zerosCrc, static_cast<z_off_t>(zeros.size()));
+    }
+    out += std::string("\x03\x00", 2);  // an empty final block
+    const std::uint64_t length = static_cast<std::uint64_t>(megabytes) << 20;
+    for (int i = 0; i < 4; ++i)
+        out += static_cast<char>((crc >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        out += static_cast<char>((length >> (8 * i)) & 0xFF);
+    return out;
 }

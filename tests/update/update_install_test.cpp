@@ -2,11 +2,19 @@
 // swapped in whole or not at all, and that nothing reaches outside the sheets folder.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include "format/load_formats.h"
 #include "format_fixture.h"
+#include "small_mount.h"
 #include "temp_folder.h"
 #include "test_archive.h"
 #include "update/update_archive.h"
@@ -248,8 +256,166 @@ TEST(UpdateArchive, OnlyWholeGzipTarsPass)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         work.write("u.tar.gz", c.bytes);
-        EXPECT_EQ(IsWholeUpdateArchive(work.path() / "u.tar.gz"), c.whole);
+        const int fd = ::open((work.path() / "u.tar.gz").c_str(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        ::lseek(fd, 7, SEEK_SET);  // read from the start whatever the offset
+        EXPECT_EQ(IsWholeUpdateArchive(fd), c.whole);
+        ::close(fd);
     }
+}
+
+// Archives whose reading would cost without bound are refused at the bound, and install nothing:
+// a small download that inflates beyond the unpacked limit, too many members, a path of endless
+// folders, too many sheets.
+TEST_F(Installer, ArchivesBeyondTheBoundsInstallNothing)
+{
+    std::vector<TestMember> manyMembers = WholeSheet("M102AB00");
+    for (std::size_t i = manyMembers.size(); i <= kMaxMembers; ++i)
+        manyMembers.push_back({"印刷情報/", "", AE_IFDIR, "", 0755});
+    std::string deep = "印刷情報/M102AC00";
+    while (deep.size() <= kMaxMemberPathBytes)
+        deep += "/d";
+    std::vector<TestMember> deepPath = WholeSheet("M102AB00");
+    deepPath.push_back({deep + "/", "", AE_IFDIR, "", 0755});
+    std::vector<TestMember> manySheets;
+    for (std::size_t i = 0; i <= kMaxUpdateSheets; ++i) {
+        char code[9];
+        std::snprintf(code, sizeof code, "M%03zuAB%02zu", i / 100, i % 100);
+        manySheets.push_back(SheetFile(code, "format.tsd", FormatOf(code)));
+    }
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"gzip bomb", GzipBombBytes(kMaxUnpackedBytes / (1 << 20) + 1)},
+        {"more members than allowed", TarGzBytes(manyMembers)},
+        {"a path of endless folders", TarGzBytes(deepPath)},
+        {"more sheets than allowed", TarGzBytes(manySheets)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_FALSE(c.bytes.empty());
+        work.write("u.tar.gz", c.bytes);
+
+        const InstallReport report = InstallUpdate(work.path() / "u.tar.gz", sheets());
+
+        EXPECT_TRUE(report.archiveDamaged);
+        EXPECT_FALSE(report.localFailure);
+        EXPECT_TRUE(report.installed.empty());
+        EXPECT_TRUE(listing(sheets()).empty());
+    }
+    // Just within the bounds, the same kinds install.
+    manyMembers.pop_back();
+    EXPECT_EQ(install(manyMembers).installed, std::vector<std::string>{"M102AB00"});
+    manySheets.pop_back();
+    EXPECT_EQ(install(manySheets).installed.size(), kMaxUpdateSheets);
+}
+
+// A staging folder of an installer that was killed is removed by the next install; one of an
+// installer still at work (which holds the folder's lock) is left alone, and the install waits
+// for another start.
+TEST_F(Installer, StagingOfAKilledInstallerGoesAndALockedFolderIsLeftAlone)
+{
+    program.write("印刷情報/.staging-AbC123/M102AB00/format.tsd", "half");
+    ASSERT_EQ(install(WholeSheet("M102AB00")).installed, std::vector<std::string>{"M102AB00"});
+    EXPECT_EQ(listing(sheets()), std::vector<std::string>{"M102AB00"});
+
+    program.write("印刷情報/.staging-XyZ789/M102AC00/format.tsd", "at work");
+    const int fd = ::open(sheets().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    const InstallReport report = install(WholeSheet("M102AC00"));
+    ::close(fd);
+
+    EXPECT_TRUE(report.localFailure);
+    EXPECT_TRUE(report.installed.empty());
+    EXPECT_EQ(listing(sheets()), (std::vector<std::string>{".staging-XyZ789", "M102AB00"}));
+}
+
+// A full or read-only sheets folder installs nothing and keeps the old sheets; the installer says
+// it failed here, so the update is tried again.
+TEST_F(Installer, AFullOrReadOnlyFolderInstallsNothing)
+{
+    program.write("印刷情報/M100AA00/format.tsd", FormatOf("M100AA00"));
+    std::vector<TestMember> members = WholeSheet("M102AB00", std::string(12000, 'n'));
+    const std::vector<TestMember> second = WholeSheet("M100AA00", std::string(12000, 'n'));
+    members.insert(members.end(), second.begin() + 1, second.end());
+    work.write("update.tar.gz", TarGzBytes(members));
+    for (const SmallMount kind : {SmallMount::Full, SmallMount::ReadOnly}) {
+        SCOPED_TRACE(kind == SmallMount::Full ? "full" : "read-only");
+        const int failed = RunOnSmallMount(sheets(), kind, [&] {
+            const InstallReport report = InstallUpdate(work.path() / "update.tar.gz", sheets());
+            if (!report.localFailure)
+                return 1;
+            if (!report.installed.empty())
+                return 2;
+            if (listing(sheets()) != std::vector<std::string>{"M100AA00"})
+                return 3;
+            return program.read("印刷情報/M100AA00/format.tsd") == FormatOf("M100AA00") ? 0 : 4;
+        });
+        if (failed == kMountUnavailable)
+            GTEST_SKIP() << "a tmpfs cannot be mounted here (needs root)";
+        EXPECT_EQ(failed, 0);
+    }
+}
+
+// The installer killed at any moment leaves every sheet either old or new, never half, and the
+// next run completes the update.
+TEST_F(Installer, KilledAtAnyMomentEverySheetIsOldOrNew)
+{
+    constexpr int kSheets = 30;
+    std::vector<TestMember> members;
+    std::vector<std::string> codes;
+    for (int i = 0; i < kSheets; ++i) {
+        char code[9];
+        std::snprintf(code, sizeof code, "M%03dAB00", i);
+        codes.push_back(code);
+        for (const char* name : {"whiteseal.bmp", "numberseal.bmp"})
+            members.push_back(SheetFile(code, name, std::string(20000, 'n')));
+        members.push_back(SheetFile(code, "format.tsd", FormatOf(code)));
+    }
+    work.write("update.tar.gz", TarGzBytes(members));
+    auto writeOld = [&] {
+        fs::remove_all(sheets());
+        for (const std::string& code : codes) {
+            program.write("印刷情報/" + code + "/format.tsd", FormatOf(code));
+            program.write("印刷情報/" + code + "/whiteseal.bmp", "old");
+        }
+    };
+    auto runInstaller = [&] {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::execl(VELMARO_INSTALLER, VELMARO_INSTALLER, (work.path() / "update.tar.gz").c_str(),
+                    sheets().c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        return child;
+    };
+    writeOld();
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t whole = runInstaller();
+    int status = 0;
+    ::waitpid(whole, &status, 0);
+    const auto duration = std::chrono::steady_clock::now() - start;
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    constexpr int kSteps = 10;
+    for (int step = 0; step < kSteps; ++step) {
+        SCOPED_TRACE(step);
+        writeOld();
+        const pid_t child = runInstaller();
+        std::this_thread::sleep_for(duration * step / kSteps);
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        for (const std::string& code : codes) {
+            const std::vector<std::string> files = listing(sheets() / code);
+            const bool old = files == std::vector<std::string>{"format.tsd", "whiteseal.bmp"} &&
+                             program.read("印刷情報/" + code + "/whiteseal.bmp") == "old";
+            const bool fresh = files == std::vector<std::string>{"format.tsd", "numberseal.bmp", "whiteseal.bmp"} &&
+                               program.read("印刷情報/" + code + "/whiteseal.bmp") == std::string(20000, 'n');
+            ASSERT_TRUE(old || fresh) << code;
+        }
+    }
+    ASSERT_EQ(install(members).installed.size(), codes.size());
+    EXPECT_EQ(listing(sheets()).size(), codes.size());
 }
 
 }  // namespace

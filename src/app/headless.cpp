@@ -98,16 +98,26 @@ const char* const kHelp =
     "Sheets are read from the program's data folder and from $XDG_DATA_HOME/velmaro/印刷情報;\n"
     "settings from $XDG_CONFIG_HOME/velmaro/velmaro.ini when present. See velmaro(1).\n";
 
+// The maker's sheets and the user's, without the label database.
+bool LoadMakerSheets(const ProgramFolders& folders, std::ostream& err)
+{
+    ClearCatalog();
+    if (LoadFormats(folders.programData, folders.userData))
+        return true;
+    err << MissingPathMessage(g_strDataDir) << '\n';
+    return false;
+}
+
+// Label sheets come after every other sheet, so adding them changes no sheet already listed.
+void AppendLabelDatabase(std::ostream& err) { AppendLabelSheets(LoadLabelDatabase(err).sheets, g_sealCatalog); }
+
 // The catalog of the program and the user, as the wizard would load it at start.
 bool LoadCatalog(const ProgramFolders& folders, std::ostream& err)
 {
-    ClearCatalog();
-    if (LoadFormats(folders.programData, folders.userData)) {
-        AppendLabelSheets(LoadLabelDatabase(err).sheets, g_sealCatalog);
-        return true;
-    }
-    err << MissingPathMessage(g_strDataDir) << '\n';
-    return false;
+    if (!LoadMakerSheets(folders, err))
+        return false;
+    AppendLabelDatabase(err);
+    return true;
 }
 
 // One JSON object per catalog entry, in catalog order.
@@ -126,13 +136,25 @@ int PrintCatalog(const ProgramFolders& folders, std::ostream& out, std::ostream&
     return 0;
 }
 
-// Opens a design file as the wizard would, with the whole catalog.
+// The code of the sheet the opened design is on.
+const std::string& OpenedSheetCode(const OpenDesignResult& opened)
+{
+    return HoldsOrvanel(opened.variant) ? CSealFormat::Orvanel().m_strCode : CSealFormat::Zolvi().m_strCode;
+}
+
+// Opens a design file as the wizard would, with the whole catalog. Reading the label database
+// costs more than the rest of a one-sheet export, so it is read only when the design's sheet is
+// not one of the maker's or the user's; the design is then opened again with it.
 bool OpenForCommand(const ProgramFolders& folders, const std::string& file, OpenDesignResult& opened,
                     std::ostream& err)
 {
-    if (!LoadCatalog(folders, err))
+    if (!LoadMakerSheets(folders, err))
         return false;
     opened = OpenDesignFile(file);
+    if (!opened.ok || FindFormat(OpenedSheetCode(opened)) == g_sealCatalog.end()) {
+        AppendLabelDatabase(err);
+        opened = OpenDesignFile(file);
+    }
     if (!opened.ok)
         err << opened.error << '\n';
     else if (!opened.warning.empty())

@@ -25,18 +25,23 @@
 
 namespace {
 
+// The user's own choice among the Japanese typefaces.
+constexpr int kOtherJapaneseFace = 2;
+
 // Fonts need Qt's font database, which needs an application object; the offscreen platform gives
-// one without any display. Lives for one command; the fonts go before the application does.
+// one without any display, and with no event loop to run the plain event dispatcher serves. Only
+// the faces of `look` are loaded. Lives for one command; the fonts go before the application does.
 class FontsWithoutDisplay {
 public:
-    FontsWithoutDisplay()
+    explicit FontsWithoutDisplay(const DesignLook& look)
     {
         if (!QCoreApplication::instance()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
+            qputenv("QT_NO_GLIB", "1");
             m_application = std::make_unique<QGuiApplication>(m_argc, m_argv);
         }
-        g_fontPool.Create();
-        if (!CSealFormat::OtherFace().empty())
+        g_fontPool.CreateFaces(look.japaneseFace, look.latinFace, look.bold);
+        if (look.japaneseFace == kOtherJapaneseFace && !CSealFormat::OtherFace().empty())
             g_fontPool.CreateOther(CSealFormat::OtherFace());
     }
 
@@ -51,8 +56,9 @@ private:
 // Lays the opened design of `kind` out with the real fonts, as the pages do before drawing.
 void LayOutOpenedDesign(int kind, LineBreaks breaks)
 {
-    FontsWithoutDisplay fonts;
-    LayOutDesignOfKind(kind, CurrentLook(), breaks);
+    const DesignLook look = CurrentLook();
+    FontsWithoutDisplay fonts(look);
+    LayOutDesignOfKind(kind, look, breaks);
 }
 
 const char* const kUsage =
@@ -280,9 +286,10 @@ int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& 
     std::vector<FilledEntry> filled;
     if (fill.Wanted() && !FillFromRequest(fill, kind, filled, err))
         return kExitFailure;
-    FontsWithoutDisplay fonts;
+    const DesignLook look = CurrentLook();
+    FontsWithoutDisplay fonts(look);
     std::vector<StickerPlace> overflowing;
-    const std::string error = ExportSheets(args[1], kind, CurrentLook(), offsets, breaks, overflowing);
+    const std::string error = ExportSheets(args[1], kind, look, offsets, breaks, overflowing);
     if (!error.empty()) {
         err << error << '\n';
         return kExitFailure;

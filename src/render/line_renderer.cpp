@@ -90,6 +90,8 @@ ShapedLine ShapeLine(const std::string& line, WritingFamily family, const LineFo
 // characters are placed in the line's frame turned a quarter back, the others in the line's frame.
 class GlyphBatch {
 public:
+    // A thickened face strokes each character's outline right after its glyphs, so that outlines
+    // and neighbouring glyphs blend in the same order as ever: such characters go one by one.
     bool Takes(const Cell& cell) const
     {
         return m_font && cell.font == m_font && cell.points == m_points && cell.upright == m_upright &&

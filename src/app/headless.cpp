@@ -26,18 +26,23 @@
 
 namespace {
 
+// The user's own choice among the Japanese typefaces.
+constexpr int kOtherJapaneseFace = 2;
+
 // Fonts need Qt's font database, which needs an application object; the offscreen platform gives
-// one without any display. Lives for one command; the fonts go before the application does.
+// one without any display, and with no event loop to run the plain event dispatcher serves. Only
+// the faces of `look` are loaded. Lives for one command; the fonts go before the application does.
 class FontsWithoutDisplay {
 public:
-    FontsWithoutDisplay()
+    explicit FontsWithoutDisplay(const DesignLook& look)
     {
         if (!QCoreApplication::instance()) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
+            qputenv("QT_NO_GLIB", "1");
             m_application = std::make_unique<QGuiApplication>(m_argc, m_argv);
         }
-        g_fontPool.Create();
-        if (!CSealFormat::OtherFace().empty())
+        g_fontPool.CreateFaces(look.japaneseFace, look.latinFace, look.bold);
+        if (look.japaneseFace == kOtherJapaneseFace && !CSealFormat::OtherFace().empty())
             g_fontPool.CreateOther(CSealFormat::OtherFace());
     }
 
@@ -52,8 +57,9 @@ private:
 // Lays the opened design of `kind` out with the real fonts, as the pages do before drawing.
 void LayOutOpenedDesign(int kind, LineBreaks breaks)
 {
-    FontsWithoutDisplay fonts;
-    LayOutDesignOfKind(kind, CurrentLook(), breaks);
+    const DesignLook look = CurrentLook();
+    FontsWithoutDisplay fonts(look);
+    LayOutDesignOfKind(kind, look, breaks);
 }
 
 const char* const kUsage =
@@ -99,16 +105,26 @@ const char* const kHelp =
     "Sheets are read from the program's data folder and from $XDG_DATA_HOME/velmaro/印刷情報;\n"
     "settings from $XDG_CONFIG_HOME/velmaro/velmaro.ini when present. See velmaro(1).\n";
 
+// The maker's sheets and the user's, without the label database.
+bool LoadMakerSheets(const ProgramFolders& folders, std::ostream& err)
+{
+    ClearCatalog();
+    if (LoadFormats(folders.programData, folders.userData))
+        return true;
+    err << MissingPathMessage(g_strDataDir) << '\n';
+    return false;
+}
+
+// Label sheets come after every other sheet, so adding them changes no sheet already listed.
+void AppendLabelDatabase(std::ostream& err) { AppendLabelSheets(LoadLabelDatabase(err).sheets, g_sealCatalog); }
+
 // The catalog of the program and the user, as the wizard would load it at start.
 bool LoadCatalog(const ProgramFolders& folders, std::ostream& err)
 {
-    ClearCatalog();
-    if (LoadFormats(folders.programData, folders.userData)) {
-        AppendLabelSheets(LoadLabelDatabase(err).sheets, g_sealCatalog);
-        return true;
-    }
-    err << MissingPathMessage(g_strDataDir) << '\n';
-    return false;
+    if (!LoadMakerSheets(folders, err))
+        return false;
+    AppendLabelDatabase(err);
+    return true;
 }
 
 // One JSON object per catalog entry, in catalog order.
@@ -127,13 +143,25 @@ int PrintCatalog(const ProgramFolders& folders, std::ostream& out, std::ostream&
     return 0;
 }
 
-// Opens a design file as the wizard would, with the whole catalog.
+// The code of the sheet the opened design is on.
+const std::string& OpenedSheetCode(const OpenDesignResult& opened)
+{
+    return HoldsOrvanel(opened.variant) ? CSealFormat::Orvanel().m_strCode : CSealFormat::Zolvi().m_strCode;
+}
+
+// Opens a design file as the wizard would, with the whole catalog. Reading the label database
+// costs more than the rest of a one-sheet export, so it is read only when the design's sheet is
+// not one of the maker's or the user's; the design is then opened again with it.
 bool OpenForCommand(const ProgramFolders& folders, const std::string& file, OpenDesignResult& opened,
                     std::ostream& err)
 {
-    if (!LoadCatalog(folders, err))
+    if (!LoadMakerSheets(folders, err))
         return false;
     opened = OpenDesignFile(file);
+    if (!opened.ok || FindFormat(OpenedSheetCode(opened)) == g_sealCatalog.end()) {
+        AppendLabelDatabase(err);
+        opened = OpenDesignFile(file);
+    }
     if (!opened.ok)
         err << opened.error << '\n';
     else if (!opened.warning.empty())
@@ -259,10 +287,11 @@ int ExportDesign(const ProgramFolders& folders, const std::vector<std::string>& 
     std::vector<FilledEntry> filled;
     if (fill.Wanted() && !FillFromRequest(fill, kind, filled, err))
         return kExitFailure;
-    FontsWithoutDisplay fonts;
+    const DesignLook look = CurrentLook();
+    FontsWithoutDisplay fonts(look);
     std::vector<StickerPlace> overflowing;
     const std::string error =
-        ExportSheets(args[1], kind, CurrentLook(), offsets, breaks, overflowing, g_fontPool, ProgressLine(err));
+        ExportSheets(args[1], kind, look, offsets, breaks, overflowing, g_fontPool, ProgressLine(err));
     if (!error.empty()) {
         err << error << '\n';
         return kExitFailure;

@@ -1,4 +1,5 @@
 #include "app/headless.h"
+#include "app/memory_policy.h"
 #include "app/quillet_app.h"
 #include "render/font_pool.h"
 #include "res/app_icon.h"
@@ -31,8 +32,10 @@ bool DisplayAvailable()
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (IsHeadlessCommand(args))
+    if (IsHeadlessCommand(args)) {
+        KeepFreedMemory();
         return RunHeadless(args, LocateProgramFolders(), std::cout, std::cerr);
+    }
     if (!DisplayAvailable()) {
         std::cerr << "velmaro: no display (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM are unset), so the "
                      "wizard cannot open; showing the sheet catalog instead.\n";

@@ -8,14 +8,38 @@ CFontPool g_fontPool;
 
 CFontPool::CFontPool() : m_sizes(kFontSizes.begin(), kFontSizes.end()) {}
 
+void CFontPool::LoadJapanese(int face, bool bold)
+{
+    m_japanese[static_cast<std::size_t>(face * 2 + (bold ? 1 : 0))] = PoolFont::Load(JapaneseFamilies(face, {}), bold);
+}
+
+void CFontPool::LoadLatin(int face, bool bold)
+{
+    m_latin[static_cast<std::size_t>(face * 2 + (bold ? 1 : 0))] = PoolFont::Load(LatinFamilies(face), bold);
+}
+
 void CFontPool::Create()
 {
     for (int face = 0; face < 2; ++face)
-        for (int bold = 0; bold < 2; ++bold)
-            m_japanese[face * 2 + bold] = PoolFont::Load(JapaneseFamilies(face, {}), bold != 0);
+        for (bool bold : {false, true})
+            LoadJapanese(face, bold);
     for (int face = 0; face < kLatinFaces; ++face)
-        for (int bold = 0; bold < 2; ++bold)
-            m_latin[face * 2 + bold] = PoolFont::Load(LatinFamilies(face), bold != 0);
+        for (bool bold : {false, true})
+            LoadLatin(face, bold);
+    m_bCreated = 1;
+    m_bAllSizes = 1;
+    ++m_version;
+}
+
+void CFontPool::CreateFaces(int japaneseFace, int latinFace, bool bold)
+{
+    Release();
+    for (int face : {0, japaneseFace})
+        if (face >= 0 && face < 2)
+            LoadJapanese(face, bold);
+    for (int face : {1, latinFace})
+        if (face >= 0 && face < kLatinFaces)
+            LoadLatin(face, bold);
     m_bCreated = 1;
     m_bAllSizes = 1;
     ++m_version;

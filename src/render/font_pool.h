@@ -21,6 +21,9 @@ public:
 
     // Loads Japanese faces 0 and 1 and every Latin face, replacing what an earlier call loaded.
     void Create();
+    // Loads only what text in these faces at this weight is drawn with: the two faces and those that
+    // stand in for a missing one (Japanese 0, Latin 1). For a command that draws one design once.
+    void CreateFaces(int japaneseFace, int latinFace, bool bold);
     // Remembers the other typeface's name (code page 932, as the design keeps it) and loads face 2.
     void CreateOther(const std::string& cp932FaceName);
     // Drops face 2 (the design's other typeface was cleared).
@@ -43,6 +46,9 @@ public:
     std::uint64_t Version() const { return m_version; }
 
 private:
+    void LoadJapanese(int face, bool bold);
+    void LoadLatin(int face, bool bold);
+
     std::uint64_t m_version = 0;
     std::string m_otherFace;
     std::array<std::unique_ptr<PoolFont>, kJapaneseFaces * 2> m_japanese;

@@ -3,7 +3,9 @@
 #include "app/progress_line.h"
 #include "design/design_file.h"
 #include "design/design_sheets.h"
+#include "format/label_sheet.h"
 #include "format/load_formats.h"
+#include "labels/label_database.h"
 
 #include "../design/design_fixture.h"
 #include "../format/format_fixture.h"
@@ -686,6 +688,30 @@ TEST_F(LabelSheetCommandTest, ExportMakesANewDesignOnTheNamedSheetOnItsPaper)
     EXPECT_EQ(Run({"--export", pdf.string(), "--sheet", "Test R4"}, m_program), kExitFailure);
     EXPECT_EQ(m_err.str(), "シート「Test R4」が見つかりませんでした。\n");
     EXPECT_EQ(Run({"--export", pdf.string(), "--sheet"}, m_program), kExitFailure);
+}
+
+// The label database is read only for a design that is not on one of the maker's sheets; a design
+// on a label sheet still finds its template there, and says nothing of a missing one.
+TEST_F(LabelSheetCommandTest, ADesignOnALabelSheetOpensWithItsTemplate)
+{
+    ASSERT_TRUE(LoadFormats(m_program));
+    std::ostringstream readErrors;
+    AppendLabelSheets(LoadLabelDatabase(readErrors).sheets, g_sealCatalog);
+    ASSERT_NE(FindFormat("TestR40"), g_sealCatalog.end());
+    UseFormat(*FindFormat("TestR40"));
+    CSealFormat::Orvanel().m_pieces[0].m_strText = "R40";
+    const fs::path design = m_root / "designs" / "round.zvd";
+    fs::create_directories(design.parent_path());
+    ASSERT_EQ(SaveDesignFile(design, kKindOrvanel), std::nullopt);
+    CSealFormat::ResetAll();
+    ClearCatalog();
+
+    ASSERT_EQ(Run({"--info", design.string()}, m_program), 0) << m_err.str();
+    EXPECT_EQ(m_err.str(), "");
+    const fs::path pdf = m_root / "round.pdf";
+    ASSERT_EQ(Run({"--export", pdf.string(), design.string()}, m_program), 0) << m_err.str();
+    EXPECT_EQ(m_err.str(), "");
+    EXPECT_NE(PdfInfo(pdf).find("(A4)"), std::string::npos);
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 class FontPoolTest : public ::testing::Test {
@@ -85,6 +88,35 @@ TEST_F(FontPoolTest, OtherTypefaceIsRememberedAndLoadedAsFaceTwo)
     g_fontPool.CreateOther("NoSuchFamilyAnywhere");
     EXPECT_EQ(g_fontPool.Japanese(2, false), nullptr);
     g_fontPool.ReleaseOther();
+}
+
+// A one-off command loads the look's faces at its weight, and the faces drawing falls back on
+// when one is missing (Japanese 0, Latin 1); a face number out of range loads only those.
+TEST_F(FontPoolTest, ALookLoadsItsFacesAndTheirStandInsOnly)
+{
+    struct Case {
+        int japaneseFace;
+        int latinFace;
+        bool bold;
+        std::vector<int> japanese;  // the faces loaded, at `bold`
+        std::vector<int> latin;
+    };
+    const Case cases[] = {{1, 3, true, {0, 1}, {1, 3}}, {0, 1, false, {0}, {1}}, {7, -1, false, {0}, {1}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.japaneseFace * 10 + c.latinFace);
+        g_fontPool.CreateFaces(c.japaneseFace, c.latinFace, c.bold);
+        for (bool bold : {false, true}) {
+            for (int face = 0; face < 2; ++face) {
+                const bool wanted = bold == c.bold && std::count(c.japanese.begin(), c.japanese.end(), face) > 0;
+                EXPECT_EQ(g_fontPool.Japanese(face, bold) != nullptr, wanted) << "Japanese " << face << bold;
+            }
+            for (int face = 0; face < 4; ++face) {
+                const bool wanted = bold == c.bold && std::count(c.latin.begin(), c.latin.end(), face) > 0;
+                EXPECT_EQ(g_fontPool.Latin(face, bold) != nullptr, wanted) << "Latin " << face << bold;
+            }
+        }
+    }
+    g_fontPool.Create();
 }
 
 TEST(FontPoolSizes, IndexOfSizeAndPoints)

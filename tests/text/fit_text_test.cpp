@@ -168,6 +168,9 @@ TEST(FitText, CharacterTallerThanTheAreaShrinksAndItsFirstHeightStaysInThePitch)
     EXPECT_EQ(f.sizeIndex, 7);
     EXPECT_EQ(f.extents, std::vector<int>{80});
     EXPECT_EQ(f.pitch, 96);
+    // Index 8 fits when an attempt starts there, yet the search from 9 ends at 7: the size is not
+    // the largest that fits on its own, so no search may start below a text's own size.
+    EXPECT_EQ(Fit(J("あ"), 1000, 115, 8).sizeIndex, 8);
 }
 
 TEST(FitText, LinesAlongYSwapTheLimits)

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -187,6 +188,12 @@ int CPage10Dlg::OnWizardNext()
     return m_pSheet->m_nKind;
 }
 
+int CPage10Dlg::OnWizardBack()
+{
+    m_pSheet->m_nKind = kKindNone;
+    return 0;
+}
+
 void CPage10Dlg::OnCellRequest(QuickListCell& cell) const
 {
     if (cell.row < 0 || cell.row >= static_cast<int>(m_rows.size()))
@@ -228,7 +235,9 @@ bool CPage10Dlg::ChooseRow(int row)
             return ShowHeldDesign();
         if (!AskOkCancel(this, QStringLiteral("入力した文字は消えます。よろしいですか？"), QStringLiteral("OK"),
                          QStringLiteral("キャンセル"))) {
-            ShowHeldDesign();
+            // The list is still moving to the refused row: it is taken back once it has.
+            g_nLastSelRow = row;
+            QTimer::singleShot(0, this, [this] { ShowHeldDesign(); });
             return false;
         }
     }

@@ -20,6 +20,8 @@ public:
 
     void OnSetActive() override;
     int OnWizardNext() override;
+    // The start page has no design kind, whatever sheet this page kept chosen.
+    int OnWizardBack() override;
 
     // Rebuilds the rows from the catalog, keeping the search.
     void FillList();

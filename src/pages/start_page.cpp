@@ -99,13 +99,14 @@ void CPageBeginningDlg::OnSetActive()
     m_pSheet->ShowStep(0);
 }
 
+// The old design goes first, so that the sheet list does not keep its sheet chosen.
 void CPageBeginningDlg::NewDesign()
 {
-    m_pSheet->Next();
-    m_pSheet->EnableNext(false);
     ResetDesign();
     CurrentDesignFile().clear();
     m_pSheet->History().Reset(kKindNone);
+    m_pSheet->Next();
+    m_pSheet->EnableNext(false);
 }
 
 void CPageBeginningDlg::OpenSupportPage()

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "platform/file_bytes.h"
-#include "update/folder_lock.h"
+#include "platform/folder_lock.h"
 #include "update/installer_launch.h"
 #include "update/private_file.h"
 #include "update/update_marker.h"

@@ -12,7 +12,7 @@
 
 #include "format/catalog.h"
 #include "format/load_formats.h"
-#include "update/folder_lock.h"
+#include "platform/folder_lock.h"
 #include "update/update_archive.h"
 #include "update/update_members.h"
 

@@ -16,6 +16,7 @@
 
 #include <QClipboard>
 #include <QScrollBar>
+#include <QMessageBox>
 #include <QTest>
 #include <QToolButton>
 
@@ -310,7 +311,9 @@ TEST_F(DesignHistoryTest, ANewSheetOrAnOpenedFileStartsANewHistory)
     for (int step = 0; step < 3; ++step)
         PressBack();
     ASSERT_EQ(ActiveId(), kIddSelection);
+    const auto agree = AnswerNextModal(QMessageBox::Ok);
     ClickSheet(kTwoTextZolviSheet);
+    EXPECT_TRUE(agree->seen) << "the texts written are given up knowingly";
     EXPECT_EQ(Steps(), 0);
     EXPECT_FALSE(Button(kIdcUndo)->isVisible()) << "no undo off the design pages";
 

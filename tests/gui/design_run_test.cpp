@@ -184,10 +184,13 @@ protected:
         Wizard()->m_bOwnPaper = true;
         const std::string title = "velmaro_run_" + std::to_string(::getpid()) + "_" +
                                   std::to_string(QDateTime::currentMSecsSinceEpoch());
-        printer.setDocName(QString::fromStdString(title));
+        // The job is named after the design file.
+        const std::filesystem::path designFile = CurrentDesignFile();
+        CurrentDesignFile() = m_folder.path() / (title + ".zvd");
         auto print = ActOnNextModal([](QDialog& dialog) { dialog.done(QDialog::Accepted); });
         ClickPageControl(ActiveId(), kIdcPrint);
         Reactivate();
+        CurrentDesignFile() = designFile;
         const std::filesystem::path pdf = queue.WaitForPdf(title, kSpoolerPatienceMs);
         ASSERT_FALSE(pdf.empty()) << "the queue made no PDF titled " << title;
         ExpectPrintedInPlace(pdf);

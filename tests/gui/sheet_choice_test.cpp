@@ -66,6 +66,7 @@ TEST_F(SheetChoiceTest, AnotherSheetAsksFirstAndCancelKeepsEverything)
     const auto answer = AnswerNextModal(QMessageBox::Cancel);
     ClickSheet("M011AA00");
     ASSERT_TRUE(answer->seen);
+    QCoreApplication::processEvents();
     EXPECT_EQ(answer->text, QStringLiteral("入力した文字は消えます。よろしいですか？"));
     EXPECT_EQ(Selection()->List()->SelectedRow(), RowOf("M100AA00"));
     ExpectTextsKept(kKindOrvanel);
@@ -96,6 +97,7 @@ TEST_F(SheetChoiceTest, TheArrowKeysAskTooAndAnEmptyDesignFollowsThemFreely)
         const auto answer = AnswerNextModal(QMessageBox::Cancel);
         QTest::keyClick(list, away);
         ASSERT_TRUE(answer->seen);
+        QCoreApplication::processEvents();
     }
     EXPECT_EQ(list->SelectedRow(), held);
     ExpectTextsKept(kKindOrvanel);

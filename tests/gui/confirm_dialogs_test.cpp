@@ -51,6 +51,16 @@ TEST(ConfirmDialog, OkGivesOneAndCancelGivesNo)
     }
 }
 
+TEST(SaveQuestion, EnterAndEscapeKeepTheWork)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        CDlgSaveMsg dialog(nullptr);
+        EXPECT_TRUE(dialog.ControlAs<QPushButton>(kIdCancel)->isDefault());
+        QTimer::singleShot(0, &dialog, [&dialog, key] { QTest::keyClick(&dialog, key); });
+        EXPECT_EQ(dialog.exec(), QDialog::Rejected) << key;
+    }
+}
+
 TEST(SaveQuestion, KeepsItsLineBreakAndFitsTheLabel)
 {
     CDlgSaveMsg dialog(nullptr);

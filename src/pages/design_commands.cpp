@@ -66,7 +66,7 @@ bool OpenDesignPath(CWizardPageDlg* page, const std::filesystem::path& path)
     CWizardSheetDlg* sheet = page->m_pSheet;
     if (result.designKind != kKindNone) {
         sheet->m_nKind = result.designKind;
-        PinSheetMap(CurrentDesign(sheet->m_nKind).sheet.m_strCode);
+        PinSheetMap(sheet->m_sheetMap, CurrentDesign(sheet->m_nKind).sheet.m_strCode);
     }
     sheet->History().Reset(sheet->m_nKind);
     CurrentDesignFile() = path;

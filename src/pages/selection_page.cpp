@@ -309,7 +309,7 @@ bool CPage10Dlg::ChooseSheet(int row)
         s_nOldSheetType = choice.family;
     g_strCurCode = item.m_strCode;
     UseFormat(*entry);
-    PinSheetMap(item.m_strCode);
+    PinSheetMap(m_pSheet->m_sheetMap, item.m_strCode);
     m_pSheet->History().Reset(m_pSheet->m_nKind);
     if (!ShowSheetPicture())
         return false;

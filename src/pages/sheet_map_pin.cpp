@@ -4,30 +4,14 @@
 #include "format/load_formats.h"
 #include "pages/program_folder.h"
 
-namespace {
-
-struct PinnedMap {
-    std::string code;
-    QImage map;
-    bool pinned = false;
-};
-
-PinnedMap& Pinned()
+void PinSheetMap(SheetMapPin& pin, const std::string& code)
 {
-    static PinnedMap pinned;
-    return pinned;
+    pin = {code, ReadPictureFile(ToQString(SheetFolder(code) / "numberseal.bmp")), true};
 }
 
-}  // namespace
-
-void PinSheetMap(const std::string& code)
+QImage PinnedSheetMap(SheetMapPin& pin, const std::string& code)
 {
-    Pinned() = {code, ReadPictureFile(ToQString(SheetFolder(code) / "numberseal.bmp")), true};
-}
-
-QImage PinnedSheetMap(const std::string& code)
-{
-    if (!Pinned().pinned || Pinned().code != code)
-        PinSheetMap(code);
-    return Pinned().map;
+    if (!pin.pinned || pin.code != code)
+        PinSheetMap(pin, code);
+    return pin.map;
 }

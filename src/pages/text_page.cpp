@@ -391,7 +391,7 @@ bool CTextEntryPage::LoadPictures()
     const std::string code = Design().sheet.m_strCode;
     // A label sheet has no pictures and a sheet that is not installed lacks them: an Orvanel
     // sheet's map is then drawn from the geometry the design holds.
-    const QImage map = PinnedSheetMap(code);
+    const QImage map = PinnedSheetMap(m_pSheet->m_sheetMap, code);
     if (IsZolvi())
         Map()->LoadPicture(map);
     else if (IsLabelSheet(Orvanel()) || map.isNull())

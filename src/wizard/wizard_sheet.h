@@ -6,13 +6,23 @@
 #include "wizard/wizard_page.h"
 
 #include <QDialog>
+#include <QImage>
 #include <QPrinter>
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 class DesignHistory;
+
+// The sheet map the open design was made on, kept while an update may replace its sheet's folder
+// (pages/sheet_map_pin.h reads and keeps it).
+struct SheetMapPin {
+    std::string code;
+    QImage map;
+    bool pinned = false;
+};
 
 class CWizardSheetDlg : public QDialog {
     Q_OBJECT
@@ -73,6 +83,7 @@ public:
     std::uint8_t m_bRefreshList = 0;
     // The label sheets being read for the catalog while the wizard starts.
     PendingLabelDatabase m_labelSheets;
+    SheetMapPin m_sheetMap;
 
 public slots:
     // Exit, Esc and the close box: the close question, then the wizard ends as cancelled.
